@@ -5,6 +5,7 @@
 // message and take its result). A send from the window thread itself is a direct call.
 
 #include <cstdint>
+#include <functional>
 
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
@@ -32,6 +33,9 @@ struct MSG {
 class cWindowQueue;
 using HWND = cWindowQueue*;
 
+// The window procedure, set by the app; it runs on the window thread.
+using WindowProc = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
+
 // The main window. Never null: the queue exists before main() runs, so a close
 // request posted before the window is created is kept and handled later.
 extern HWND g_hWnd;
@@ -43,3 +47,42 @@ bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // this calls the procedure directly. Returns 0 when the window thread has stopped
 // serving messages (after quit), so a worker never waits for ever.
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The calling thread becomes the window thread (the app's main thread; a test's own
+// thread in tests): sends are served on it from now on, until it takes WM_QUIT.
+void SetWindowThread();
+bool IsWindowThread();
+void SetWindowProc(WindowProc proc);
+
+// Runs fn on the window thread and returns its result. Runs it directly when called
+// on the window thread or when no window thread is serving.
+LRESULT CallOnWindowThread(std::function<LRESULT()> fn);
+
+// Takes (remove) or looks at the oldest posted message of hwnd. On the window
+// thread, pending sends are served first; taking WM_QUIT there ends serving.
+bool PeekMessage(MSG* msg, HWND hwnd, bool remove);
+// Window thread: waits for a posted message, serving sends meanwhile. False once it
+// took WM_QUIT.
+bool GetMessage(MSG* msg, HWND hwnd);
+// Hands a posted message to the window procedure.
+LRESULT DispatchMessage(const MSG* msg);
+// Window thread: serves pending sends and dispatches every posted message, without
+// waiting. False once WM_QUIT was taken (the WM_QUIT itself is not dispatched).
+bool PumpMessages();
+// Asks the window thread to leave its message loop.
+void PostQuitMessage(int exitCode);
+
+// Any thread, any time: asks the program to close. Kept until the window handles it.
+void RequestClose();
+
+// Waits until done() is true. On the window thread it keeps serving sends while it
+// waits (joining a worker, a nested dialog loop, a stage load), so a worker blocked
+// in a send cannot deadlock it.
+void WaitServingSends(std::function<bool()> done);
+// Makes waiters in GetMessage / WaitServingSends look again at once.
+void WakeWindowThread();
+// Lets the app wake its own event wait after every post or send (any thread).
+void SetWindowWakeHook(std::function<void()> hook);
+
+// Tests: drops posted and pending messages, the window thread and the procedure.
+void ResetWindowQueue();
