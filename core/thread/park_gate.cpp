@@ -14,6 +14,11 @@ void cParkGate::RequestPark() {
   changed_.wait(lock, [this] { return IsStillLocked(); });
 }
 
+void cParkGate::AddParkRequest() {
+  std::lock_guard lock(mutex_);
+  ++parkRequests_;
+}
+
 void cParkGate::Release() {
   std::lock_guard lock(mutex_);
   if (parkRequests_ > 0) --parkRequests_;

@@ -13,6 +13,8 @@ class cParkGate {
   // Controller side. Park requests nest: each RequestPark needs one Release.
   // RequestPark returns once the worker is parked, blocked, or not running.
   void RequestPark();
+  // Counts a park request without waiting (a thread parking itself).
+  void AddParkRequest();
   void Release();
   // Forgets every park request at once (used when a thread is stopped).
   void ReleaseAll();
