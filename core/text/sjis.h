@@ -1,7 +1,10 @@
 #pragma once
 // Shift-JIS (code page 932) byte classes. Text inside the program is CP932 bytes.
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // 0x81-0x9F and 0xE0-0xFC start a double-byte character.
 constexpr bool IsSjisLeadByte(unsigned char c) {
@@ -19,3 +22,14 @@ constexpr bool IsSjisDoubleByte(const char* p) {
   return IsSjisLeadByte(static_cast<unsigned char>(p[0])) &&
          IsSjisTrailByte(static_cast<unsigned char>(p[1]));
 }
+
+// Characters of a zero-terminated text: a lead byte with its trail byte is one,
+// a line feed is none, any other byte is one. A null text has none.
+int SjisCharCount(const char* text);
+
+// The longest prefix of text, at most limit bytes, that does not end inside a
+// double-byte character. Used wherever a text must fit a fixed size.
+std::size_t SjisCutLength(std::string_view text, std::size_t limit);
+
+// Shortens text to at most limit bytes, at a character boundary.
+void SjisTruncate(std::string& text, std::size_t limit);
