@@ -1,5 +1,7 @@
 #include "core/thread/park_gate.h"
 
+#include <thread>
+
 namespace {
 thread_local cParkGate* t_currentGate = nullptr;
 }  // namespace
@@ -75,6 +77,11 @@ void SetCurrentParkGate(cParkGate* gate) { t_currentGate = gate; }
 
 void ParkPoint() {
   if (cParkGate* gate = CurrentParkGate()) gate->ParkHere();
+}
+
+void ParkingSleep(unsigned milliseconds) {
+  ParkPoint();
+  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 cBlockedScope::cBlockedScope() : gate_(CurrentParkGate()) {

@@ -46,6 +46,8 @@ void SetCurrentParkGate(cParkGate* gate);
 
 // The calling worker's safe point; does nothing on threads without a gate.
 void ParkPoint();
+// A worker's sleep in a waiting loop: a safe point, then the sleep.
+void ParkingSleep(unsigned milliseconds);
 
 // Marks the calling thread as blocked on another thread for its lifetime.
 class cBlockedScope {

@@ -104,6 +104,11 @@ void cWindowQueue::ServeOneLocked(std::unique_lock<std::mutex>& lock) {
   changed_.notify_all();
 }
 
+int cWindowQueue::PendingSends() const {
+  std::lock_guard lock(mutex_);
+  return static_cast<int>(calls_.size());
+}
+
 int cWindowQueue::ServeSends() {
   std::unique_lock lock(mutex_);
   if (owner_ != std::this_thread::get_id()) return 0;

@@ -44,6 +44,8 @@ class cWindowQueue {
   // Window thread: waits for a posted message, serving sends meanwhile; false
   // once it took WM_QUIT.
   bool Get(MSG* msg);
+  // Sends waiting for the window thread.
+  int PendingSends() const;
   // Window thread: serves every pending send. Returns how many it ran.
   int ServeSends();
   // Waits until done() is true. On the window thread sends are served while
