@@ -25,7 +25,7 @@ enum PathTableIndex : int {
   kPathSound = 31,
   kPathBgm = 33,
   kPathSystemDat = 35,           // "data\System.dat"
-  kPathChallengeStagePrefix = 37,// "data\stg4\c": challenge stage n is "%s%02d-1.%s"
+  kPathChallengeStagePrefix = 37,  // "data\stg4\c"; challenge stage n: "%s%02d-1.%s"
   kPathRankingStory = 38,        // ranking folders by play mode 0..2
   kPathRankingChallenge = 39,
   kPathRankingFree = 40,
