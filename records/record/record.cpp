@@ -1,0 +1,224 @@
+#include "records/record/record.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+#include "core/log/report_log.h"
+#include "records/record/record_file.h"
+#include "records/record/record_text.h"
+
+namespace {
+
+std::size_t FieldBytes(const FIELDDATA& field) {
+  return static_cast<std::size_t>(field.nCount) * field.bySize;
+}
+
+// Surplus entries are logged at most this many, so a wildly damaged count cannot
+// flood the log.
+constexpr int32_t kMaxSurplusLogged = 16;
+
+// A stored count above the registered one: each surplus entry is logged as the
+// checked access logs a bad index of the descriptor table, three lines per entry
+// (one per descriptor member a read takes). Unlike the checked access this does
+// not close the program: the load fails and its caller reports the damaged file.
+void LogSurplusEntries(int32_t stored, int32_t registered, std::size_t descriptorSize) {
+  const int32_t end = std::min(stored, registered + kMaxSurplusLogged);
+  for (int32_t index = registered; index < end; ++index) {
+    char line[64];
+    std::snprintf(line, sizeof line, "err V[%d] ( %d , %d )", index, registered,
+                  static_cast<int32_t>(descriptorSize));
+    for (int i = 0; i < 3; ++i) {
+      EcLogText(line);
+      ReportLog("%s", line);
+    }
+  }
+}
+
+// Reads a stored count of entries and checks it against the registration.
+bool ReadEntryCount(cRecordReader& reader, int32_t registered, std::size_t descriptorSize,
+                    int32_t& count) {
+  if (!reader.Read(count)) return false;
+  if (count > registered) {
+    LogSurplusEntries(count, registered, descriptorSize);
+    return reader.Fail();
+  }
+  return true;
+}
+
+// One stored string: L = length + 1, then (unless L is 1) the text and its zero.
+bool ReadStoredText(cRecordReader& reader, std::string& text) {
+  int32_t stored = 0;
+  if (!reader.Read(stored)) return false;
+  if (stored == 1) {
+    text.clear();
+    return true;
+  }
+  std::string_view bytes;
+  if (stored < 1 || !reader.ReadView(static_cast<std::size_t>(stored), bytes)) return reader.Fail();
+  // A text without its zero byte is damage, not a text to guess the end of.
+  const std::size_t zero = bytes.find('\0');
+  if (zero == std::string_view::npos) return reader.Fail();
+  text.assign(bytes.substr(0, zero));
+  if (g_bStripCR) RemoveCarriageReturns(text);
+  LimitRecordText(text);
+  return true;
+}
+
+}  // namespace
+
+void cRecord::RegisterFields(int32_t) { ResetFieldTables(); }
+
+void cRecord::ResetFieldTables() {
+  m_Fields.clear();
+  m_Strings.clear();
+}
+
+void cRecord::AddField(void* address, int32_t count, uint8_t size) {
+  m_Fields.push_back(FIELDDATA{this, address, std::max(count, 0), size});
+}
+
+void cRecord::AddCharField(int8_t* address, int32_t count) { AddField(address, count, 1); }
+void cRecord::AddCharField(uint8_t* address, int32_t count) { AddField(address, count, 1); }
+void cRecord::AddCharField(char* address, int32_t count) { AddField(address, count, 1); }
+void cRecord::AddShortField(int16_t* address, int32_t count) { AddField(address, count, 2); }
+void cRecord::AddShortField(uint16_t* address, int32_t count) { AddField(address, count, 2); }
+void cRecord::AddIntField(int32_t* address, int32_t count) { AddField(address, count, 4); }
+void cRecord::AddIntField(uint32_t* address, int32_t count) { AddField(address, count, 4); }
+void cRecord::AddDoubleField(double* address, int32_t count) { AddField(address, count, 8); }
+
+void cRecord::AddStringField(std::string* address, int32_t count) {
+  for (int32_t i = 0; i < count; ++i) m_Strings.push_back(STRFIELDDATA{this, address});
+}
+
+void cRecord::RestoreCurrentLayout(int32_t nVersion) {
+  if (nVersion != g_nDataVersion) RegisterFields(g_nDataVersion);
+}
+
+bool cRecord::Load(cRecordReader& reader) {
+  const int32_t version = reader.FileVersion();
+  RegisterFields(version);
+  const bool loaded = LoadFieldBlock(reader) && LoadStringBlock(reader);
+  RestoreCurrentLayout(version);
+  return loaded;
+}
+
+void cRecord::Save(cRecordWriter& writer) {
+  const int32_t version = writer.Version();
+  RegisterFields(version);
+  SaveFieldBlock(writer);
+  SaveStringBlock(writer);
+  RestoreCurrentLayout(version);
+}
+
+bool cRecord::LoadStrings(cRecordReader& reader) {
+  const int32_t version = reader.FileVersion();
+  RegisterFields(version);
+  const bool loaded = LoadStringBlock(reader);
+  RestoreCurrentLayout(version);
+  return loaded;
+}
+
+void cRecord::SaveStrings(cRecordWriter& writer) {
+  const int32_t version = writer.Version();
+  RegisterFields(version);
+  SaveStringBlock(writer);
+  RestoreCurrentLayout(version);
+}
+
+bool cRecord::LoadFieldBlock(cRecordReader& reader) {
+  int32_t count = 0;
+  if (!ReadEntryCount(reader, m_Fields.VectorSize(), sizeof(FIELDDATA), count)) return false;
+  // Fields from index count on are not in the file and keep their values.
+  for (int32_t i = 0; i < count; ++i) {
+    const FIELDDATA& field = m_Fields.CheckedVectorAt(i);
+    if (!reader.ReadBytes(field.lpData, FieldBytes(field))) return false;
+  }
+  return true;
+}
+
+bool cRecord::LoadStringBlock(cRecordReader& reader) {
+  int32_t count = 0;
+  if (!ReadEntryCount(reader, m_Strings.VectorSize(), sizeof(STRFIELDDATA), count)) return false;
+  for (int32_t i = 0; i < count; ++i) {
+    if (!ReadStoredText(reader, *m_Strings.CheckedVectorAt(i).lpString)) return false;
+  }
+  // The strings the file did not hold lose their carriage returns as well.
+  if (g_bStripCR) {
+    for (const STRFIELDDATA& entry : m_Strings) RemoveCarriageReturns(*entry.lpString);
+  }
+  return true;
+}
+
+void cRecord::SaveFieldBlock(cRecordWriter& writer) {
+  writer.Write(m_Fields.VectorSize());
+  for (const FIELDDATA& field : m_Fields) writer.WriteBytes(field.lpData, FieldBytes(field));
+}
+
+void cRecord::SaveStringBlock(cRecordWriter& writer) {
+  writer.Write(m_Strings.VectorSize());
+  for (const STRFIELDDATA& entry : m_Strings) {
+    std::string& text = *entry.lpString;
+    // What is saved is what a load gives back: up to the first zero byte and no
+    // more than a record string holds. The string itself is left that way.
+    LimitRecordText(text);
+    writer.Write(static_cast<int32_t>(text.size() + 1));
+    if (!text.empty()) {
+      writer.WriteText(text);
+      writer.Write(uint8_t{0});
+    }
+  }
+}
+
+void cRecord::ClearFields() {
+  RegisterFields(g_nDataVersion);
+  for (const FIELDDATA& field : m_Fields) std::memset(field.lpData, 0, FieldBytes(field));
+  for (const STRFIELDDATA& entry : m_Strings) entry.lpString->clear();
+}
+
+void cRecord::CopyFields(const cRecord& source) {
+  if (&source == this) return;
+  RegisterFields(g_nDataVersion);
+  // Only the tables change, and they are mutable.
+  const_cast<cRecord&>(source).RegisterFields(g_nDataVersion);
+  const int32_t fields = std::min(m_Fields.VectorSize(), source.m_Fields.VectorSize());
+  for (int32_t i = 0; i < fields; ++i) {
+    const FIELDDATA& to = m_Fields.CheckedVectorAt(i);
+    const FIELDDATA& from = source.m_Fields.CheckedVectorAt(i);
+    // Records of one class have the same shapes; anything else is not copied.
+    if (FieldBytes(to) == FieldBytes(from)) std::memcpy(to.lpData, from.lpData, FieldBytes(to));
+  }
+  const int32_t strings = std::min(m_Strings.VectorSize(), source.m_Strings.VectorSize());
+  for (int32_t i = 0; i < strings; ++i) {
+    *m_Strings.CheckedVectorAt(i).lpString = *source.m_Strings.CheckedVectorAt(i).lpString;
+  }
+}
+
+void cRecord::StripCR() {
+  RegisterFields(g_nDataVersion);
+  for (const STRFIELDDATA& entry : m_Strings) RemoveCarriageReturns(*entry.lpString);
+}
+
+bool cRecord::LoadOrKeep(cRecordReader& reader) {
+  std::unique_ptr<cRecord> scratch = CloneRecord();
+  if (!scratch->Load(reader)) return false;
+  TakeRecord(std::move(*scratch));
+  return true;
+}
+
+eRecordFile cRecord::LoadFromFileStatus(std::string_view path) {
+  cRecordInFile file = OpenRecordFile(path);
+  return LoadRootRecord(file, *this);
+}
+
+int cRecord::LoadFromFile(std::string_view path) {
+  return LoadFromFileStatus(path) == eRecordFile::Ok ? 1 : 0;
+}
+
+int cRecord::SaveToFile(std::string_view path) {
+  cRecordOutFile file = CreateRecordFile(path);
+  if (!file.IsOpen()) return 0;
+  Save(file.Writer());
+  return CloseRecordFile(file);
+}
