@@ -11,7 +11,8 @@
 namespace {
 
 std::atomic<int> g_ecEnabled{0};
-// Set by the first write of a run, which truncates the file; later writes append.
+// Set by the first write after SetEcLog, which truncates the file; later writes
+// append.
 std::atomic<bool> g_ecFirstWriteDone{false};
 
 std::mutex& EcPathMutex() {
@@ -42,6 +43,7 @@ void SetEcLog(int enable, const char* path) {
     std::lock_guard<std::mutex> lock(EcPathMutex());
     EcPath() = path != nullptr ? path : "";
   }
+  g_ecFirstWriteDone = false;
   g_ecEnabled = enable != 0 ? 1 : 0;
 }
 
