@@ -126,6 +126,8 @@ struct ButtonsCase {
   std::vector<int> ids;
 };
 
+void PrintTo(const ButtonsCase& c, std::ostream* os) { *os << "type" << c.type; }
+
 class ButtonRowsTest : public PresenterTest, public ::testing::WithParamInterface<ButtonsCase> {};
 
 TEST_P(ButtonRowsTest, EachTypeHasItsButtons) {

@@ -81,6 +81,10 @@ struct ReleaseCase {
   int32_t minor;
 };
 
+void PrintTo(const ReleaseCase& c, std::ostream* os) {
+  *os << (c.release[0] != '\0' ? c.release : "empty");
+}
+
 class OsReleaseTest : public ::testing::TestWithParam<ReleaseCase> {};
 
 TEST_P(OsReleaseTest, ReadsMajorAndMinor) {

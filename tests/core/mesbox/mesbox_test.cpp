@@ -36,6 +36,8 @@ struct DefaultCase {
   int expected;
 };
 
+void PrintTo(const DefaultCase& c, std::ostream* os) { *os << "type" << c.type; }
+
 class SafeDefaultTest : public MesBoxTest, public ::testing::WithParamInterface<DefaultCase> {};
 
 TEST_P(SafeDefaultTest, ABoxNobodyCanSeeIsLoggedAndAnsweredSafely) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -12,6 +13,21 @@ struct CountCase {
   const char* text;
   int expected;
 };
+
+// Cases are named by their bytes in hex: names must not depend on addresses.
+std::string HexName(std::string_view bytes) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string out = bytes.empty() ? "empty" : "";
+  for (unsigned char c : bytes) {
+    out += digits[c >> 4];
+    out += digits[c & 15];
+  }
+  return out;
+}
+
+void PrintTo(const CountCase& c, std::ostream* os) {
+  *os << (c.text != nullptr ? HexName(c.text) : std::string("null"));
+}
 
 class SjisCharCountTest : public ::testing::TestWithParam<CountCase> {};
 
@@ -40,6 +56,8 @@ struct CutCase {
   std::size_t limit;
   std::size_t expected;
 };
+
+void PrintTo(const CutCase& c, std::ostream* os) { *os << HexName(c.text) << "_" << c.limit; }
 
 class SjisCutLengthTest : public ::testing::TestWithParam<CutCase> {};
 

@@ -15,6 +15,8 @@ struct MidCase {
   const char* expected;
 };
 
+void PrintTo(const MidCase& c, std::ostream* os) { *os << c.start << "_" << c.count; }
+
 class StrMidTest : public ::testing::TestWithParam<MidCase> {};
 
 TEST_P(StrMidTest, TakesThePieceOfAbcdef) {
