@@ -47,25 +47,6 @@ bool ReadEntryCount(cRecordReader& reader, int32_t registered, std::size_t descr
   return true;
 }
 
-// One stored string: L = length + 1, then (unless L is 1) the text and its zero.
-bool ReadStoredText(cRecordReader& reader, std::string& text) {
-  int32_t stored = 0;
-  if (!reader.Read(stored)) return false;
-  if (stored == 1) {
-    text.clear();
-    return true;
-  }
-  std::string_view bytes;
-  if (stored < 1 || !reader.ReadView(static_cast<std::size_t>(stored), bytes)) return reader.Fail();
-  // A text without its zero byte is damage, not a text to guess the end of.
-  const std::size_t zero = bytes.find('\0');
-  if (zero == std::string_view::npos) return reader.Fail();
-  text.assign(bytes.substr(0, zero));
-  if (g_bStripCR) RemoveCarriageReturns(text);
-  LimitRecordText(text);
-  return true;
-}
-
 }  // namespace
 
 void cRecord::RegisterFields(int32_t) { ResetFieldTables(); }
@@ -144,7 +125,7 @@ bool cRecord::LoadStringBlock(cRecordReader& reader) {
   for (int32_t i = 0; i < count; ++i) {
     if (!ReadStoredText(reader, *m_Strings.CheckedVectorAt(i).lpString)) return false;
   }
-  // The strings the file did not hold lose their carriage returns as well.
+  // Every registered string loses its carriage returns, read or kept.
   if (g_bStripCR) {
     for (const STRFIELDDATA& entry : m_Strings) RemoveCarriageReturns(*entry.lpString);
   }
@@ -158,17 +139,7 @@ void cRecord::SaveFieldBlock(cRecordWriter& writer) {
 
 void cRecord::SaveStringBlock(cRecordWriter& writer) {
   writer.Write(m_Strings.VectorSize());
-  for (const STRFIELDDATA& entry : m_Strings) {
-    std::string& text = *entry.lpString;
-    // What is saved is what a load gives back: up to the first zero byte and no
-    // more than a record string holds. The string itself is left that way.
-    LimitRecordText(text);
-    writer.Write(static_cast<int32_t>(text.size() + 1));
-    if (!text.empty()) {
-      writer.WriteText(text);
-      writer.Write(uint8_t{0});
-    }
-  }
+  for (const STRFIELDDATA& entry : m_Strings) WriteStoredText(writer, *entry.lpString);
 }
 
 void cRecord::ClearFields() {

@@ -6,7 +6,9 @@
 //
 //   cRecordInFile in = OpenRecordFile(path);       // reads the whole file
 //   if (!in.IsOpen()) return 0;                     // in.Status() says why
-//   if (!stage.LoadOrKeep(in.Reader()) || !log.LoadOrKeep(in.Reader())) return 0;
+//   cStageData stage = g_Stage;  cInputLog log = g_InputLog;   // scratch copies
+//   if (!stage.Load(in.Reader()) || !log.Load(in.Reader())) return 0;
+//   g_Stage = std::move(stage);  g_InputLog = std::move(log);  // all or nothing
 //   CloseRecordFile(in);
 //
 //   cRecordOutFile out = CreateRecordFile(path);   // 0: cannot be created
