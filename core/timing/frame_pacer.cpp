@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "core/timing/first_call_tick.h"
 #include "core/timing/tick_source.h"
 
 namespace {
@@ -10,8 +11,7 @@ namespace {
 std::atomic<bool> g_bDirect3DPacing{false};
 
 struct FramePacer {
-  bool bStarted = false;
-  uint32_t dwTime_OneSec = 0;
+  FirstCallTick dwTime_OneSec;  // start of the current one-second window
   int32_t nFrameCt_OneSec = 0;
 };
 
@@ -33,17 +33,14 @@ bool IsDirect3DPacing() { return g_bDirect3DPacing.load(); }
 
 bool PaceFrame(int32_t rate) {
   if (!IsDirect3DPacing() || rate <= 0) return true;
-  if (!g_Pacer.bStarted) {
-    g_Pacer.bStarted = true;
-    g_Pacer.dwTime_OneSec = GetTickCount32();
-  }
+  uint32_t& windowStart = g_Pacer.dwTime_OneSec.Get();
   const uint32_t now = GetTickCount32();
-  if (!FrameIsDue(TicksBetween(g_Pacer.dwTime_OneSec, now), rate, g_Pacer.nFrameCt_OneSec)) {
+  if (!FrameIsDue(TicksBetween(windowStart, now), rate, g_Pacer.nFrameCt_OneSec)) {
     return false;
   }
   if (++g_Pacer.nFrameCt_OneSec >= rate) {
     g_Pacer.nFrameCt_OneSec = 0;
-    g_Pacer.dwTime_OneSec = now;
+    windowStart = now;
   }
   return true;
 }

@@ -1,28 +1,22 @@
 #include "core/timing/frame_rate_limiter.h"
 
+#include "core/timing/first_call_tick.h"
 #include "core/timing/tick_source.h"
 
 namespace {
 
-struct RateLimiter {
-  bool bStarted = false;
-  uint32_t dwNextDue = 0;
-};
-
-RateLimiter g_Limiter;
+// The next due tick; the first call's tick at first.
+FirstCallTick g_NextDue;
 
 }  // namespace
 
 bool FrameRateDue(int32_t rate) {
-  if (!g_Limiter.bStarted) {
-    g_Limiter.bStarted = true;
-    g_Limiter.dwNextDue = GetTickCount32();
-  }
+  uint32_t& nextDue = g_NextDue.Get();
   const uint32_t now = GetTickCount32();
   if (rate <= 0) return true;
-  if (TickIsBefore(now, g_Limiter.dwNextDue)) return false;
-  g_Limiter.dwNextDue = now + static_cast<uint32_t>(1000 / rate);
+  if (TickIsBefore(now, nextDue)) return false;
+  nextDue = now + static_cast<uint32_t>(1000 / rate);
   return true;
 }
 
-void ResetFrameRateLimiter() { g_Limiter = RateLimiter{}; }
+void ResetFrameRateLimiter() { g_NextDue = FirstCallTick{}; }
