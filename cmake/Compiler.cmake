@@ -11,6 +11,9 @@
 # program (file names, fonts, window title, message boxes), converted by iconv.
 # Clang cannot change its execution charset; it builds only the fuzz targets, whose
 # literals then stay UTF-8 (VP_LITERALS_UTF8 tells the code so).
+# One consequence: GCC 12's <chrono> holds a literal (the micro sign) that CP932
+# lacks, so no file includes <chrono> directly; durations and clocks come with
+# <thread> and <condition_variable>.
 add_compile_options(-Wall -Wextra -fwrapv -ffp-contract=off -fno-fast-math)
 
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
