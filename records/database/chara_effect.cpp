@@ -1,0 +1,17 @@
+#include "records/database/chara_effect.h"
+
+namespace {
+
+const cEffectSettings::OldRoughness kOldRoughness[] = {
+    {4, 4, 2},
+    {5, 4, 2},
+    {10, 3, 2},
+};
+
+}  // namespace
+
+bool cCharaEffect::Load(cRecordReader& reader) {
+  if (!cRecord::Load(reader)) return false;
+  SetOldRoughness(reader, kOldRoughness);
+  return true;
+}

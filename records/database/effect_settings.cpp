@@ -1,0 +1,22 @@
+#include "records/database/effect_settings.h"
+
+#include "records/database/database_versions.h"
+
+void cEffectSettings::RegisterFields(int32_t) {
+  ResetFieldTables();
+  AddIntField(&m_nKind);
+  AddIntField(m_nParams, kParams);
+  AddStringField(&m_strName);
+}
+
+int32_t cEffectSettings::KnownKind(int32_t maxKind) const {
+  return m_nKind >= 0 && m_nKind <= maxKind ? m_nKind : 0;
+}
+
+void cEffectSettings::SetOldRoughness(const cRecordReader& reader,
+                                      std::span<const OldRoughness> rules) {
+  if (reader.FileVersion() >= kVersionEffectRoughness) return;
+  for (const OldRoughness& rule : rules) {
+    if (m_nKind == rule.nKind) m_nParams[rule.nParam] = rule.nValue;
+  }
+}
