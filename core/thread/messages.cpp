@@ -4,16 +4,21 @@
 #include "core/thread/window_queue.h"
 
 namespace {
-// Static, so it exists before main() and before any window: an early close request
-// is kept.
-cWindowQueue g_mainWindowQueue;
+// Built before main() and never destroyed: an early close request is kept, and a
+// thread still running while the process ends never meets a destroyed queue.
+union MainWindowQueue {
+  cWindowQueue queue;
+  MainWindowQueue() : queue() {}
+  ~MainWindowQueue() {}
+};
+MainWindowQueue g_mainWindowQueue;
 
 // How long a change of a wait's done() condition may go unnoticed when nobody
-// wakes the waiter.
-constexpr std::chrono::milliseconds kWaitPollInterval{5};
+// wakes the waiter: the 1 ms of the program's polling waits.
+constexpr std::chrono::milliseconds kWaitPollInterval{1};
 }  // namespace
 
-HWND g_hWnd = &g_mainWindowQueue;
+HWND g_hWnd = &g_mainWindowQueue.queue;
 
 bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!hwnd) return false;

@@ -75,9 +75,10 @@ void PostQuitMessage(int exitCode);
 // Any thread, any time: asks the program to close. Kept until the window handles it.
 void RequestClose();
 
-// Waits until done() is true. On the window thread it keeps serving sends while it
-// waits (joining a worker, a nested dialog loop, a stage load), so a worker blocked
-// in a send cannot deadlock it.
+// Waits until done() is true, looking at it at least every millisecond. On the
+// window thread it keeps serving sends while it waits (joining a worker, a nested
+// dialog loop, a stage load), so a worker blocked in a send cannot deadlock it. On
+// a worker it serves nothing and the wait counts as parked (see park_gate.h).
 void WaitServingSends(std::function<bool()> done);
 // Makes waiters in GetMessage / WaitServingSends look again at once.
 void WakeWindowThread();

@@ -25,6 +25,11 @@ std::uint32_t NextThreadId() {
 
 }  // namespace
 
+namespace {
+// The state of the cThread running the calling thread; null on other threads.
+thread_local const void* t_currentState = nullptr;
+}  // namespace
+
 struct cThread::State {
   std::uint32_t id = 0;
   cParkGate gate;
@@ -34,9 +39,10 @@ struct cThread::State {
   std::condition_variable endedChanged;
   std::thread thread;
 
-  bool IsSelf() const { return thread.get_id() == std::this_thread::get_id(); }
+  bool IsSelf() const { return t_currentState == this; }
 
   void Run(const std::function<void()>& body) {
+    t_currentState = this;
     SetCurrentParkGate(&gate);
     SetCurrentThreadQueue(queue.get());
     try {
@@ -47,6 +53,7 @@ struct cThread::State {
     }
     SetCurrentParkGate(nullptr);
     SetCurrentThreadQueue(nullptr);
+    t_currentState = nullptr;
     UnregisterThreadQueue(id);
     gate.SetRunning(false);
     {
@@ -75,14 +82,17 @@ int cThread::Start(std::function<void()> body) {
   state->id = NextThreadId();
   RegisterThreadQueue(state->id, state->queue);
   state->gate.SetRunning(true);
+  // Held before the thread runs, so the thread may use its own object at once.
+  m_dwThreadId = state->id;
+  m_hThread = state;
   try {
     state->thread = std::thread([state, body = std::move(body)] { state->Run(body); });
   } catch (...) {
     UnregisterThreadQueue(state->id);
+    m_hThread.reset();
+    m_dwThreadId = 0;
     return 0;
   }
-  m_dwThreadId = state->id;
-  m_hThread = std::move(state);
   return 1;
 }
 

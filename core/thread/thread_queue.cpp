@@ -9,9 +9,10 @@ struct Registry {
   std::map<std::uint32_t, std::shared_ptr<cThreadQueue>> queues;
 };
 
+// Never destroyed: a thread may end while the process is ending.
 Registry& TheRegistry() {
-  static Registry registry;
-  return registry;
+  static Registry* registry = new Registry;
+  return *registry;
 }
 
 thread_local cThreadQueue* t_currentQueue = nullptr;

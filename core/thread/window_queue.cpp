@@ -1,5 +1,7 @@
 #include "core/thread/window_queue.h"
 
+#include <optional>
+
 #include "core/thread/park_gate.h"
 
 struct cWindowQueue::PendingCall {
@@ -152,6 +154,10 @@ bool cWindowQueue::Get(MSG* msg) {
 
 void cWindowQueue::WaitServingSends(const std::function<bool()>& done,
                                     std::chrono::milliseconds pollInterval) {
+  // Off the window thread nothing is served; the waiter only waits, so it counts
+  // as parked.
+  std::optional<cBlockedScope> blocked;
+  if (!IsOwnerThread()) blocked.emplace();
   for (;;) {
     ServeSends();
     if (done()) return;

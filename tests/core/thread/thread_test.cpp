@@ -227,26 +227,47 @@ TEST_F(ThreadTest, WaitOnTheWindowThreadServesSendsOfTheWorkerItWaitsFor) {
   EXPECT_EQ(answer, 42);
 }
 
-TEST_F(ThreadTest, AWorkerWaitingForAnotherWorkerCountsAsParked) {
-  std::atomic<bool> releaseInner{false};
-  std::atomic<bool> innerStarted{false};
-  std::atomic<bool> innerWaited{false};
-  cThread inner;
-  cThread outer;
-  ASSERT_EQ(outer.Start([&] {
-    inner.Start([&] { WaitUntilWithoutServing([&] { return releaseInner.load(); }); });
-    innerStarted = true;
-    inner.Wait();
-    innerWaited = true;
-  }), 1);
-  ASSERT_TRUE(WaitUntilWithoutServing([&] { return innerStarted.load(); }));
-  ASSERT_TRUE(outer.Suspend());
-  releaseInner = true;
-  std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  EXPECT_FALSE(innerWaited) << "the wait ended while suspended: it parks before going on";
-  outer.Resume();
-  outer.Wait();
-  EXPECT_TRUE(innerWaited);
+// The two ways a worker waits for something another thread finishes.
+struct WorkerWait {
+  const char* name;
+  void (*wait)(std::atomic<bool>& release, std::atomic<bool>& waiting);
+};
+
+const WorkerWait kWorkerWaits[] = {
+    {"cThread::Wait on a helper thread",
+     [](std::atomic<bool>& release, std::atomic<bool>& waiting) {
+       cThread helper;
+       helper.Start([&] { WaitUntilWithoutServing([&] { return release.load(); }); });
+       waiting = true;
+       helper.Wait();
+     }},
+    {"WaitServingSends off the window thread",
+     [](std::atomic<bool>& release, std::atomic<bool>& waiting) {
+       waiting = true;
+       WaitServingSends([&] { return release.load(); });
+     }},
+};
+
+TEST_F(ThreadTest, AWorkerWaitingForAnotherThreadCountsAsParkedAndParksWhenTheWaitEnds) {
+  for (const WorkerWait& kind : kWorkerWaits) {
+    SCOPED_TRACE(kind.name);
+    std::atomic<bool> release{false};
+    std::atomic<bool> waiting{false};
+    std::atomic<bool> waited{false};
+    cThread worker;
+    ASSERT_EQ(worker.Start([&] {
+      kind.wait(release, waiting);
+      waited = true;
+    }), 1);
+    ASSERT_TRUE(WaitUntilWithoutServing([&] { return waiting.load(); }));
+    ASSERT_TRUE(worker.Suspend());
+    release = true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_FALSE(waited) << "the wait ended while suspended: it parks before going on";
+    worker.Resume();
+    worker.Wait();
+    EXPECT_TRUE(waited);
+  }
 }
 
 }  // namespace
