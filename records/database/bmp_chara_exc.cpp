@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "records/database/database_versions.h"
-#include "records/database/extra_field.h"
 
 namespace {
 constexpr int32_t kCellUnitDots = 32;
@@ -23,10 +22,4 @@ void cBmpCharaExc::RegisterFields(int32_t nVersion) {
   }
   AddStringField(&m_strName);
   AddStringField(&m_strFile);
-}
-
-bool cBmpCharaExc::Load(cRecordReader& reader) {
-  if (!cRecord::Load(reader)) return false;
-  DropOldExtra(reader, m_nExtra);
-  return true;
 }

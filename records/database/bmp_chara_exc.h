@@ -1,17 +1,14 @@
 #pragma once
 // cBmpCharaExc: a bitmap reserved for charas (a graphic source of the chara
-// drawing), cut into square cells.
+// drawing), cut into square cells. m_strFile names the picture; m_nExtra is
+// stored from version 152 on.
 
 #include <cstdint>
-#include <string>
 
-#include "records/record/record.h"
+#include "records/database/media_entry.h"
 
-class cBmpCharaExc : public cRecordOf<cBmpCharaExc> {
+class cBmpCharaExc : public cRecordOf<cBmpCharaExc, cMediaEntry> {
  public:
-  std::string m_strName;
-  int32_t m_nExtra = 0;  // kept and written back; not read by the player
-  std::string m_strFile;  // the picture file
   int32_t m_bCellSize = 0;  // non-zero: cells of m_nCellSize x 32 dots; zero: 32-dot cells
   int32_t m_nCellSize = 2;  // in units of 32 dots
 
@@ -27,5 +24,4 @@ class cBmpCharaExc : public cRecordOf<cBmpCharaExc> {
   int32_t CellDots() const;
 
   void RegisterFields(int32_t nVersion) override;
-  bool Load(cRecordReader& reader) override;
 };

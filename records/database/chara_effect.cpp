@@ -10,8 +10,6 @@ const cEffectSettings::OldRoughness kOldRoughness[] = {
 
 }  // namespace
 
-bool cCharaEffect::Load(cRecordReader& reader) {
-  if (!cRecord::Load(reader)) return false;
-  SetOldRoughness(reader, kOldRoughness);
-  return true;
+std::span<const cEffectSettings::OldRoughness> cCharaEffect::OldRoughnessRules() const {
+  return kOldRoughness;
 }

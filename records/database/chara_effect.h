@@ -9,5 +9,6 @@ class cCharaEffect : public cRecordOf<cCharaEffect, cEffectSettings> {
  public:
   static constexpr int32_t kMaxKind = 16;
 
-  bool Load(cRecordReader& reader) override;
+ protected:
+  std::span<const OldRoughness> OldRoughnessRules() const override;
 };

@@ -13,10 +13,12 @@ int32_t cEffectSettings::KnownKind(int32_t maxKind) const {
   return m_nKind >= 0 && m_nKind <= maxKind ? m_nKind : 0;
 }
 
-void cEffectSettings::SetOldRoughness(const cRecordReader& reader,
-                                      std::span<const OldRoughness> rules) {
-  if (reader.FileVersion() >= kVersionEffectRoughness) return;
-  for (const OldRoughness& rule : rules) {
-    if (m_nKind == rule.nKind) m_nParams[rule.nParam] = rule.nValue;
+bool cEffectSettings::Load(cRecordReader& reader) {
+  if (!cRecord::Load(reader)) return false;
+  if (reader.FileVersion() < kVersionEffectRoughness) {
+    for (const OldRoughness& rule : OldRoughnessRules()) {
+      if (m_nKind == rule.nKind) m_nParams[rule.nParam] = rule.nValue;
+    }
   }
+  return true;
 }

@@ -19,6 +19,7 @@ class cEffectSettings : public cRecord {
   int32_t m_nParams[kParams] = {};
 
   void RegisterFields(int32_t nVersion) override;
+  bool Load(cRecordReader& reader) override;
 
   // m_nKind when it is one the effect code knows (0 to maxKind), otherwise 0: an
   // unknown kind shows nothing rather than indexing past the kinds.
@@ -39,5 +40,6 @@ class cEffectSettings : public cRecord {
     m_nKind = 1;
   }
 
-  void SetOldRoughness(const cRecordReader& reader, std::span<const OldRoughness> rules);
+  // The rules of this kind of effect.
+  virtual std::span<const OldRoughness> OldRoughnessRules() const = 0;
 };

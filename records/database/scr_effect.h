@@ -9,5 +9,6 @@ class cScrEffect : public cRecordOf<cScrEffect, cEffectSettings> {
  public:
   static constexpr int32_t kMaxKind = 13;
 
-  bool Load(cRecordReader& reader) override;
+ protected:
+  std::span<const OldRoughness> OldRoughnessRules() const override;
 };

@@ -18,29 +18,18 @@ struct Frame {
   int32_t hold;
 };
 
-cAnime AnimeOf(const std::vector<Frame>& frames) {
-  cAnime anime;
-  anime.m_Frames.clear();
+// An Anime or Effect record with these frames (effect frames have no hold flag).
+template <class Record>
+Record RecordOf(const std::vector<Frame>& frames) {
+  Record record;
+  record.m_Frames.clear();
   for (const Frame& f : frames) {
-    cAnimeFrame frame;
+    auto& frame = record.m_Frames.emplace_back();
     frame.m_nPattern = f.pattern;
     frame.m_nDuration = f.duration;
-    frame.m_bHold = f.hold;
-    anime.m_Frames.push_back(frame);
+    if constexpr (requires { frame.m_bHold; }) frame.m_bHold = f.hold;
   }
-  return anime;
-}
-
-cEffect EffectOf(const std::vector<Frame>& frames) {
-  cEffect effect;
-  effect.m_Frames.clear();
-  for (const Frame& f : frames) {
-    cEffectFrame frame;
-    frame.m_nPattern = f.pattern;
-    frame.m_nDuration = f.duration;
-    effect.m_Frames.push_back(frame);
-  }
-  return effect;
+  return record;
 }
 
 std::vector<ANIMESTEP> Steps(const cAnimeStepTable& table, int32_t index) {
@@ -77,7 +66,7 @@ TEST(AnimeStepsTest, OneStepPerFrameThenTheClosingStep) {
     SCOPED_TRACE(c.name);
     cDatabase db;
     db.m_Animes.resize(static_cast<std::size_t>(c.index) + 2);
-    db.m_Animes.CheckedVectorAt(c.index) = AnimeOf(c.frames);
+    db.m_Animes.CheckedVectorAt(c.index) = RecordOf<cAnime>(c.frames);
     cAnimeStepTable table;
     table.resize(9);  // a table built before is replaced
     BuildAnimeSteps(table, db);
@@ -89,8 +78,8 @@ TEST(AnimeStepsTest, OneStepPerFrameThenTheClosingStep) {
 TEST(AnimeStepsTest, EffectFramesNeverHoldExceptEffectZero) {
   cDatabase db;
   db.m_Effects.clear();
-  db.m_Effects.push_back(EffectOf({{3, 4, 0}}));
-  db.m_Effects.push_back(EffectOf({{0, 1, 0}, {1, 2, 0}}));
+  db.m_Effects.push_back(RecordOf<cEffect>({{3, 4, 0}}));
+  db.m_Effects.push_back(RecordOf<cEffect>({{0, 1, 0}, {1, 2, 0}}));
   BuildEffectSteps(g_EffectSteps, db);
   ASSERT_EQ(g_EffectSteps.size(), 2u);
   EXPECT_EQ(Steps(g_EffectSteps, 0), (std::vector<ANIMESTEP>{{3, 0, 1}, {-2, 0, 1}}));
