@@ -2,10 +2,10 @@
 
 #include <atomic>
 #include <cstdarg>
-#include <mutex>
 #include <string>
 
 #include "core/log/log_file.h"
+#include "core/log/log_path.h"
 #include "core/text/str_format.h"
 
 namespace {
@@ -15,19 +15,9 @@ std::atomic<int> g_ecEnabled{0};
 // append.
 std::atomic<bool> g_ecFirstWriteDone{false};
 
-std::mutex& EcPathMutex() {
-  static std::mutex m;
-  return m;
-}
-
-std::string& EcPath() {
-  static std::string path;
+cLogPath& EcPath() {
+  static cLogPath path;
   return path;
-}
-
-std::string CurrentEcPath() {
-  std::lock_guard<std::mutex> lock(EcPathMutex());
-  return EcPath();
 }
 
 void EcLogV(const char* format, va_list args) {
@@ -39,10 +29,7 @@ void EcLogV(const char* format, va_list args) {
 }  // namespace
 
 void SetEcLog(int enable, const char* path) {
-  {
-    std::lock_guard<std::mutex> lock(EcPathMutex());
-    EcPath() = path != nullptr ? path : "";
-  }
+  EcPath().Set(path != nullptr ? path : "");
   g_ecFirstWriteDone = false;
   g_ecEnabled = enable != 0 ? 1 : 0;
 }
@@ -52,7 +39,7 @@ bool IsEcLogEnabled() { return g_ecEnabled.load() != 0; }
 int EcLogText(const char* text) {
   if (!IsEcLogEnabled()) return 0;
   const LogOpen mode = g_ecFirstWriteDone.exchange(true) ? LogOpen::kAppend : LogOpen::kCreate;
-  return AppendLogLine(CurrentEcPath(), text != nullptr ? text : "", mode) ? 1 : 0;
+  return AppendLogLine(EcPath().Get(), text != nullptr ? text : "", mode) ? 1 : 0;
 }
 
 void EcLogString(const char* text) { EcLogText(text); }

@@ -1,21 +1,16 @@
 #include "core/log/report_log.h"
 
 #include <cstdarg>
-#include <mutex>
 
 #include "core/log/log_file.h"
+#include "core/log/log_path.h"
 #include "core/mesbox/error_mesbox.h"
 #include "core/text/str_format.h"
 
 namespace {
 
-std::mutex& PathMutex() {
-  static std::mutex m;
-  return m;
-}
-
-std::string& StoredPath() {
-  static std::string path;
+cLogPath& StoredPath() {
+  static cLogPath path;
   return path;
 }
 
@@ -30,15 +25,11 @@ int WriteBoth(const std::string& text) {
 
 int OpenReportLog(const char* path) {
   if (path == nullptr || !CreateEmptyLogFile(path)) return 0;
-  std::lock_guard<std::mutex> lock(PathMutex());
-  StoredPath() = path;
+  StoredPath().Set(path);
   return 1;
 }
 
-std::string ReportLogPath() {
-  std::lock_guard<std::mutex> lock(PathMutex());
-  return StoredPath();
-}
+std::string ReportLogPath() { return StoredPath().Get(); }
 
 int ReportLog(const char* format, ...) {
   va_list args;
