@@ -72,6 +72,8 @@ struct cValidateContext {
   // index names an entry of the list; compared as unsigned, as the stored
   // references are, so any negative index is out of range.
   bool InRange(eDatabaseList list, int32_t index) const;
+  // For SwordType, rows are dropped or added as default sword types (one step
+  // of 1/10 s).
   void SetListSize(eDatabaseList list, uint32_t size);
 
   // The sword command's length for sword type index (which must be in range):
