@@ -44,8 +44,9 @@ extern HWND g_hWnd;
 bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Deliver to the window's procedure and wait for its result. On the window thread
-// this calls the procedure directly. Returns 0 when the window thread has stopped
-// serving messages (after quit), so a worker never waits for ever.
+// this calls the procedure directly. Returns 0 at once when no window thread serves
+// (none registered yet, or it has taken WM_QUIT), so a worker never waits for ever.
+// A worker blocked here counts as parked (see park_gate.h).
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // The calling thread becomes the window thread (the app's main thread; a test's own
