@@ -1,0 +1,3 @@
+#include "records/settings/system_data.h"
+
+cSystemData g_SystemData;
