@@ -1,0 +1,21 @@
+#include "records/worldmap/world_node.h"
+
+#include "records/record/record_list.h"
+
+cWorldNode::cWorldNode() : m_Stages(1) { ClearFields(); }
+
+void cWorldNode::RegisterFields(int32_t) {
+  ResetFieldTables();
+  AddIntField(&m_nX);
+  AddIntField(&m_nY);
+  AddStringField(&m_strName);
+}
+
+bool cWorldNode::Load(cRecordReader& reader) {
+  return cRecord::Load(reader) && LoadRecordList(reader, m_Stages);
+}
+
+void cWorldNode::Save(cRecordWriter& writer) {
+  cRecord::Save(writer);
+  SaveRecordList(writer, m_Stages);
+}
