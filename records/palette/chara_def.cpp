@@ -23,7 +23,7 @@ void cCharaDef::SetDefaults() {
   m_nZ = 3;
   m_bStartEffectLoop = 1;
   m_nMaxHp = 10;
-  m_nGraphicSource = 1;  // "キャラ"
+  m_nGraphicSource = kPartGraphicChara;
   m_nGiant = 1;
   m_nStop = 10;
   m_bFixedFacing = 1;
@@ -114,19 +114,7 @@ void cCharaDef::Save(cRecordWriter& writer) {
 }
 
 void cCharaDef::ApplyTemplate(const cTemplateSource& source) {
-  if (m_nTemplateIndex == 0 || !IsPaletteTemplateKind(m_nTemplateKind)) return;
-  const cCharaDef* lpTemplate = source.CharaTemplate(m_nTemplateKind, m_nTemplateIndex);
-  if (lpTemplate == nullptr) {
-    m_nTemplateKind = kTemplateNone;
-    return;
-  }
-  // A part that is its own template (a palette entry naming itself while it
-  // loads in place) already holds every group.
-  if (lpTemplate == this) return;
-  // Flags past the last group select nothing.
-  for (int32_t group = 0; group < m_Inherit.VectorSize() && group < kCharaGroupCount; ++group) {
-    if (m_Inherit.CheckedVectorAt(group) != 0) CopyCharaGroup(group, *this, *lpTemplate);
-  }
+  ApplyPartTemplate(*this, source.CharaTemplate(m_nTemplateKind, m_nTemplateIndex), kCharaGroupCopies);
 }
 
 double cCharaDef::OffsetX(int32_t i, int32_t facing) const {

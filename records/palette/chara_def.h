@@ -16,6 +16,7 @@
 #include <string>
 
 #include "core/containers/checked_vector.h"
+#include "records/palette/palette_part.h"
 #include "records/palette/template_source.h"
 #include "records/record/record.h"
 #include "records/script/condition.h"
@@ -34,9 +35,6 @@ class cCharaDef : public cRecordOf<cCharaDef> {
   // m_nControl
   static constexpr int8_t kControlPlayer = 0;    // "プレイヤー"
   static constexpr int8_t kControlComputer = 1;  // "コンピューター"
-  // m_nGraphicSource values this class acts on.
-  static constexpr int8_t kGraphicSourceShot = 3;      // "ショット"
-  static constexpr int8_t kGraphicSourceCharaExc = 4;  // "専用bmp": a Bmp_CharaExc entry
   // m_nHitRange: "32×32", the whole cell.
   static constexpr int8_t kHitRangeCell = 3;
 
@@ -59,7 +57,7 @@ class cCharaDef : public cRecordOf<cCharaDef> {
   int8_t m_bMirrorOffsetX = 0;  // negated when facing right
   int8_t m_bMirrorOffsetY = 0;
   int16_t m_nGraphic = 0;       // within the graphic source, 0 none
-  int8_t m_nGraphicSource = 0;
+  int8_t m_nGraphicSource = 0;  // ePartGraphicSource; 4: a Bmp_CharaExc entry
   int16_t m_nGraphicCell = 0;
   int16_t m_nAnimeSet = 0;      // AnimeSet database index
   int8_t m_nZ = 0;              // z: drawing layer
@@ -69,7 +67,7 @@ class cCharaDef : public cRecordOf<cCharaDef> {
   int8_t m_bStartEffectLoop = 0;
   int16_t m_nDeathEffect = 0;   // CharaEffect database index, 0 none
   int8_t m_nDeathEffectMode = 0;
-  int8_t m_nMarkShow = 0;       // 0 not shown, 1 shown, 2 editor only
+  int8_t m_nMarkShow = 0;       // ePartMarkShow
   int16_t m_nMark = 0;          // mark: cell of the mark sheet
   int8_t m_nControl = 0;        // kControlPlayer / kControlComputer
   int8_t m_nPlayerNo = 0;       // input device of a player chara

@@ -6,8 +6,6 @@
 
 namespace {
 
-using GroupCopy = void (*)(cCharaDef&, const cCharaDef&);
-
 template <auto... Members>
 void CopyMembers(cCharaDef& target, const cCharaDef& source) {
   ((target.*Members = source.*Members), ...);
@@ -27,7 +25,9 @@ void CopyFlows(cCharaDef& target, const cCharaDef& source) {
 
 using D = cCharaDef;
 
-constexpr std::array<GroupCopy, kCharaGroupCount> kGroupCopies = {
+}  // namespace
+
+constexpr std::array<cGroupCopy<cCharaDef>, kCharaGroupCount> kCharaGroupCopies = {
     &CopyMembers<&D::m_strName>,
     &CopyMembers<&D::m_nControl, &D::m_nPlayerNo>,
     &CopyMembers<&D::m_nGroup>,
@@ -66,11 +66,4 @@ constexpr std::array<GroupCopy, kCharaGroupCount> kGroupCopies = {
     &CopyMembers<&D::m_nExtra1>,
     &CopyFlows,
 };
-static_assert(kGroupCopies[kCharaGroupFlows] == &CopyFlows);
-
-}  // namespace
-
-void CopyCharaGroup(int32_t group, cCharaDef& target, const cCharaDef& source) {
-  if (static_cast<uint32_t>(group) >= kGroupCopies.size()) return;
-  kGroupCopies[static_cast<std::size_t>(group)](target, source);
-}
+static_assert(kCharaGroupCopies[kCharaGroupFlows] == &CopyFlows);

@@ -22,14 +22,17 @@
 //  17 fly                        36 flows
 //  18 invincible, its look
 
+#include <array>
 #include <cstdint>
+
+#include "records/palette/palette_part.h"
 
 class cCharaDef;
 
 constexpr int32_t kCharaGroupCount = 37;
 constexpr int32_t kCharaGroupFlows = 36;
 
-// Copies group from source into target; a group outside 0..36 copies nothing.
-// The flows group makes target's flows those of source; when source has none,
-// target gets one empty flow (key slack 3), which Validate removes again.
-void CopyCharaGroup(int32_t group, cCharaDef& target, const cCharaDef& source);
+// The copy of each group, indexed by inherit flag. The flows group makes the
+// part's flows those of the template; when the template has none, the part
+// gets one empty flow (key slack 3), which cCharaDef::Validate removes again.
+extern const std::array<cGroupCopy<cCharaDef>, kCharaGroupCount> kCharaGroupCopies;

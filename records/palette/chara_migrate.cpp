@@ -14,7 +14,6 @@ constexpr int32_t kAutoScrollSyncGroupAt210 = 21;
 
 // "ショット対キャラの当たり判定範囲" became 2 and pushed "32×32" to 3.
 constexpr int8_t kFirstRenumberedHitRange = 2;
-constexpr int16_t kMaxShotGraphic = 119;
 constexpr int8_t kInvincibleLookBefore285 = 1;
 
 }  // namespace
@@ -46,8 +45,6 @@ void MigrateCharaDef(cCharaDef& def, int32_t fileVersion) {
     def.m_bAutoScrollSync = 0;
     InsertInheritFlag(def.m_Inherit, kAutoScrollSyncGroupAt210);
   }
-  if (fileVersion < kShotGraphicShiftBelow && def.m_nGraphicSource == cCharaDef::kGraphicSourceShot) {
-    def.m_nGraphic = static_cast<int16_t>(std::min<int32_t>(def.m_nGraphic + 1, kMaxShotGraphic));
-  }
+  MigrateShotGraphic(fileVersion, def.m_nGraphicSource, def.m_nGraphic);
   if (fileVersion < kCharaInvincibleLookFrom) def.m_nInvincibleLook = kInvincibleLookBefore285;
 }

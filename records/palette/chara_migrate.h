@@ -13,7 +13,6 @@ class cCharaDef;
 // Data versions below which a chara part is migrated (besides the ones that
 // added stored members, chara_def.h).
 constexpr int32_t kCharaHitRangeRenumberBelow = 206;  // "32×32" moved from 2 to 3
-constexpr int32_t kShotGraphicShiftBelow = 219;       // shot graphics start at 1
 
 // Makes flags kCharaGroupCount long (new flags 0, surplus dropped), moves every
 // flag from group on up by one (the last one's value is lost) and sets the flag

@@ -7,13 +7,6 @@
 
 namespace {
 
-// The part's template names an entry of a palette the context knows the size of.
-bool TemplateInRange(const cCharaDef& def, const cValidateContext& context) {
-  const uint32_t index = static_cast<uint32_t>(def.m_nTemplateIndex);
-  if (def.m_nTemplateKind == kTemplateCommon) return index < context.commonPalette.nCharas;
-  return index < context.stagePalette.nCharas;
-}
-
 // Resets index to 0 when it is not an entry of list.
 void KeepInDatabase(int16_t& index, eDatabaseList list, const cValidateContext& context) {
   if (!context.InRange(list, index)) index = 0;
@@ -29,11 +22,8 @@ bool IsEmptyFlow(const cFlow& flow) {
 }  // namespace
 
 void cCharaDef::Validate(const cValidateContext& context) {
-  if (IsPaletteTemplateKind(m_nTemplateKind) && !TemplateInRange(*this, context)) {
-    m_nTemplateKind = kTemplateNone;
-    m_nTemplateIndex = 0;
-  }
-  if (m_nGraphicSource == kGraphicSourceCharaExc &&
+  DropPaletteRefPast(m_nTemplateKind, m_nTemplateIndex, context, &cPaletteSizes::nCharas);
+  if (m_nGraphicSource == kPartGraphicExclusive &&
       !context.InRange(eDatabaseList::BmpCharaExc, m_nGraphic)) {
     m_nGraphic = 1;
   }

@@ -118,11 +118,11 @@ TEST_F(CharaMigrateTest, ShotGraphicsOfFilesBefore219StartAtOne) {
     int16_t stored;
     int16_t loaded;
   } cases[] = {
-      {218, cCharaDef::kGraphicSourceShot, 5, 6},
-      {218, cCharaDef::kGraphicSourceShot, 119, 119},
-      {218, cCharaDef::kGraphicSourceShot, 500, 119},
+      {218, kPartGraphicShot, 5, 6},
+      {218, kPartGraphicShot, 119, 119},
+      {218, kPartGraphicShot, 500, 119},
       {218, 1, 5, 5},
-      {219, cCharaDef::kGraphicSourceShot, 5, 5},
+      {219, kPartGraphicShot, 5, 5},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.version);
