@@ -40,15 +40,7 @@ cBlockDef::cBlockDef() {
   m_nExemptGroup = kNoExemptGroup;
 }
 
-void cBlockDef::SetDefaults() {
-  // The whole part, lists included: an entry 0 read from a file must not keep
-  // stored conditions behind the empty block's face.
-  const int16_t x = m_nX;
-  const int16_t y = m_nY;
-  *this = cBlockDef();
-  m_nX = x;
-  m_nY = y;
-}
+void cBlockDef::SetDefaults() { ResetPartKeepingPosition(*this); }
 
 void cBlockDef::RegisterFields(int32_t) {
   ResetFieldTables();

@@ -1,58 +1,23 @@
 #include "records/palette/common_palette.h"
 
-#include <cstddef>
 
-#include "records/record/record_list.h"
+#include "records/palette/palette_list.h"
 
 cCommonPalette g_CommonPalette;
 
 namespace {
 
-// The fewest bytes one stored part can take: the record's field and string
-// counts (both may be 0), the position (and a chara's carried item) and the
-// counts of the part's lists. A damaged list count is checked against these
-// before any part is made.
+// The templates are resolved by now: every inherit flag is cleared (the flag
+// lists keep their lengths).
 template <class Part>
-constexpr std::size_t kMinPartBytes = 0;
-template <>
-constexpr std::size_t kMinPartBytes<cBlockDef> = 8 + 4 + 4 + 4;
-template <>
-constexpr std::size_t kMinPartBytes<cCharaDef> = 8 + 8 + 4 + 4 + 4;
-template <>
-constexpr std::size_t kMinPartBytes<cItemDef> = 8 + 4 + 4 + 4 + 4;
-
-// Reads a count and that many parts, in order. The list holds the count's
-// empty parts before the first one loads, and size (the palette size the
-// validation of the loading parts sees) is set to it at once, as the parts
-// may refer to entries not loaded yet.
-template <class Part>
-bool LoadPartList(cRecordReader& reader, cVector<Part>& list, uint32_t& size) {
-  int32_t count = 0;
-  if (!ReadListCount(reader, kMinPartBytes<Part>, count)) return false;
-  list.clear();
-  // Copies of one empty part: a copy holds no registration tables until it
-  // loads, so a count that the file cannot fill costs little.
-  const Part empty;
-  list.assign(static_cast<std::size_t>(count), empty);
-  size = static_cast<uint32_t>(count);
-  for (Part& part : list) {
-    if (!part.Load(reader)) return false;
-  }
-  return true;
-}
-
-// Entry 0 is the empty part, whatever the file stored there; every inherit
-// flag is cleared (the templates are resolved by now and the flag lists keep
-// their lengths).
-template <class Part>
-void SettleLoadedList(cVector<Part>& list) {
-  if (!list.empty()) list.CheckedVectorAt(0).SetDefaults();
+void ClearInheritFlags(cVector<Part>& list) {
   for (Part& part : list) part.m_Inherit.FillVector(0);
 }
 
 template <class Part>
-void PadToTwo(cVector<Part>& list) {
-  if (list.size() < 2) list.resize(2);
+void SettleLoadedList(cVector<Part>& list) {
+  ResetPaletteEntryZero(list);
+  ClearInheritFlags(list);
 }
 
 }  // namespace
@@ -75,9 +40,9 @@ bool cCommonPalette::Load(cRecordReader& reader) {
   const cTemplateSourceScope templateScope(templates);
   const cValidateContextScope contextScope(context);
   if (!cRecord::Load(reader) ||
-      !LoadPartList(reader, m_BlockPalette, context.commonPalette.nBlocks) ||
-      !LoadPartList(reader, m_CharaPalette, context.commonPalette.nCharas) ||
-      !LoadPartList(reader, m_ItemPalette, context.commonPalette.nItems)) {
+      !LoadPaletteList(reader, m_BlockPalette, context.commonPalette.nBlocks) ||
+      !LoadPaletteList(reader, m_CharaPalette, context.commonPalette.nCharas) ||
+      !LoadPaletteList(reader, m_ItemPalette, context.commonPalette.nItems)) {
     return false;
   }
   SettleLoadedList(m_BlockPalette);
@@ -99,9 +64,9 @@ void cCommonPalette::Save(cRecordWriter& writer) {
 }
 
 void cCommonPalette::Normalize(const cValidateContext& context) {
-  PadToTwo(m_BlockPalette);
-  PadToTwo(m_CharaPalette);
-  PadToTwo(m_ItemPalette);
+  PadPaletteList(m_BlockPalette);
+  PadPaletteList(m_CharaPalette);
+  PadPaletteList(m_ItemPalette);
   const cValidateContext own = WithOwnSizes(context);
   for (cBlockDef& block : m_BlockPalette) {
     block.ValidateTemplate(own);

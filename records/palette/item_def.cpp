@@ -40,15 +40,7 @@ cItemDef::cItemDef() {
   m_nZ = 6;
 }
 
-void cItemDef::SetDefaults() {
-  // The whole part, lists included: an entry 0 read from a file must not keep
-  // stored conditions or commands behind the empty item's face.
-  const int16_t x = m_nX;
-  const int16_t y = m_nY;
-  *this = cItemDef();
-  m_nX = x;
-  m_nY = y;
-}
+void cItemDef::SetDefaults() { ResetPartKeepingPosition(*this); }
 
 void cItemDef::RegisterFields(int32_t) {
   ResetFieldTables();

@@ -98,6 +98,18 @@ void DropPaletteRefPast(Kind& kind, Index& index, const cValidateContext& contex
   }
 }
 
+// Makes part a new part again, its lists included, so that nothing stored
+// (an entry 0 read from a file, say) stays behind the empty part's face; only
+// the position is kept.
+template <class Part>
+void ResetPartKeepingPosition(Part& part) {
+  const int16_t x = part.m_nX;
+  const int16_t y = part.m_nY;
+  part = Part();
+  part.m_nX = x;
+  part.m_nY = y;
+}
+
 // Group copies the block and item parts share (their members have the same
 // names in both classes).
 template <class Part>
