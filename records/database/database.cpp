@@ -3,12 +3,13 @@
 #include <optional>
 #include <string>
 
+#include "core/globals/global_order.h"
 #include "core/text/cp932.h"
 #include "records/database/database_list_file.h"
 #include "records/database/file_load_error.h"
 #include "records/project/path_table.h"
 
-cDatabase g_Database;
+VP_GLOBAL(kGlobalDatabase, cDatabase g_Database);
 
 namespace {
 

@@ -1,3 +1,5 @@
 #include "records/settings/system_data.h"
 
-cSystemData g_SystemData;
+#include "core/globals/global_order.h"
+
+VP_GLOBAL(kGlobalSystemData, cSystemData g_SystemData);

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <limits>
 
-cAnimeStepTable g_AnimeSteps;
-cAnimeStepTable g_EffectSteps;
+#include "core/globals/global_order.h"
+
+VP_GLOBAL(kGlobalAnimeSteps, cAnimeStepTable g_AnimeSteps);
+VP_GLOBAL(kGlobalEffectSteps, cAnimeStepTable g_EffectSteps);
 
 namespace {
 

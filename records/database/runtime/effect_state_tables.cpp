@@ -2,10 +2,12 @@
 
 #include <cstdint>
 
-cVector<cCharaEffectState> g_CharaEffectStates;
-cVector<cCharaEffectState> g_CharaEffectStatesRev;
-cVector<cScrEffectState> g_ScrEffectStates;
-cVector<cScrEffectState> g_ScrEffectStatesRev;
+#include "core/globals/global_order.h"
+
+VP_GLOBAL(kGlobalCharaEffectStates, cVector<cCharaEffectState> g_CharaEffectStates);
+VP_GLOBAL(kGlobalCharaEffectStatesRev, cVector<cCharaEffectState> g_CharaEffectStatesRev);
+VP_GLOBAL(kGlobalScrEffectStates, cVector<cScrEffectState> g_ScrEffectStates);
+VP_GLOBAL(kGlobalScrEffectStatesRev, cVector<cScrEffectState> g_ScrEffectStatesRev);
 
 namespace {
 
