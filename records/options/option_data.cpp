@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/globals/global_order.h"
 #include "records/project/path_table.h"
 
 namespace {
@@ -16,7 +17,7 @@ int32_t ClampIndex(int32_t value, int32_t count) { return std::clamp(value, 0, c
 
 }  // namespace
 
-cOptionData g_OptionData;
+VP_GLOBAL(kGlobalOptionData, cOptionData g_OptionData);
 
 cOptionData::cOptionData() {
   ClearFields();

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "core/globals/global_order.h"
 #include "records/record/record_list.h"
 #include "records/record/record_visitor.h"
 
@@ -53,8 +54,8 @@ bool StreamIsConsistent(const cVector<int16_t>& words, const cVector<int32_t>& r
 
 }  // namespace
 
-cInputLog g_InputLog;
-cInputLog g_InputLogPrev;
+VP_GLOBAL(kGlobalInputLog, cInputLog g_InputLog);
+VP_GLOBAL(kGlobalInputLogPrev, cInputLog g_InputLogPrev);
 
 cInputLog::cInputLog() { Clear(); }
 

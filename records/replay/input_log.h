@@ -14,9 +14,13 @@
 // m_DirRuns, m_ButtonRuns (int32). The playback cursors are not stored.
 
 #include <cstdint>
+#include <string_view>
 
 #include "core/containers/checked_vector.h"
 #include "records/record/record.h"
+
+class cSaveData;
+class cStageData;
 
 // One frame of input: the two words of cInput.
 struct INPUTWORDS {
@@ -64,6 +68,18 @@ class cInputLog : public cRecordOf<cInputLog> {
 
   // The invariants Load checks.
   bool IsConsistent() const;
+
+  // Replay files (replay_file.cpp). SaveReplay writes stage's palettes and
+  // placements with the header parts of header (the stage as it was loaded),
+  // this log and state (the game state when the attempt began). 1 when the file
+  // is written; 0 when not, and an existing file is then untouched.
+  int SaveReplay(std::string_view path, cStageData& stage, cStageData& header, cSaveData& state);
+  // Reads a replay file into stage, initial (its header parts, no palettes or
+  // placements), this log and state; files of version 172 and below hold no
+  // game state, and state is then left. All or nothing: 1 when everything
+  // loaded; 0 when the file is missing, too new or damaged, or its log is
+  // inconsistent, and nothing has changed.
+  int LoadReplay(std::string_view path, cStageData& stage, cStageData& initial, cSaveData& state);
 };
 
 // The log of the current attempt (recording, or playing back a replay) and the

@@ -1,24 +1,20 @@
 #include "records/replay/replay_save_keys.h"
 
+#include <optional>
+
 #include "core/thread/sound_request.h"
 #include "records/replay/file_dialog_request.h"
-#include "records/replay/input_log.h"
+#include "records/replay/replay_file.h"
 #include "records/settings/system_data.h"
 
 namespace {
 
-struct SaveTarget {
-  WPARAM wParam;
-  const cInputLog* log;
-};
-
-// The attempt whose key is down, F1 first; none when neither is.
-const SaveTarget* PressedTarget(const REPLAYKEYSTATE& keys) {
-  static const SaveTarget kCurrent{0, &g_InputLog};
-  static const SaveTarget kPrevious{1, &g_InputLogPrev};
-  if (keys.bF1Down) return &kCurrent;
-  if (keys.bF2Down) return &kPrevious;
-  return nullptr;
+// The attempt whose key is down (F1 the current one, 0; F2 the previous one,
+// 1); F1 first.
+std::optional<WPARAM> PressedAttempt(const REPLAYKEYSTATE& keys) {
+  if (keys.bF1Down) return 0;
+  if (keys.bF2Down) return 1;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -26,9 +22,9 @@ const SaveTarget* PressedTarget(const REPLAYKEYSTATE& keys) {
 int cReplaySaveKeys::Check(const REPLAYKEYSTATE& keys) {
   if (keys.bReplayPlayback || g_SystemData.m_bReplay == 0) return 0;
   if (m_nRefuseCooldown > 0) --m_nRefuseCooldown;
-  const SaveTarget* target = PressedTarget(keys);
-  if (!target) return 0;
-  if (target->log->m_DirWords.empty()) {
+  const std::optional<WPARAM> attempt = PressedAttempt(keys);
+  if (!attempt) return 0;
+  if (ReplayAttempt(*attempt).lpLog->m_DirWords.empty()) {
     if (m_nRefuseCooldown <= 0) {
       PlaySE(kReplayRefuseSound);
       m_nRefuseCooldown = kReplayRefuseCooldown;
@@ -36,7 +32,7 @@ int cReplaySaveKeys::Check(const REPLAYKEYSTATE& keys) {
     return 0;
   }
   PlaySE(kReplaySaveSound);
-  RequestFileDialog(WM_APP_SAVE_REPLAY, target->wParam);
+  RequestFileDialog(WM_APP_SAVE_REPLAY, *attempt);
   return 1;
 }
 

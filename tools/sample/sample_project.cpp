@@ -1,11 +1,13 @@
 #include "tools/sample/sample_project.h"
 
+#include "tools/sample/data/sample_data_files.h"
 #include "tools/sample/project_files.h"
 
 bool WriteSampleProject(const std::filesystem::path& folder, std::string& error) {
   cProjectFiles files(folder);
-  if (!files.MakeFolder("")) {
-    error = files.Error();
+  const bool written = files.MakeFolder("") && WriteSampleDataFiles(files);
+  if (!written) {
+    error = files.Ok() ? "the project data could not be saved" : files.Error();
     return false;
   }
   error.clear();

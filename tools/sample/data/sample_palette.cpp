@@ -1,0 +1,153 @@
+#include "tools/sample/data/sample_palette.h"
+
+#include "records/database/database.h"
+#include "tools/sample/data/sample_commands.h"
+#include "tools/sample/data/sample_database.h"
+#include "tools/sample/sample_catalog.h"
+
+namespace {
+
+// Statuses and system values of "ステータスの操作".
+constexpr int32_t kObjectSelf = 0;
+constexpr int32_t kObjectSystem = 5;
+constexpr int32_t kStatusHp = 1;
+constexpr int32_t kSystemScore = 3;
+constexpr int32_t kSystemLives = 4;
+
+struct CharaSpec {
+  const char* name;
+  int8_t control;
+  int8_t group;
+  int16_t animeSet;
+  int32_t hp;
+  int32_t power;
+  int32_t score;
+};
+
+cCharaDef CharaOf(int16_t graphic, const CharaSpec& spec) {
+  cCharaDef chara;
+  chara.m_strName = spec.name;
+  chara.m_nGraphicSource = kPartGraphicChara;
+  chara.m_nGraphic = graphic;
+  chara.m_nAnimeSet = spec.animeSet;
+  chara.m_nControl = spec.control;
+  chara.m_nGroup = spec.group;
+  chara.m_nZ = spec.control == cCharaDef::kControlPlayer ? 5 : 4;
+  chara.m_nFacing = spec.control == cCharaDef::kControlPlayer ? kFacingRight : kFacingLeft;
+  chara.m_nGiant = 1;
+  chara.m_nMaxHp = spec.hp;
+  chara.m_nPower = spec.power;
+  chara.m_nImpact = 4;
+  chara.m_nScore = spec.score;
+  chara.m_nStop = 10;
+  chara.m_nDeathEffect = 1;
+  chara.m_nActiveRange = 0;
+  return chara;
+}
+
+// The hero walks with the arrow keys, jumps with button 1 and throws a star
+// with button 2.
+cCharaDef Hero() {
+  cCharaDef hero = CharaOf(kCharaHero, {"ピコ", cCharaDef::kControlPlayer, kGroupHero, kAnimeSetHero, 3, 1, 0});
+  hero.m_nSight = 0;
+  hero.m_Flows = {
+      FlowOf({MoveCmd(kFlowCmdLinearMove, kDirLeft, 30, 1)}, {kKeyLeft}),
+      FlowOf({MoveCmd(kFlowCmdLinearMove, kDirRight, 30, 1)}, {kKeyRight}),
+      FlowOf({JumpCmd(7, kSoundJump)}, {kKeyButton1}, false),
+      FlowOf({ShotCmd({kShotHero, 60, 14, 1, kGroupHero, kSoundShot}), WaitCmd(3)}, {kKeyButton1 + 1}, false),
+  };
+  return hero;
+}
+
+// Walks along the ground and turns at walls and edges.
+cCharaDef Walker() {
+  cCharaDef walker = CharaOf(kCharaWalker, {"テクテク", cCharaDef::kControlComputer, kGroupEnemy, kAnimeSetWalker, 1, 1, 100});
+  walker.m_Flows = {FlowOf({MoveCmd(kFlowCmdGroundMove, kDirFront, 10, 50)})};
+  return walker;
+}
+
+// Waits, then hops.
+cCharaDef Hopper() {
+  cCharaDef hopper = CharaOf(kCharaHopper, {"ピョン", cCharaDef::kControlComputer, kGroupEnemy, kAnimeSetWalker, 1, 1, 150});
+  hopper.m_Flows = {FlowOf({WaitCmd(12), JumpCmd(5, kSoundNone)})};
+  return hopper;
+}
+
+// Stands still and shoots to the front every two seconds.
+cCharaDef Shooter() {
+  cCharaDef shooter = CharaOf(kCharaShooter, {"ドン", cCharaDef::kControlComputer, kGroupEnemy, kAnimeSetStill, 2, 1, 200});
+  shooter.m_Flows = {FlowOf({WaitCmd(20), ShotCmd({kShotEnemy, 25, 20, 1, kGroupEnemy, kSoundShot})})};
+  return shooter;
+}
+
+struct BlockSpec {
+  const char* name;
+  int8_t hitClass;
+  int8_t floorEffect;
+  int32_t floorValue;
+  int8_t layer;
+};
+
+constexpr BlockSpec kBlockSpecs[] = {
+    {"地面", kBlockSolid, kFloorNone, 0, kBlockBehindObjects},
+    {"レンガ", kBlockSolid, kFloorNone, 0, kBlockBehindObjects},
+    {"草", kBlockPassable, kFloorNone, 0, kBlockOverObjects},
+    {"トゲ", kBlockDeadly, kFloorNone, 0, kBlockBehindObjects},
+    {"バネ", kBlockSolid, kFloorJump, 8, kBlockBehindObjects},
+    {"氷", kBlockSolid, kFloorSpeed, 150, kBlockBehindObjects},
+    {"ベルト左", kBlockSolid, kFloorMoveLeft, 10, kBlockBehindObjects},
+    {"ベルト右", kBlockSolid, kFloorMoveRight, 10, kBlockBehindObjects},
+    {"コインブロック", kBlockSolid, kFloorNone, 0, kBlockBehindObjects},
+    {"雲", kBlockPassable, kFloorNone, 0, kBlockBehindObjects},
+};
+static_assert(std::size(kBlockSpecs) == kBlockCount - 1, "one spec per sample block");
+
+cBlockDef BlockOf(int16_t graphic, const BlockSpec& spec) {
+  cBlockDef block;
+  block.m_strName = spec.name;
+  block.m_nGraphicSource = kPartGraphicBlock;
+  block.m_nGraphic = graphic;
+  block.m_nHitClass = spec.hitClass;
+  block.m_nFloorEffect = spec.floorEffect;
+  block.m_nFloorValue = spec.floorValue;
+  block.m_nLayer = spec.layer;
+  return block;
+}
+
+cItemDef ItemOf(int16_t graphic, const char* name, int16_t sound, int8_t takeMessage, cFlowCmd command) {
+  cItemDef item;
+  item.m_strName = name;
+  item.m_nGraphicSource = kPartGraphicItem;
+  item.m_nGraphic = graphic;
+  item.m_nTakeKind = kItemTakeOnce;
+  item.m_bTakeMessage = takeMessage;
+  item.m_nSound = sound;
+  item.m_Commands = {command};
+  return item;
+}
+
+}  // namespace
+
+cCommonPalette BuildSamplePalette() {
+  cCommonPalette palette;
+  palette.m_CharaPalette.resize(1);
+  palette.m_CharaPalette.push_back(Hero());
+  palette.m_CharaPalette.push_back(Walker());
+  palette.m_CharaPalette.push_back(Hopper());
+  palette.m_CharaPalette.push_back(Shooter());
+
+  palette.m_BlockPalette.resize(1);
+  for (int16_t i = 1; i < kBlockCount; ++i) palette.m_BlockPalette.push_back(BlockOf(i, kBlockSpecs[i - 1]));
+  cBlockDef& coinBox = palette.m_BlockPalette.CheckedVectorAt(kBlockCoinBox);
+  coinBox.m_nItemPalette = kTemplateCommon;
+  coinBox.m_nItemIndex = kItemCoin;
+
+  palette.m_ItemPalette.resize(1);
+  palette.m_ItemPalette.push_back(
+      ItemOf(kItemCoin, "コイン", kSoundCoin, 0, AddStatusItemCmd(kObjectSystem, kSystemScore, 10)));
+  palette.m_ItemPalette.push_back(ItemOf(kItemHeart, "ハート", kSoundHeal, 1, AddStatusItemCmd(kObjectSelf, kStatusHp, 1)));
+  palette.m_ItemPalette.push_back(
+      ItemOf(kItemOneUp, "1UPキノコ", kSoundOneUp, 1, AddStatusItemCmd(kObjectSystem, kSystemLives, 1)));
+  palette.m_ItemPalette.push_back(ItemOf(kItemGoal, "ゴールの旗", kSoundGoal, 0, StageClearItemCmd()));
+  return palette;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The sample's common palette: the hero, three enemies, blocks of every hit
+// class with the floor effects, and the items that score, heal, give a life and
+// clear the stage. Stages place these parts by index.
+
+#include <cstdint>
+
+#include "records/palette/common_palette.h"
+
+// Chara parts; the number is also the row of the part in Character1.bmp.
+enum eSampleChara : int16_t { kCharaHero = 1, kCharaWalker = 2, kCharaHopper = 3, kCharaShooter = 4, kCharaCount };
+// Block parts; the number is also the block's cell in Block.bmp.
+enum eSampleBlock : int16_t {
+  kBlockGround = 1,
+  kBlockBrick,
+  kBlockGrass,     // passable decoration
+  kBlockSpikes,    // deadly
+  kBlockSpring,
+  kBlockIce,
+  kBlockBeltLeft,
+  kBlockBeltRight,
+  kBlockCoinBox,   // gives a coin when hit from below
+  kBlockCloud,     // passable
+  kBlockCount
+};
+// Item parts; the number is also the item's row in Item.bmp.
+enum eSampleItem : int16_t { kItemCoin = 1, kItemHeart, kItemOneUp, kItemGoal, kItemCount };
+// Shot graphics: rows of Shot.bmp.
+enum eSampleShot : int16_t { kShotEnemy = 1, kShotHero = 2, kShotRowsDrawn = 3 };
+// Object groups (sides).
+inline constexpr int8_t kGroupHero = 0;
+inline constexpr int8_t kGroupEnemy = 1;
+
+cCommonPalette BuildSamplePalette();
