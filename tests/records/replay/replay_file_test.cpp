@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "records/replay/replay_file.h"
+#include "records/save/save_fixtures.h"  // WithVersion
 #include "records/stage/stage_fixtures.h"
 
 namespace {
@@ -38,11 +38,6 @@ std::string ImageOf(const Record& record, int32_t version = g_nDataVersion) {
 
 // Everything after the data version.
 std::string Body(const std::string& image) { return image.substr(4); }
-
-std::string WithVersion(std::string image, int32_t version) {
-  std::memcpy(image.data(), &version, sizeof(version));
-  return image;
-}
 
 class ReplayFileTest : public StageTest {
  protected:
