@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 seconds=${FUZZ_SECONDS:-30}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVP_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build-fuzz -j "$(nproc)"
+cmake --build build-fuzz -j "$(nproc)" --target fuzz_targets
 shopt -s nullglob
 for target in build-fuzz/fuzz/*_fuzz; do
   corpus="build-fuzz/corpus/$(basename "$target")"
