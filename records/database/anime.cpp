@@ -1,6 +1,7 @@
 #include "records/database/anime.h"
 
 #include "records/database/database_versions.h"
+#include "records/record/record_visitor.h"
 
 void cAnime::SetDefaults() {
   ClearFields();
@@ -26,4 +27,8 @@ bool cAnime::Load(cRecordReader& reader) {
 void cAnime::Save(cRecordWriter& writer) {
   cRecord::Save(writer);
   SaveRecordList(writer, m_Frames);
+}
+
+void cAnime::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_Frames", m_Frames);
 }

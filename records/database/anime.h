@@ -28,4 +28,5 @@ class cAnime : public cRecordOf<cAnime> {
   void RegisterFields(int32_t nVersion) override;
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 };

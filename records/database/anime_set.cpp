@@ -1,6 +1,7 @@
 #include "records/database/anime_set.h"
 
 #include "records/database/database_versions.h"
+#include "records/record/record_visitor.h"
 
 namespace {
 
@@ -33,6 +34,10 @@ bool cAnimeSet::Load(cRecordReader& reader) {
 void cAnimeSet::Save(cRecordWriter& writer) {
   cRecord::Save(writer);
   SaveRecordList(writer, m_Animes);
+}
+
+void cAnimeSet::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_Animes", m_Animes);
 }
 
 void cAnimeSet::MigrateAnimes(int32_t fileVersion) {

@@ -28,6 +28,7 @@ class cAnimeSet : public cRecordOf<cAnimeSet> {
   void RegisterFields(int32_t nVersion) override;
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
  private:
   void MigrateAnimes(int32_t fileVersion);

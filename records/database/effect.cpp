@@ -2,6 +2,7 @@
 
 #include "records/database/database_versions.h"
 #include "records/database/extra_field.h"
+#include "records/record/record_visitor.h"
 
 void cEffect::SetDefaults() {
   ClearFields();
@@ -31,6 +32,10 @@ bool cEffect::Load(cRecordReader& reader) {
 void cEffect::Save(cRecordWriter& writer) {
   cRecord::Save(writer);
   SaveRecordList(writer, m_Frames);
+}
+
+void cEffect::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_Frames", m_Frames);
 }
 
 bool LoadEffectFrameList(cVector<cEffectFrame>& frames, cRecordReader& reader) {

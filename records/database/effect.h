@@ -28,6 +28,7 @@ class cEffect : public cRecordOf<cEffect> {
   void RegisterFields(int32_t nVersion) override;
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 };
 
 // Empties frames, appends as many default frames as the file counts and loads

@@ -2,6 +2,7 @@
 
 #include "records/database/database_versions.h"
 #include "records/database/extra_field.h"
+#include "records/record/record_visitor.h"
 
 void cSwordTypeEntry::RegisterFields(int32_t nVersion) {
   ResetFieldTables();
@@ -46,6 +47,10 @@ bool cSwordType::Load(cRecordReader& reader) {
 void cSwordType::Save(cRecordWriter& writer) {
   cRecord::Save(writer);
   SaveRecordList(writer, m_Entries);
+}
+
+void cSwordType::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_Entries", m_Entries);
 }
 
 bool LoadSwordTypeList(cRecordReader& reader, cVector<cSwordType>& list) {

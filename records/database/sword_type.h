@@ -28,6 +28,7 @@ class cSwordType : public cRecordOf<cSwordType> {
   void RegisterFields(int32_t nVersion) override;
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 };
 
 // Files before version 828 held at most this many sword types; the editor of

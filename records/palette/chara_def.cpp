@@ -8,6 +8,7 @@
 #include "records/script/clone_offset.h"
 #include "records/script/flow_list.h"
 #include "records/script/record_fields_equal.h"
+#include "records/record/record_visitor.h"
 
 cCharaDef::cCharaDef() { SetDefaults(); }
 
@@ -111,6 +112,15 @@ void cCharaDef::Save(cRecordWriter& writer) {
   SaveValueList(writer, m_Inherit);
   SaveConditionList(writer, m_Conditions);
   SaveRecordList(writer, m_Flows);
+}
+
+void cCharaDef::VisitAppended(cRecordVisitor& visitor) {
+  visitor.Value("m_nX", m_nX);
+  visitor.Value("m_nY", m_nY);
+  visitor.Value("m_nCarriedItem", m_nCarriedItem);
+  visitor.List("m_Inherit", m_Inherit);
+  visitor.List("m_Conditions", m_Conditions);
+  visitor.List("m_Flows", m_Flows);
 }
 
 void cCharaDef::ApplyTemplate(const cTemplateSource& source) {

@@ -115,6 +115,7 @@ class cCharaDef : public cRecordOf<cCharaDef> {
   bool Load(cRecordReader& reader) override;
   // Validate (against CurrentValidateContext()), then the stored form.
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
   // Copies the groups whose inherit flag is set from the template the part
   // names. A template of kind 1 or 2 that source does not have (index out of

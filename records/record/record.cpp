@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 #include "core/log/report_log.h"
@@ -56,22 +57,42 @@ void cRecord::ResetFieldTables() {
   m_Strings.clear();
 }
 
-void cRecord::AddField(void* address, int32_t count, uint8_t size) {
-  m_Fields.push_back(FIELDDATA{this, address, std::max(count, 0), size});
+void cRecord::AddField(const char* name, void* address, int32_t count, uint8_t size,
+                       eFieldType type) {
+  m_Fields.push_back(FIELDDATA{this, address, std::max(count, 0), size, type, name});
 }
 
-void cRecord::AddCharField(int8_t* address, int32_t count) { AddField(address, count, 1); }
-void cRecord::AddCharField(uint8_t* address, int32_t count) { AddField(address, count, 1); }
-void cRecord::AddCharField(char* address, int32_t count) { AddField(address, count, 1); }
-void cRecord::AddShortField(int16_t* address, int32_t count) { AddField(address, count, 2); }
-void cRecord::AddShortField(uint16_t* address, int32_t count) { AddField(address, count, 2); }
-void cRecord::AddIntField(int32_t* address, int32_t count) { AddField(address, count, 4); }
-void cRecord::AddIntField(uint32_t* address, int32_t count) { AddField(address, count, 4); }
-void cRecord::AddDoubleField(double* address, int32_t count) { AddField(address, count, 8); }
-
-void cRecord::AddStringField(std::string* address, int32_t count) {
-  for (int32_t i = 0; i < count; ++i) m_Strings.push_back(STRFIELDDATA{this, address});
+void cRecord::AddCharFieldNamed(const char* name, int8_t* address, int32_t count) {
+  AddField(name, address, count, 1, eFieldType::Signed);
 }
+void cRecord::AddCharFieldNamed(const char* name, uint8_t* address, int32_t count) {
+  AddField(name, address, count, 1, eFieldType::Unsigned);
+}
+void cRecord::AddCharFieldNamed(const char* name, char* address, int32_t count) {
+  AddField(name, address, count, 1,
+           std::is_signed_v<char> ? eFieldType::Signed : eFieldType::Unsigned);
+}
+void cRecord::AddShortFieldNamed(const char* name, int16_t* address, int32_t count) {
+  AddField(name, address, count, 2, eFieldType::Signed);
+}
+void cRecord::AddShortFieldNamed(const char* name, uint16_t* address, int32_t count) {
+  AddField(name, address, count, 2, eFieldType::Unsigned);
+}
+void cRecord::AddIntFieldNamed(const char* name, int32_t* address, int32_t count) {
+  AddField(name, address, count, 4, eFieldType::Signed);
+}
+void cRecord::AddIntFieldNamed(const char* name, uint32_t* address, int32_t count) {
+  AddField(name, address, count, 4, eFieldType::Unsigned);
+}
+void cRecord::AddDoubleFieldNamed(const char* name, double* address, int32_t count) {
+  AddField(name, address, count, 8, eFieldType::Float);
+}
+
+void cRecord::AddStringFieldNamed(const char* name, std::string* address, int32_t count) {
+  for (int32_t i = 0; i < count; ++i) m_Strings.push_back(STRFIELDDATA{this, address, name});
+}
+
+void cRecord::VisitAppended(cRecordVisitor&) {}
 
 void cRecord::RestoreCurrentLayout(int32_t nVersion) {
   if (nVersion != g_nDataVersion) RegisterFields(g_nDataVersion);

@@ -40,6 +40,9 @@
 //       cRecord::Save(writer);
 //       SaveRecordList(writer, m_Keys);
 //     }
+//     void VisitAppended(cRecordVisitor& visitor) override {   // as Save writes
+//       visitor.List("m_Keys", m_Keys);
+//     }
 //   };
 //
 //   cDoor door;
@@ -50,9 +53,12 @@
 // - Derive through cRecordOf<Self> (or cRecordOf<Self, Base> below another record
 //   class); it gives the base the copy it loads into, so a failed file load
 //   leaves the record as it was.
-// - Register with the Add...Field overloads whose type matches the member; lists,
-//   nested records and byte vectors are never registered: Load and Save handle
-//   them after the base record, in the same order.
+// - Register with the Add...Field overloads whose type matches the member, with
+//   the member itself as the argument (the argument's text is the name tools
+//   show, see the macros at the end); lists, nested records and byte vectors are
+//   never registered: Load and Save handle them after the base record, in the
+//   same order, and VisitAppended shows them in that order too
+//   (record_visitor.h).
 // - Load returns false as soon as anything fails; take the file's version from
 //   reader.FileVersion(), never from g_nFileVersion. Save writes the layout of
 //   writer.Version() (always g_nDataVersion in the program).
@@ -72,6 +78,10 @@
 #include "records/record/record_version.h"
 
 class cRecord;
+class cRecordVisitor;
+
+// How the bytes of a registered element read as a number.
+enum class eFieldType : uint8_t { Signed, Unsigned, Float };
 
 // One registered scalar member.
 struct FIELDDATA {
@@ -79,12 +89,17 @@ struct FIELDDATA {
   void* lpData = nullptr;  // the member's first element
   int32_t nCount = 0;      // elements
   uint8_t bySize = 0;      // bytes per element: 1, 2, 4 or 8
+  eFieldType nType = eFieldType::Signed;
+  // The registration's argument text as written ("&m_nKind", "m_nPos, 2");
+  // RegisteredMemberName (record_field_name.h) gives the member's name.
+  const char* lpName = "";
 };
 
 // One registered string member.
 struct STRFIELDDATA {
   cRecord* lpOwner = nullptr;
   std::string* lpString = nullptr;
+  const char* lpName = "";  // as FIELDDATA::lpName
 };
 
 // What happened to a record file: opened (or loaded), or why not.
@@ -110,6 +125,12 @@ class cRecord {
 
   // Writes the fields and strings registered for writer.Version().
   virtual void Save(cRecordWriter& writer);
+
+  // What the class appends after the registered fields and strings (lists,
+  // nested records, plain values), shown to visitor by member name in the
+  // order Save writes it at the current data version. The base has nothing.
+  // Tools read the whole record tree through it; the program itself does not.
+  virtual void VisitAppended(cRecordVisitor& visitor);
 
   // The string part of Load and Save, on their own.
   bool LoadStrings(cRecordReader& reader);
@@ -154,18 +175,21 @@ class cRecord {
   cRecord& operator=(cRecord&&) noexcept { return *this; }
 
   // Registration, for RegisterFields only. count is the number of elements of an
-  // array member (1 for a single value).
+  // array member (1 for a single value). Call them through the macros below
+  // (AddIntField(&m_nKind)), which pass the argument text as the name; call the
+  // Named forms directly only where the argument is not the member's name (a
+  // loop over a table of members), with the member's name as name.
   void ResetFieldTables();
-  void AddCharField(int8_t* address, int32_t count = 1);
-  void AddCharField(uint8_t* address, int32_t count = 1);
-  void AddCharField(char* address, int32_t count = 1);
-  void AddShortField(int16_t* address, int32_t count = 1);
-  void AddShortField(uint16_t* address, int32_t count = 1);
-  void AddIntField(int32_t* address, int32_t count = 1);
-  void AddIntField(uint32_t* address, int32_t count = 1);
-  void AddDoubleField(double* address, int32_t count = 1);
+  void AddCharFieldNamed(const char* name, int8_t* address, int32_t count = 1);
+  void AddCharFieldNamed(const char* name, uint8_t* address, int32_t count = 1);
+  void AddCharFieldNamed(const char* name, char* address, int32_t count = 1);
+  void AddShortFieldNamed(const char* name, int16_t* address, int32_t count = 1);
+  void AddShortFieldNamed(const char* name, uint16_t* address, int32_t count = 1);
+  void AddIntFieldNamed(const char* name, int32_t* address, int32_t count = 1);
+  void AddIntFieldNamed(const char* name, uint32_t* address, int32_t count = 1);
+  void AddDoubleFieldNamed(const char* name, double* address, int32_t count = 1);
   // Registers the one string count times (every class uses 1).
-  void AddStringField(std::string* address, int32_t count = 1);
+  void AddStringFieldNamed(const char* name, std::string* address, int32_t count = 1);
 
  private:
   template <class Derived, class Base>
@@ -175,7 +199,7 @@ class cRecord {
   virtual std::unique_ptr<cRecord> CloneRecord() const = 0;
   virtual void TakeRecord(cRecord&& loaded) = 0;
 
-  void AddField(void* address, int32_t count, uint8_t size);
+  void AddField(const char* name, void* address, int32_t count, uint8_t size, eFieldType type);
   bool LoadFieldBlock(cRecordReader& reader);
   bool LoadStringBlock(cRecordReader& reader);
   void SaveFieldBlock(cRecordWriter& writer);
@@ -205,3 +229,14 @@ class cRecordOf : public Base {
     static_cast<Derived&>(*this) = std::move(static_cast<Derived&>(loaded));
   }
 };
+
+// Registration records each member's name as written: every class calls
+// AddIntField(&m_nKind) or AddIntField(m_nPos, 2), and these macros turn the
+// call into the Named form with the argument text, so tools can show a record
+// member by member under the names the code uses. A record registering through
+// a pointer variable or a member-pointer table calls the Named form itself.
+#define AddCharField(...) AddCharFieldNamed(#__VA_ARGS__, __VA_ARGS__)
+#define AddShortField(...) AddShortFieldNamed(#__VA_ARGS__, __VA_ARGS__)
+#define AddIntField(...) AddIntFieldNamed(#__VA_ARGS__, __VA_ARGS__)
+#define AddDoubleField(...) AddDoubleFieldNamed(#__VA_ARGS__, __VA_ARGS__)
+#define AddStringField(...) AddStringFieldNamed(#__VA_ARGS__, __VA_ARGS__)

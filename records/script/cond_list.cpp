@@ -4,6 +4,7 @@
 
 #include "records/record/record_list.h"
 #include "records/script/record_fields_equal.h"
+#include "records/record/record_visitor.h"
 
 cCondList::cCondList() {
   RegisterFields(g_nDataVersion);
@@ -25,6 +26,10 @@ bool cCondList::Load(cRecordReader& reader) {
 void cCondList::Save(cRecordWriter& writer) {
   cRecord::Save(writer);
   if (writer.Version() >= kCondListConditionsVersion) SaveConditionList(writer, m_Conditions);
+}
+
+void cCondList::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_Conditions", m_Conditions);
 }
 
 bool cCondList::operator==(const cCondList& other) const {

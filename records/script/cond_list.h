@@ -35,6 +35,7 @@ class cCondList : public cRecordOf<cCondList> {
   void RegisterFields(int32_t nVersion) override;
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
   bool operator==(const cCondList& other) const;
 };

@@ -5,6 +5,7 @@
 #include "records/record/record_list.h"
 #include "records/script/flow_list.h"
 #include "records/script/record_fields_equal.h"
+#include "records/record/record_visitor.h"
 
 cFlow::cFlow() { ClearFields(); }
 
@@ -40,6 +41,12 @@ void cFlow::Save(cRecordWriter& writer) {
   SaveConditionList(writer, m_Conditions);
   SaveRecordList(writer, m_KeyConds);
   SaveRecordList(writer, m_Commands);
+}
+
+void cFlow::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_Conditions", m_Conditions);
+  visitor.List("m_KeyConds", m_KeyConds);
+  visitor.List("m_Commands", m_Commands);
 }
 
 void cFlow::Validate(const cValidateContext& context) {

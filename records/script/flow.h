@@ -79,6 +79,7 @@ class cFlow : public cRecordOf<cFlow> {
   bool Load(cRecordReader& reader) override;
   // Validates, then writes the fields and the three lists.
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
   // cFlowCmd::Validate on every command.
   void Validate(const cValidateContext& context);

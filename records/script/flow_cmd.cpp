@@ -9,6 +9,7 @@
 #include "records/script/flow_cmd_migrate.h"
 #include "records/script/flow_list.h"
 #include "records/script/record_fields_equal.h"
+#include "records/record/record_visitor.h"
 
 namespace {
 
@@ -118,6 +119,14 @@ void cFlowCmd::Save(cRecordWriter& writer) {
   if (writer.Version() >= kCmdCondListFrom) SavePart(writer, m_CondList);
   SaveRecordList(writer, m_SubFlows);
   SaveValueList(writer, m_Params);
+}
+
+void cFlowCmd::VisitAppended(cRecordVisitor& visitor) {
+  visitor.Part("m_Move", m_Move.get());
+  visitor.Part("m_Shot", m_Shot.get());
+  visitor.Part("m_CondList", m_CondList.get());
+  visitor.List("m_SubFlows", m_SubFlows);
+  visitor.List("m_Params", m_Params);
 }
 
 bool cFlowCmd::operator==(const cFlowCmd& other) const {

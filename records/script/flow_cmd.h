@@ -63,6 +63,7 @@ class cFlowCmd : public cRecordOf<cFlowCmd> {
   void RegisterFields(int32_t nVersion) override;
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
   // Makes the command consistent with the project: database references in
   // range, the parameter list sized to the kind, a sword's length from its

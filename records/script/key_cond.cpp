@@ -4,6 +4,7 @@
 
 #include "records/record/record_list.h"
 #include "records/script/record_fields_equal.h"
+#include "records/record/record_visitor.h"
 
 cKeyCond::cKeyCond() { SetDefaults(); }
 
@@ -29,6 +30,10 @@ bool cKeyCond::Load(cRecordReader& reader) {
 void cKeyCond::Save(cRecordWriter& writer) {
   cRecord::Save(writer);
   SaveValueList(writer, m_Keys);
+}
+
+void cKeyCond::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_Keys", m_Keys);
 }
 
 bool cKeyCond::operator==(const cKeyCond& other) const {

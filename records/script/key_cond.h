@@ -62,6 +62,7 @@ class cKeyCond : public cRecordOf<cKeyCond> {
   void RegisterFields(int32_t nVersion) override;
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
   bool operator==(const cKeyCond& other) const;
 };

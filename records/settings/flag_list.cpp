@@ -1,4 +1,5 @@
 #include "records/settings/flag_list.h"
+#include "records/record/record_visitor.h"
 
 void cFlagList::RegisterFields(int32_t) {
   ResetFieldTables();
@@ -12,4 +13,8 @@ bool cFlagList::Load(cRecordReader& reader) {
 void cFlagList::Save(cRecordWriter& writer) {
   cRecord::Save(writer);
   SaveValueList(writer, m_Flags);
+}
+
+void cFlagList::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_Flags", m_Flags);
 }

@@ -19,4 +19,5 @@ class cFlagList : public cRecordOf<cFlagList> {
   // The field, then the flags as an appended byte list.
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 };

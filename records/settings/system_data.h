@@ -143,6 +143,7 @@ class cSystemData : public cRecordOf<cSystemData> {
   bool Load(cRecordReader& reader) override;
   // The base record and every list of writer.Version()'s layout.
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
   // The number of entries of the Bgm database. Load and Save reset menu music
   // numbers that are not below it; negative (the start) leaves them as stored.

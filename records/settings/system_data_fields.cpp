@@ -12,94 +12,98 @@ constexpr int32_t kAny = 0;
 constexpr int32_t kNewest = std::numeric_limits<int32_t>::max();
 
 // One stored field: an int, or (for the transparent colour) a byte, present in
-// files of versions from .. to.
+// files of versions from .. to, with its member's name for the registration.
 struct StoredField {
   int32_t from;
   int32_t cSystemData::* intMember;
   uint8_t cSystemData::* byteMember = nullptr;
   int32_t to = kNewest;
+  const char* name = "";
 };
 
-constexpr StoredField Byte(int32_t from, uint8_t cSystemData::* member) {
-  return StoredField{from, nullptr, member};
-}
-
 using S = cSystemData;
+
+// The table names each member once; the macros write its name beside it.
+#define INT_FIELD(from, member) StoredField{from, &S::member, nullptr, kNewest, #member}
+#define BYTE_FIELD(from, member) StoredField{from, nullptr, &S::member, kNewest, #member}
 
 // Fields 16 to 25 appeared with version 167 as a block; none of their own
 // thresholds lies below it.
 constexpr StoredField kStoredFields[] = {
-    {185, &S::m_bExtraLives},
-    {kAny, &S::m_nExtraLifeScore},
-    {kAny, &S::m_bPauseHideStage},
-    {kAny, &S::m_bFastFont},
-    {205, &S::m_nFontFace},
-    {170, &S::m_bCenterGlyphs},
-    {113, &S::m_bKeepFlaggedFlows},
-    {184, &S::m_bReplay},
-    {157, &S::m_bTitleMenuPicture},
-    {821, &S::m_bStorySlotList},
-    {kAny, &S::m_bStoryKeepLives},
-    {191, &S::m_bContinuePrompt},
-    {191, &S::m_bMapShowLives},
-    {kAny, &S::m_nChallengeStages},
-    {kAny, &S::m_bChallengeAllOpen},
-    {167, &S::m_bMapShowScore},
-    {167, &S::m_bMapMenuShowTotal},
-    {188, &S::m_bStoryRestoreVars},
-    {224, &S::m_bStoryPauseRetry},
-    {167, &S::m_bSelectShowBest},
-    {167, &S::m_bSelectShowTotal},
-    {188, &S::m_bChallengeRestoreVars},
-    {224, &S::m_bChallengePauseRetry},
-    {188, &S::m_bFreeRestoreVars},
-    {192, &S::m_bFreeStageRestoreVars},
-    {187, &S::m_nColourMode},
-    Byte(187, &S::m_byTransRed),
-    Byte(187, &S::m_byTransGreen),
-    Byte(187, &S::m_byTransBlue),
-    {214, &S::m_bLegacy214},
-    {221, &S::m_nDroppedField, nullptr, 259},
-    {261, &S::m_bLegacy261},
-    {272, &S::m_bSwitch272},
-    {287, &S::m_bSwitch287},
-    {515, &S::m_nColourCycleStep},
-    {289, &S::m_bPaletteAnimation},
-    {757, &S::m_bStoryPauseMap},
-    {525, &S::m_bLegacy525},
-    {555, &S::m_bLegacy555},
-    {637, &S::m_bLegacy637},
-    {669, &S::m_bLegacy669},
-    {677, &S::m_bLegacy677},
-    {695, &S::m_bLegacy695},
-    {696, &S::m_bLegacy696},
-    {697, &S::m_bLegacy697},
-    {721, &S::m_bLegacy721},
-    {728, &S::m_bLegacy728},
-    {733, &S::m_bLegacy733},
-    {744, &S::m_bLegacy744},
-    {749, &S::m_bLegacy749},
-    {752, &S::m_bLegacy752},
-    {763, &S::m_bLegacy763A},
-    {763, &S::m_bLegacy763B},
-    {768, &S::m_bLegacy768},
-    {773, &S::m_bLegacy773},
-    {781, &S::m_bLegacy781},
-    {782, &S::m_bLegacy782},
-    {783, &S::m_bLegacy783},
-    {793, &S::m_bLegacy793},
-    {805, &S::m_bLegacy805},
-    {808, &S::m_bLegacy808},
-    {818, &S::m_bLegacy818A},
-    {818, &S::m_bLegacy818B},
-    {819, &S::m_bLegacy819},
-    {822, &S::m_bLegacy822},
-    {827, &S::m_bLegacy827},
-    {831, &S::m_bLegacy831},
-    {833, &S::m_bLegacy833},
-    {670, &S::m_nFullScreenDepthD3D},
-    {670, &S::m_nFullScreenDepthDD},
+    INT_FIELD(185, m_bExtraLives),
+    INT_FIELD(kAny, m_nExtraLifeScore),
+    INT_FIELD(kAny, m_bPauseHideStage),
+    INT_FIELD(kAny, m_bFastFont),
+    INT_FIELD(205, m_nFontFace),
+    INT_FIELD(170, m_bCenterGlyphs),
+    INT_FIELD(113, m_bKeepFlaggedFlows),
+    INT_FIELD(184, m_bReplay),
+    INT_FIELD(157, m_bTitleMenuPicture),
+    INT_FIELD(821, m_bStorySlotList),
+    INT_FIELD(kAny, m_bStoryKeepLives),
+    INT_FIELD(191, m_bContinuePrompt),
+    INT_FIELD(191, m_bMapShowLives),
+    INT_FIELD(kAny, m_nChallengeStages),
+    INT_FIELD(kAny, m_bChallengeAllOpen),
+    INT_FIELD(167, m_bMapShowScore),
+    INT_FIELD(167, m_bMapMenuShowTotal),
+    INT_FIELD(188, m_bStoryRestoreVars),
+    INT_FIELD(224, m_bStoryPauseRetry),
+    INT_FIELD(167, m_bSelectShowBest),
+    INT_FIELD(167, m_bSelectShowTotal),
+    INT_FIELD(188, m_bChallengeRestoreVars),
+    INT_FIELD(224, m_bChallengePauseRetry),
+    INT_FIELD(188, m_bFreeRestoreVars),
+    INT_FIELD(192, m_bFreeStageRestoreVars),
+    INT_FIELD(187, m_nColourMode),
+    BYTE_FIELD(187, m_byTransRed),
+    BYTE_FIELD(187, m_byTransGreen),
+    BYTE_FIELD(187, m_byTransBlue),
+    INT_FIELD(214, m_bLegacy214),
+    StoredField{221, &S::m_nDroppedField, nullptr, 259, "m_nDroppedField"},
+    INT_FIELD(261, m_bLegacy261),
+    INT_FIELD(272, m_bSwitch272),
+    INT_FIELD(287, m_bSwitch287),
+    INT_FIELD(515, m_nColourCycleStep),
+    INT_FIELD(289, m_bPaletteAnimation),
+    INT_FIELD(757, m_bStoryPauseMap),
+    INT_FIELD(525, m_bLegacy525),
+    INT_FIELD(555, m_bLegacy555),
+    INT_FIELD(637, m_bLegacy637),
+    INT_FIELD(669, m_bLegacy669),
+    INT_FIELD(677, m_bLegacy677),
+    INT_FIELD(695, m_bLegacy695),
+    INT_FIELD(696, m_bLegacy696),
+    INT_FIELD(697, m_bLegacy697),
+    INT_FIELD(721, m_bLegacy721),
+    INT_FIELD(728, m_bLegacy728),
+    INT_FIELD(733, m_bLegacy733),
+    INT_FIELD(744, m_bLegacy744),
+    INT_FIELD(749, m_bLegacy749),
+    INT_FIELD(752, m_bLegacy752),
+    INT_FIELD(763, m_bLegacy763A),
+    INT_FIELD(763, m_bLegacy763B),
+    INT_FIELD(768, m_bLegacy768),
+    INT_FIELD(773, m_bLegacy773),
+    INT_FIELD(781, m_bLegacy781),
+    INT_FIELD(782, m_bLegacy782),
+    INT_FIELD(783, m_bLegacy783),
+    INT_FIELD(793, m_bLegacy793),
+    INT_FIELD(805, m_bLegacy805),
+    INT_FIELD(808, m_bLegacy808),
+    INT_FIELD(818, m_bLegacy818A),
+    INT_FIELD(818, m_bLegacy818B),
+    INT_FIELD(819, m_bLegacy819),
+    INT_FIELD(822, m_bLegacy822),
+    INT_FIELD(827, m_bLegacy827),
+    INT_FIELD(831, m_bLegacy831),
+    INT_FIELD(833, m_bLegacy833),
+    INT_FIELD(670, m_nFullScreenDepthD3D),
+    INT_FIELD(670, m_nFullScreenDepthDD),
 };
+
+#undef INT_FIELD
+#undef BYTE_FIELD
 
 }  // namespace
 
@@ -109,9 +113,9 @@ void cSystemData::RegisterFields(int32_t nVersion) {
   for (const StoredField& field : kStoredFields) {
     if (nVersion < field.from || nVersion > field.to) continue;
     if (field.byteMember != nullptr) {
-      AddCharField(&(this->*field.byteMember));
+      AddCharFieldNamed(field.name, &(this->*field.byteMember));
     } else {
-      AddIntField(&(this->*field.intMember));
+      AddIntFieldNamed(field.name, &(this->*field.intMember));
     }
   }
 }

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "records/record/record_list.h"
+#include "records/record/record_visitor.h"
 #include "records/settings/string_list.h"
 #include "records/settings/system_data.h"
 
@@ -28,6 +29,11 @@ bool LoadPart(cRecordReader& reader, cSystemData& s) {
 }
 
 template <auto Member>
+void VisitPart(cRecordVisitor& visitor, const char* name, cSystemData& s) {
+  visitor.List(name, s.*Member);
+}
+
+template <auto Member>
 void SavePart(cRecordWriter& writer, cSystemData& s) {
   auto& list = s.*Member;
   using T = ElementOf<std::remove_reference_t<decltype(list)>>;
@@ -40,30 +46,38 @@ void SavePart(cRecordWriter& writer, cSystemData& s) {
   }
 }
 
-// One appended list and the first data version that stored it.
+// One appended list, the first data version that stored it and its member's
+// name.
 struct ListPart {
   int32_t from;
   bool (*load)(cRecordReader&, cSystemData&);
   void (*save)(cRecordWriter&, cSystemData&);
+  void (*visit)(cRecordVisitor&, const char*, cSystemData&);
+  const char* name;
 };
 
 template <auto Member>
-constexpr ListPart Part(int32_t from) {
-  return ListPart{from, &LoadPart<Member>, &SavePart<Member>};
+constexpr ListPart Part(int32_t from, const char* name) {
+  return ListPart{from, &LoadPart<Member>, &SavePart<Member>, &VisitPart<Member>, name};
 }
 
 using S = cSystemData;
 
+// The table names each member once; the macro writes its name beside it.
+#define LIST_PART(member, from) Part<&S::member>(from, #member)
+
 constexpr ListPart kListParts[] = {
-    Part<&S::m_CarryOver>(0),         Part<&S::m_ResetOnDeath>(501),
-    Part<&S::m_GaugeList>(0),         Part<&S::m_StartLives>(0),
-    Part<&S::m_InfiniteLives>(191),   Part<&S::m_ModeFlagList>(186),
-    Part<&S::m_TextList>(0),          Part<&S::m_SystemSounds>(0),
-    Part<&S::m_MenuBgm>(0),           Part<&S::m_MenuBgmKeep>(202),
-    Part<&S::m_TitleMenu>(0),         Part<&S::m_MapMenu>(0),
-    Part<&S::m_OptionMenu>(0),        Part<&S::m_RankingEntryModes>(674),
-    Part<&S::m_IniKeys>(0),
+    LIST_PART(m_CarryOver, 0),        LIST_PART(m_ResetOnDeath, 501),
+    LIST_PART(m_GaugeList, 0),        LIST_PART(m_StartLives, 0),
+    LIST_PART(m_InfiniteLives, 191),  LIST_PART(m_ModeFlagList, 186),
+    LIST_PART(m_TextList, 0),         LIST_PART(m_SystemSounds, 0),
+    LIST_PART(m_MenuBgm, 0),          LIST_PART(m_MenuBgmKeep, 202),
+    LIST_PART(m_TitleMenu, 0),        LIST_PART(m_MapMenu, 0),
+    LIST_PART(m_OptionMenu, 0),       LIST_PART(m_RankingEntryModes, 674),
+    LIST_PART(m_IniKeys, 0),
 };
+
+#undef LIST_PART
 
 }  // namespace
 
@@ -86,4 +100,8 @@ void cSystemData::Save(cRecordWriter& writer) {
   for (const ListPart& part : kListParts) {
     if (writer.Version() >= part.from) part.save(writer, *this);
   }
+}
+
+void cSystemData::VisitAppended(cRecordVisitor& visitor) {
+  for (const ListPart& part : kListParts) part.visit(visitor, part.name, *this);
 }

@@ -1,0 +1,100 @@
+#pragma once
+// One record of every class that registers fields or appends data, each with
+// every appended list and part filled, for the tests of member names and of
+// VisitAppended.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "records/database/database.h"
+#include "records/menu/cmd.h"
+#include "records/palette/chara_def.h"
+#include "records/script/cmd_kind_table.h"
+#include "records/script/flow.h"
+#include "records/settings/system_data.h"
+
+struct cVisitedRecord {
+  std::string name;
+  std::function<std::unique_ptr<cRecord>()> make;
+};
+
+inline cCondList FilledCondList() {
+  cCondList list;
+  list.m_bUseConditions = 1;
+  list.m_Conditions.resize(2);
+  list.m_Conditions.CheckedVectorAt(1).m_nValue = 7;
+  return list;
+}
+
+// A shot command with a condition list and a sub-flow; the move part stays
+// absent, so both states of an optional part are shown.
+inline cFlowCmd FilledCommand() {
+  cFlowCmd cmd;
+  cmd.m_nKind = kFlowCmdShot;
+  NewEdShot(cmd.m_Shot.Shared());
+  NewCondList(cmd.m_CondList.Shared());
+  *cmd.m_CondList = FilledCondList();
+  cFlow sub;
+  sub.m_nFlowId = 2;
+  sub.m_Commands.resize(1);
+  cmd.m_SubFlows.push_back(sub);
+  cmd.m_strText = "テキスト";
+  return cmd;
+}
+
+inline cFlow FilledFlow() {
+  cFlow flow;
+  flow.m_nTrigger = kTriggerDamaged;
+  flow.m_Conditions.resize(1);
+  flow.m_KeyConds.resize(2);
+  flow.m_Commands.push_back(FilledCommand());
+  return flow;
+}
+
+inline cCharaDef FilledChara() {
+  cCharaDef chara;
+  chara.m_nX = 3;
+  chara.m_nY = -2;
+  chara.m_nCarriedItem = -1;
+  chara.m_Conditions.resize(1);
+  chara.m_Flows.push_back(FilledFlow());
+  return chara;
+}
+
+template <class T>
+cVisitedRecord Visited(std::string name, std::function<T()> make = [] { return T(); }) {
+  return {std::move(name), [make] { return std::unique_ptr<cRecord>(new T(make())); }};
+}
+
+inline std::vector<cVisitedRecord> VisitedRecords() {
+  return {
+      Visited<cSystemData>("cSystemData"),
+      Visited<cFlagList>("cFlagList"),
+      Visited<cStatusGauge>("cStatusGauge"),
+      Visited<cIniKey>("cIniKey"),
+      Visited<cCmd>("cCmd"),
+      Visited<cAnimeSet>("cAnimeSet"),
+      Visited<cAnime>("cAnime"),
+      Visited<cAnimeFrame>("cAnimeFrame"),
+      Visited<cBmpCharaExc>("cBmpCharaExc"),
+      Visited<cSwordType>("cSwordType"),
+      Visited<cSwordTypeEntry>("cSwordTypeEntry"),
+      Visited<cEffect>("cEffect"),
+      Visited<cEffectFrame>("cEffectFrame"),
+      Visited<cCharaEffect>("cCharaEffect"),
+      Visited<cScrEffect>("cScrEffect"),
+      Visited<cPicture>("cPicture"),
+      Visited<cSound>("cSound"),
+      Visited<cBgm>("cBgm"),
+      Visited<cCondition>("cCondition"),
+      Visited<cCondList>("cCondList", FilledCondList),
+      Visited<cKeyCond>("cKeyCond"),
+      Visited<cEdMove>("cEdMove"),
+      Visited<cEdShot>("cEdShot"),
+      Visited<cFlowCmd>("cFlowCmd", FilledCommand),
+      Visited<cFlow>("cFlow", FilledFlow),
+      Visited<cCharaDef>("cCharaDef", FilledChara),
+  };
+}
