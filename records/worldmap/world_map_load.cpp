@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "core/globals/global_order.h"
 #include "core/log/report_log.h"
 #include "records/project/path_table.h"
 
-cWorldMap g_WorldMap;
+VP_GLOBAL(kGlobalWorldMap, cWorldMap g_WorldMap);
 
 int LoadWorldMapFile(cWorldMap& map, std::string_view path) {
   if (map.LoadFromFile(path) == 1) return 1;
