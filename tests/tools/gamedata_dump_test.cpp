@@ -1,0 +1,138 @@
+// gamedata dump: a project file's record tree as JSON, member by member under
+// the names the code uses, text in UTF-8; failures and usage errors by exit
+// status with the reason on standard error.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tool_fixture.h"
+
+namespace {
+
+class GamedataDumpTest : public ::testing::Test {
+ protected:
+  GamedataDumpTest() : project(dir.path()) {}
+
+  cToolRun Dump(int entry) { return RunGamedataTool({"dump", project.File(entry).string()}); }
+
+  TempDir dir;
+  cToolProject project;
+};
+
+TEST_F(GamedataDumpTest, SettingsShowEveryMemberListAndTextByName) {
+  project.settings.m_strTitle = "テストゲーム";
+  project.settings.m_nFontFace = 12;
+  project.settings.m_GaugeList.CheckedVectorAt(2).m_strName = "体力";
+  project.Write(kPathSystemDat, project.settings);
+
+  const cToolRun run = Dump(kPathSystemDat);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto dump = run.Json();
+  EXPECT_EQ(dump["kind"], "System.dat");
+  EXPECT_EQ(dump["version"], g_nDataVersion);
+  const auto& settings = dump["data"]["g_SystemData"];
+  EXPECT_EQ(settings["m_strTitle"], Utf8(u8"テストゲーム"));
+  EXPECT_EQ(settings["m_nFontFace"], 12);
+  // As the file holds them: the fields in registration order, then the strings.
+  EXPECT_EQ(settings.begin().key(), "m_bExtraLives");
+  ASSERT_EQ(settings["m_GaugeList"].size(), static_cast<std::size_t>(kGaugeCount));
+  EXPECT_EQ(settings["m_GaugeList"][2]["m_strName"], Utf8(u8"体力"));
+  EXPECT_TRUE(settings["m_ModeFlagList"][0]["m_Flags"].is_array());
+  EXPECT_TRUE(settings["m_TitleMenu"][0].contains("bEnable"));
+  EXPECT_TRUE(settings["m_SystemSounds"][0].is_string());
+  // The colour bytes are unsigned.
+  project.settings.m_byTransRed = 200;
+  project.Write(kPathSystemDat, project.settings);
+  EXPECT_EQ(Dump(kPathSystemDat).Json()["data"]["g_SystemData"]["m_byTransRed"], 200);
+}
+
+struct KindCase {
+  int entry;
+  const char* kind;
+  const char* part;
+};
+
+TEST_F(GamedataDumpTest, EveryProjectFileIsRecognisedByItsName) {
+  project.WriteAll();
+  const KindCase cases[] = {
+      {kPathSystemDat, "System.dat", "g_SystemData"},
+      {kPathAnimeSet, "AnimeSet.dat", "m_AnimeSets"},
+      {kPathAnime, "Anime.dat", "m_Animes"},
+      {kPathBmpCharaExc, "Bmp_CharaExc.dat", "m_BmpCharaExcs"},
+      {kPathSwordType, "SwordType.dat", "m_SwordTypes"},
+      {kPathEffect, "Effect.dat", "m_Effects"},
+      {kPathCharaEffect, "CharaEffect.dat", "m_CharaEffects"},
+      {kPathScrEffect, "ScrEffect.dat", "m_ScrEffects"},
+      {kPathPicture, "Picture.dat", "m_Pictures"},
+      {kPathSound, "Sound.dat", "m_Sounds"},
+      {kPathBgm, "Bgm.dat", "m_Bgms"},
+      {kPathWorldMap, "WorldMap.dat", "g_WorldMap"},
+      {kPathCommonPalette, "*.cplt4", "g_CommonPalette"},
+  };
+  for (const KindCase& c : cases) {
+    const cToolRun run = Dump(c.entry);
+    ASSERT_EQ(run.exitCode, 0) << c.kind << ": " << run.err;
+    const auto dump = run.Json();
+    EXPECT_EQ(dump["kind"], c.kind);
+    EXPECT_TRUE(dump["data"].contains(c.part)) << c.kind;
+  }
+}
+
+TEST_F(GamedataDumpTest, DatabaseListsShowNestedRecordsAndArrays) {
+  project.database.m_Animes.CheckedVectorAt(1).m_Frames.CheckedVectorAt(0).m_nDuration = 9;
+  project.database.m_CharaEffects.CheckedVectorAt(1).m_nParams[4] = -3;
+  project.WriteDatabase();
+
+  const auto animes = Dump(kPathAnime).Json()["data"]["m_Animes"];
+  ASSERT_EQ(animes.size(), 2u);
+  EXPECT_EQ(animes[0]["m_strName"], Utf8(u8"なし"));
+  EXPECT_EQ(animes[1]["m_Frames"][0]["m_nDuration"], 9);
+  const auto params = Dump(kPathCharaEffect).Json()["data"]["m_CharaEffects"][1]["m_nParams"];
+  EXPECT_EQ(params, nlohmann::ordered_json({0, 0, 0, 0, -3}));
+}
+
+TEST_F(GamedataDumpTest, AnOlderFileShowsItsOwnVersion) {
+  project.Write(kPathSystemDat, project.settings, 700);
+  const auto dump = Dump(kPathSystemDat).Json();
+  EXPECT_EQ(dump["version"], 700);
+  EXPECT_TRUE(dump["data"]["g_SystemData"].contains("m_nFontFace"));
+}
+
+struct FailureCase {
+  const char* name;
+  std::string content;  // written as the file; no file when empty
+  std::vector<std::string> extraArgs;
+  int exitCode;
+  const char* reason;
+};
+
+TEST_F(GamedataDumpTest, FailuresAndUsageErrorsSayWhyOnStandardError) {
+  const std::string settings = RecordImageAt(project.settings);
+  std::string tooNew = settings;
+  tooNew[0] = static_cast<char>((g_nDataVersion + 1) & 0xFF);
+  tooNew[1] = static_cast<char>((g_nDataVersion + 1) >> 8);
+  const FailureCase cases[] = {
+      {"System.dat", "", {}, 1, "cannot be opened"},
+      {"System.dat", tooNew, {}, 1, "newer than"},
+      {"System.dat", settings.substr(0, settings.size() / 2), {}, 1, "damaged"},
+      {"notes.txt", "text", {}, 2, "not a data file"},
+      {"System.dat", settings, {"extra"}, 2, "usage"},
+  };
+  for (const FailureCase& c : cases) {
+    const std::filesystem::path file = dir.path() / c.name;
+    std::filesystem::remove(file);
+    if (!c.content.empty()) WriteFileBytes(file, c.content);
+    std::vector<std::string> args = {"dump", file.string()};
+    args.insert(args.end(), c.extraArgs.begin(), c.extraArgs.end());
+    const cToolRun run = RunGamedataTool(args);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.reason;
+    EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty()) << c.reason;
+  }
+  EXPECT_EQ(RunGamedataTool({}).exitCode, 2);
+  EXPECT_EQ(RunGamedataTool({"show", "x"}).exitCode, 2);
+}
+
+}  // namespace
