@@ -1,5 +1,7 @@
 #include "records/save/hero_carry.h"
 
+#include "records/record/record_visitor.h"
+
 cHeroCarry::cHeroCarry() {
   RegisterFields(g_nDataVersion);
   ClearFields();
@@ -21,4 +23,9 @@ bool cHeroCarry::Load(cRecordReader& reader) {
 void cHeroCarry::Save(cRecordWriter& writer) {
   cRecord::Save(writer);
   m_Chara.Save(writer);
+}
+
+void cHeroCarry::VisitAppended(cRecordVisitor& visitor) {
+  // Always present: the file holds no presence flag for it.
+  visitor.Part("m_Chara", &m_Chara);
 }

@@ -25,4 +25,5 @@ class cHeroCarry : public cRecordOf<cHeroCarry> {
   void RegisterFields(int32_t nVersion) override;
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "records/record/record_list.h"
+#include "records/record/record_visitor.h"
 
 namespace {
 
@@ -168,6 +169,16 @@ void cSaveData::Save(cRecordWriter& writer) {
   SaveRecordList(writer, m_StageProgress);
   SaveValueList(writer, m_MapFlags);
   SaveValueList(writer, m_Vars);
+}
+
+void cSaveData::VisitAppended(cRecordVisitor& visitor) {
+  VisitSaveTime(visitor, "m_stSaveTime", m_stSaveTime);
+  visitor.List("m_CarryValid", m_CarryValid);
+  visitor.List("m_HeroCarry", m_HeroCarry);
+  visitor.List("m_StageClears", m_StageClears);
+  visitor.List("m_StageProgress", m_StageProgress);
+  visitor.List("m_MapFlags", m_MapFlags);
+  visitor.List("m_Vars", m_Vars);
 }
 
 void cSaveData::Normalize() {

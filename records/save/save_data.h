@@ -146,6 +146,7 @@ class cSaveData : public cRecordOf<cSaveData> {
   bool Load(cRecordReader& reader) override;
   // Normalize, then the parts of writer.Version() (the carry flags from 501 on).
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
   // The map position inside the world map, the challenge results sized to the
   // project's challenge stages, the stage reached not beyond them.
   void Normalize();

@@ -1,5 +1,6 @@
+#include "core/globals/global_order.h"
 #include "records/save/save_data.h"
 
-cSaveData g_SaveData;
-cSaveData g_SaveDataAtStart;
-cSaveData g_SaveDataAtStartPrev;
+VP_GLOBAL(kGlobalSaveData, cSaveData g_SaveData);
+VP_GLOBAL(kGlobalSaveDataAtStart, cSaveData g_SaveDataAtStart);
+VP_GLOBAL(kGlobalSaveDataAtStartPrev, cSaveData g_SaveDataAtStartPrev);

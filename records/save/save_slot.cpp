@@ -2,6 +2,7 @@
 
 #include "records/save/save_slot.h"
 
+#include "core/globals/global_order.h"
 #include "core/text/str_format.h"
 #include "records/project/path_table.h"
 #include "records/record/record_file.h"
@@ -16,7 +17,7 @@ bool IsSaveSlot(int32_t slot) { return slot >= 0 && slot < kSaveSlotCount; }
 
 }  // namespace
 
-cVector<cSaveSlotInfo> g_SaveSlots(kSaveSlotCount);
+VP_GLOBAL(kGlobalSaveSlots, cVector<cSaveSlotInfo> g_SaveSlots)(kSaveSlotCount);
 
 void cSaveSlotInfo::RegisterFields(int32_t /*nVersion*/) {
   ResetFieldTables();

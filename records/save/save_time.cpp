@@ -3,13 +3,28 @@
 #include <time.h>
 
 #include <array>
+#include <string>
+
+#include "records/record/record_visitor.h"
 
 namespace {
 
-std::array<uint16_t SAVETIME::*, 8> TimeParts() {
-  return {&SAVETIME::wYear,   &SAVETIME::wMonth,  &SAVETIME::wDayOfWeek, &SAVETIME::wDay,
-          &SAVETIME::wHour,   &SAVETIME::wMinute, &SAVETIME::wSecond,    &SAVETIME::wMilliseconds};
-}
+struct cTimePart {
+  uint16_t SAVETIME::*member;
+  const char* name;
+};
+
+// In their stored order.
+constexpr std::array<cTimePart, 8> kTimeParts = {{
+    {&SAVETIME::wYear, "wYear"},
+    {&SAVETIME::wMonth, "wMonth"},
+    {&SAVETIME::wDayOfWeek, "wDayOfWeek"},
+    {&SAVETIME::wDay, "wDay"},
+    {&SAVETIME::wHour, "wHour"},
+    {&SAVETIME::wMinute, "wMinute"},
+    {&SAVETIME::wSecond, "wSecond"},
+    {&SAVETIME::wMilliseconds, "wMilliseconds"},
+}};
 
 }  // namespace
 
@@ -32,13 +47,19 @@ SAVETIME CurrentLocalTime() {
 
 bool ReadSaveTime(cRecordReader& reader, SAVETIME& time) {
   SAVETIME read;
-  for (uint16_t SAVETIME::*part : TimeParts()) {
-    if (!reader.Read(read.*part)) return false;
+  for (const cTimePart& part : kTimeParts) {
+    if (!reader.Read(read.*part.member)) return false;
   }
   time = read;
   return true;
 }
 
 void WriteSaveTime(cRecordWriter& writer, const SAVETIME& time) {
-  for (uint16_t SAVETIME::*part : TimeParts()) writer.Write(time.*part);
+  for (const cTimePart& part : kTimeParts) writer.Write(time.*part.member);
+}
+
+void VisitSaveTime(cRecordVisitor& visitor, std::string_view name, const SAVETIME& time) {
+  for (const cTimePart& part : kTimeParts) {
+    visitor.Value(std::string(name) + "." + part.name, time.*part.member);
+  }
 }

@@ -4,9 +4,12 @@
 // the week (0 Sunday), day, hour, minute, second, milliseconds.
 
 #include <cstdint>
+#include <string_view>
 
 #include "records/io/record_reader.h"
 #include "records/io/record_writer.h"
+
+class cRecordVisitor;
 
 struct SAVETIME {
   uint16_t wYear = 0;
@@ -29,3 +32,6 @@ SAVETIME CurrentLocalTime();
 // The 16 bytes in their stored order; false (nothing changed) when they run short.
 bool ReadSaveTime(cRecordReader& reader, SAVETIME& time);
 void WriteSaveTime(cRecordWriter& writer, const SAVETIME& time);
+// Shows the 16 bytes to a record visitor as the eight values they are, named
+// "<name>.wYear" and so on.
+void VisitSaveTime(cRecordVisitor& visitor, std::string_view name, const SAVETIME& time);
