@@ -35,7 +35,9 @@ struct cStageLoadJob {
 enum class eWaitEnd { Ended, Quit };
 
 // Whether the waiting thread has been asked to quit. The request is only
-// looked at, never taken: the thread's own loop still sees it.
+// looked at, never taken: the thread's own loop still sees it. The window
+// thread dispatches nothing while it waits, so a WM_QUIT posted to it is the
+// oldest message or comes after one its pump has not seen yet.
 bool WaiterQuitRequested() {
   if (!IsWindowThread()) return ThreadQuitRequested();
   MSG msg;
