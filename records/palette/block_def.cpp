@@ -4,6 +4,7 @@
 
 #include "records/palette/palette_part.h"
 #include "records/script/record_fields_equal.h"
+#include "records/record/record_visitor.h"
 
 namespace {
 
@@ -77,6 +78,10 @@ void cBlockDef::Save(cRecordWriter& writer) {
   ValidateTemplate(CurrentValidateContext());
   cRecord::Save(writer);
   SavePartTail(writer, *this);
+}
+
+void cBlockDef::VisitAppended(cRecordVisitor& visitor) {
+  VisitPartTail(visitor, *this);
 }
 
 void cBlockDef::ApplyTemplate(const cTemplateSource& source) {

@@ -92,6 +92,7 @@ class cBlockDef : public cRecordOf<cBlockDef> {
   bool Load(cRecordReader& reader) override;
   // The template check first.
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
   // Copies the groups whose inherit flag is set from the template. A template
   // reference past its palette loses its kind (the index stays).

@@ -2,6 +2,7 @@
 
 
 #include "records/palette/palette_list.h"
+#include "records/record/record_visitor.h"
 
 cCommonPalette g_CommonPalette;
 
@@ -61,6 +62,12 @@ void cCommonPalette::Save(cRecordWriter& writer) {
   SaveRecordList(writer, m_BlockPalette);
   SaveRecordList(writer, m_CharaPalette);
   SaveRecordList(writer, m_ItemPalette);
+}
+
+void cCommonPalette::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_BlockPalette", m_BlockPalette);
+  visitor.List("m_CharaPalette", m_CharaPalette);
+  visitor.List("m_ItemPalette", m_ItemPalette);
 }
 
 void cCommonPalette::Normalize(const cValidateContext& context) {

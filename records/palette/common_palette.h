@@ -44,6 +44,7 @@ class cCommonPalette : public cRecordOf<cCommonPalette> {
   bool Load(cRecordReader& reader) override;
   // Normalize against CurrentValidateContext(), then the lists.
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
   // Pads each list to at least 2 entries and validates every part in list
   // order, against context with this palette's own sizes as the common ones.

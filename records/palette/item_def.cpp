@@ -5,6 +5,7 @@
 #include "records/palette/palette_part.h"
 #include "records/script/flow_list.h"
 #include "records/script/record_fields_equal.h"
+#include "records/record/record_visitor.h"
 
 namespace {
 
@@ -80,6 +81,11 @@ void cItemDef::Save(cRecordWriter& writer) {
   cRecord::Save(writer);
   SavePartTail(writer, *this);
   SaveRecordList(writer, m_Commands);
+}
+
+void cItemDef::VisitAppended(cRecordVisitor& visitor) {
+  VisitPartTail(visitor, *this);
+  visitor.List("m_Commands", m_Commands);
 }
 
 void cItemDef::ApplyTemplate(const cTemplateSource& source) {

@@ -73,6 +73,7 @@ class cItemDef : public cRecordOf<cItemDef> {
   bool Load(cRecordReader& reader) override;
   // Validates first.
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
   // Copies the groups whose inherit flag is set from the template. A template
   // reference past its palette loses its kind (the index stays).

@@ -20,6 +20,7 @@
 #include "records/io/record_writer.h"
 #include "records/palette/template_source.h"
 #include "records/record/record_list.h"
+#include "records/record/record_visitor.h"
 #include "records/script/condition.h"
 #include "records/script/validate_context.h"
 
@@ -152,6 +153,14 @@ void SavePartTail(cRecordWriter& writer, Part& part) {
   writer.Write(part.m_nY);
   SaveValueList(writer, part.m_Inherit);
   SaveConditionList(writer, part.m_Conditions);
+}
+
+template <class Part>
+void VisitPartTail(cRecordVisitor& visitor, Part& part) {
+  visitor.Value("m_nX", part.m_nX);
+  visitor.Value("m_nY", part.m_nY);
+  visitor.List("m_Inherit", part.m_Inherit);
+  visitor.List("m_Conditions", part.m_Conditions);
 }
 
 // The members of the tail, compared.

@@ -10,7 +10,7 @@
 
 #include "records/database/database.h"
 #include "records/menu/cmd.h"
-#include "records/palette/chara_def.h"
+#include "records/palette/common_palette.h"
 #include "records/script/cmd_kind_table.h"
 #include "records/script/flow.h"
 #include "records/settings/system_data.h"
@@ -63,6 +63,29 @@ inline cCharaDef FilledChara() {
   return chara;
 }
 
+inline cBlockDef FilledBlock() {
+  cBlockDef block;
+  block.m_nX = 1;
+  block.m_Conditions.resize(2);
+  return block;
+}
+
+inline cItemDef FilledItem() {
+  cItemDef item;
+  item.m_nY = 4;
+  item.m_Conditions.resize(1);
+  item.m_Commands.push_back(FilledCommand());
+  return item;
+}
+
+inline cCommonPalette FilledPalette() {
+  cCommonPalette palette;
+  palette.m_BlockPalette.push_back(FilledBlock());
+  palette.m_CharaPalette.push_back(FilledChara());
+  palette.m_ItemPalette.push_back(FilledItem());
+  return palette;
+}
+
 template <class T>
 cVisitedRecord Visited(std::string name, std::function<T()> make = [] { return T(); }) {
   return {std::move(name), [make] { return std::unique_ptr<cRecord>(new T(make())); }};
@@ -96,5 +119,8 @@ inline std::vector<cVisitedRecord> VisitedRecords() {
       Visited<cFlowCmd>("cFlowCmd", FilledCommand),
       Visited<cFlow>("cFlow", FilledFlow),
       Visited<cCharaDef>("cCharaDef", FilledChara),
+      Visited<cBlockDef>("cBlockDef", FilledBlock),
+      Visited<cItemDef>("cItemDef", FilledItem),
+      Visited<cCommonPalette>("cCommonPalette", FilledPalette),
   };
 }
