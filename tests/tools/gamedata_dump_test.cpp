@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "records/script/cmd_kind_table.h"
 #include "tool_fixture.h"
 
 namespace {
@@ -91,6 +92,33 @@ TEST_F(GamedataDumpTest, DatabaseListsShowNestedRecordsAndArrays) {
   EXPECT_EQ(animes[1]["m_Frames"][0]["m_nDuration"], 9);
   const auto params = Dump(kPathCharaEffect).Json()["data"]["m_CharaEffects"][1]["m_nParams"];
   EXPECT_EQ(params, nlohmann::ordered_json({0, 0, 0, 0, -3}));
+}
+
+// A chara part whose flow holds a shot command: its move part is absent.
+TEST_F(GamedataDumpTest, PaletteShowsPartsFlowsAndOptionalCommandParts) {
+  cFlowCmd shot;
+  shot.m_nKind = kFlowCmdShot;
+  NewEdShot(shot.m_Shot.Shared());
+  shot.m_Shot->m_nSize = 3;
+  cFlow flow;
+  flow.m_Commands.push_back(shot);
+  cCharaDef chara;
+  chara.m_strName = "敵";
+  chara.m_Flows.push_back(flow);
+  project.palette.m_CharaPalette.push_back(chara);
+  project.WriteAll();
+
+  const cToolRun run = Dump(kPathCommonPalette);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto charas = run.Json()["data"]["g_CommonPalette"]["m_CharaPalette"];
+  ASSERT_EQ(charas.size(), 2u);
+  EXPECT_EQ(charas[1]["m_strName"], Utf8(u8"敵"));
+  EXPECT_TRUE(charas[1].contains("m_nX"));
+  const auto& command = charas[1]["m_Flows"][0]["m_Commands"][0];
+  EXPECT_TRUE(command["m_Move"].is_null());
+  EXPECT_EQ(command["m_Shot"]["m_nSize"], 3);
+  EXPECT_TRUE(command["m_CondList"].is_null());
+  EXPECT_TRUE(command["m_Params"].is_array());
 }
 
 TEST_F(GamedataDumpTest, AnOlderFileShowsItsOwnVersion) {
