@@ -30,8 +30,9 @@
 // VP_GLOBAL also places a cGlobalMark (global_mark.h) just before the object;
 // the marks record the order that really happened, which the tests check.
 //
-// Entries whose object is not defined with VP_GLOBAL yet are marked "joins:"
-// with the file that defines (or will define) it.
+// Each entry names its object and where it is defined; "(later)" marks objects
+// whose type is not built yet: the entry holds their place in the order until
+// their definition takes it with VP_GLOBAL.
 
 #include <cstdint>
 
@@ -50,18 +51,18 @@ enum eGlobal : int32_t {
 
   // The main window's message queue: any constructor's fatal path may post
   // WM_CLOSE, so it comes before every object that can.
-  kGlobalMainWindowQueue,  // joins: core/thread/messages.cpp (g_mainWindowQueue)
+  kGlobalMainWindowQueue,  // core/thread/messages.cpp (g_mainWindowQueue)
 
-  kGlobalWindowRegistry,  // joins: g_WindowRegistry (platform/ui, not built yet)
-  kGlobalMainWindow,      // joins: g_MainWindow (app, not built yet)
+  kGlobalWindowRegistry,  // g_WindowRegistry (platform/ui, later)
+  kGlobalMainWindow,      // g_MainWindow (app, later)
   kGlobalThGame,          // thGame    (core/globals/worker_threads.cpp)
   kGlobalThPause,         // thPause
   kGlobalThRanking,       // thRanking
   kGlobalThLoad,          // thLoad
-  kGlobalMenuCursor,      // joins: g_MenuCursor (app, not built yet)
-  kGlobalInputList,       // joins: g_InputList (platform/input, not built yet)
+  kGlobalMenuCursor,      // g_MenuCursor (app, later)
+  kGlobalInputList,       // g_InputList (platform/input, later)
 
-  // Surface vectors and their BITMAPDATA vectors (platform/dd and app, not built yet).
+  // Surface vectors and their BITMAPDATA vectors (platform/dd and app, later).
   kGlobalCharaSurfaces,
   kGlobalCharaBitmaps,
   kGlobalShotSurfaces,
@@ -76,17 +77,17 @@ enum eGlobal : int32_t {
   kGlobalMessageBitmaps,
 
   kGlobalSDTable,      // g_SDTable   (platform/dd/surface_tables.cpp)
-  kGlobalFonts,        // joins: g_Fonts (platform/dd fonts, not built yet)
+  kGlobalFonts,        // g_Fonts (platform/dd fonts, later)
   kGlobalSDNumbers,    // g_SDNumbers (platform/dd/surface_tables.cpp)
   kGlobalBitmapTable,  // g_BitmapTable, constant (platform/dd/bitmap_table.cpp)
   kGlobalFontTable,    // g_FontTable, constant-initialised (platform/dd/font_table.cpp)
   kGlobalBDNumbers,    // g_BDNumbers, constant (platform/dd/surface_tables.cpp)
 
-  kGlobalSoundSlots,  // joins: the DSSOUNDDATA vector (platform/sound, not built yet)
-  kGlobalSoundFiles,  // joins: the sound-file definitions (platform/sound, not built yet)
-  kGlobalBgm,         // joins: g_Bgm (platform/sound, not built yet)
+  kGlobalSoundSlots,  // the DSSOUNDDATA vector (platform/sound, later)
+  kGlobalSoundFiles,  // the sound-file definitions (platform/sound, later)
+  kGlobalBgm,         // g_Bgm (platform/sound, later)
 
-  kGlobalCommonPalette,  // joins: records/palette/common_palette.cpp
+  kGlobalCommonPalette,  // g_CommonPalette (records/palette/common_palette.cpp)
   kGlobalSystemData,     // g_SystemData (records/settings/system_data_global.cpp)
   kGlobalDatabase,       // g_Database (records/database/database.cpp)
   kGlobalAnimeSteps,     // g_AnimeSteps (records/database/runtime/anime_steps.cpp)
@@ -96,22 +97,22 @@ enum eGlobal : int32_t {
   kGlobalCharaEffectStatesRev,  // g_CharaEffectStatesRev
   kGlobalScrEffectStatesRev,    // g_ScrEffectStatesRev
 
-  kGlobalInputLog,      // joins: g_InputLog (records/replay)
-  kGlobalInputLogPrev,  // joins: g_InputLogPrev (records/replay)
-  kGlobalHeroes,        // joins: g_Heroes (stage, not built yet)
-  kGlobalBlockGrid,     // joins: g_BlockGrid (stage, not built yet)
-  kGlobalCharaList,     // joins: g_CharaList (stage, not built yet); deletes its elements
-  kGlobalItemList,      // joins: g_ItemList (stage, not built yet); deletes its elements
-  kGlobalStage,         // joins: g_Stage (records/stage)
-  kGlobalStageInitial,  // joins: g_StageInitial (records/stage)
-  kGlobalHeroDef,       // joins: g_HeroDef (records/stage)
-  kGlobalWorldMap,      // joins: records/worldmap/world_map_load.cpp
-  kGlobalSaveData,             // joins: g_SaveData (records/save)
-  kGlobalSaveDataAtStart,      // joins: g_SaveDataAtStart (records/save)
-  kGlobalSaveDataAtStartPrev,  // joins: g_SaveDataAtStartPrev (records/save)
-  kGlobalOptionData,    // joins: records/options/option_data.cpp
-  kGlobalSaveSlots,     // joins: g_SaveSlots (records/save), 99 headers
-  kGlobalRanking,       // joins: g_Ranking (app, not built yet); destroyed first
+  kGlobalInputLog,      // g_InputLog (records/replay)
+  kGlobalInputLogPrev,  // g_InputLogPrev (records/replay)
+  kGlobalHeroes,        // g_Heroes (stage, later)
+  kGlobalBlockGrid,     // g_BlockGrid (stage, later)
+  kGlobalCharaList,     // g_CharaList (stage, later); deletes its elements
+  kGlobalItemList,      // g_ItemList (stage, later); deletes its elements
+  kGlobalStage,         // g_Stage (records/stage)
+  kGlobalStageInitial,  // g_StageInitial (records/stage)
+  kGlobalHeroDef,       // g_HeroDef (records/stage)
+  kGlobalWorldMap,      // g_WorldMap (records/worldmap/world_map_load.cpp)
+  kGlobalSaveData,             // g_SaveData (records/save)
+  kGlobalSaveDataAtStart,      // g_SaveDataAtStart (records/save)
+  kGlobalSaveDataAtStartPrev,  // g_SaveDataAtStartPrev (records/save)
+  kGlobalOptionData,    // g_OptionData (records/options/option_data.cpp)
+  kGlobalSaveSlots,     // g_SaveSlots (records/save), 99 headers
+  kGlobalRanking,       // g_Ranking (app, later); destroyed first
 
   kGlobalCount
 };
