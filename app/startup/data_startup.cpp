@@ -8,6 +8,7 @@
 #include "records/database/database.h"
 #include "records/database/runtime/anime_steps.h"
 #include "records/database/runtime/effect_state_tables.h"
+#include "records/options/option_data.h"
 #include "records/palette/common_palette.h"
 #include "records/project/default_data.h"
 #include "records/project/path_table.h"
@@ -80,6 +81,28 @@ bool LoadSystemData(const cDataStartupOptions&, std::string&) {
   return true;
 }
 
+const char* UnloadedBecause(eRecordFile status) {
+  switch (status) {
+    case eRecordFile::Missing:
+      return "missing";
+    case eRecordFile::TooNew:
+      return "too new";
+    default:
+      return "damaged";
+  }
+}
+
+// The user's options are optional: without them the defaults stay, and the
+// player says nothing.
+bool LoadOptions(const cDataStartupOptions&, std::string& detail) {
+  const eRecordFile status = LoadOptionData(g_OptionData);
+  if (status != eRecordFile::Ok) {
+    detail = std::string(g_PathTable[kPathOption]) + " " + UnloadedBecause(status) +
+             ": the default options stay";
+  }
+  return true;
+}
+
 bool LoadWorldMapStep(const cDataStartupOptions&, std::string&) { return LoadWorldMap() == 1; }
 
 // The palette's flows and parts are checked against the database and settings
@@ -106,6 +129,7 @@ constexpr cStep kSteps[] = {
     {"working folders", PrepareWorkingFolders},
     {"database", LoadDatabase},
     {"project settings", LoadSystemData},
+    {"options", LoadOptions},
     {"world map", LoadWorldMapStep},
     {"common palette", LoadCommonPalette},
 };

@@ -1,10 +1,10 @@
 #pragma once
 // The data steps of start-up, in their order: the data folder (or the default
 // copy), the working folders, the database with its runtime tables, the project
-// settings, the world map and the common palette. Each failure shows its
-// message and stops the sequence. The player runs them at start-up; the data
-// tool's check runs the same table on a project folder, so the order lives
-// here only.
+// settings, the user's options, the world map and the common palette. Each
+// failure shows its message and stops the sequence; the options never fail.
+// The player runs them at start-up; the data tool's check runs the same table
+// on a project folder, so the order lives here only.
 
 #include <functional>
 #include <string>

@@ -13,12 +13,14 @@
 #include <string_view>
 
 #include "records/record/record.h"
+// kRankingEntryModeCount (ranking-entry modes 0 to 3): the settings name the
+// modes, so they define how many there are.
+#include "records/settings/system_data.h"
 
 // The values the options scene offers; the members that index tables are kept
 // inside them.
 inline constexpr int32_t kPaletteOptionCount = 24;   // colour schemes 0 to 23
 inline constexpr int32_t kSeVolumeSteps = 11;        // volume steps 0 to 10
-inline constexpr int32_t kRankingEntryModeCount = 4;  // ranking-entry modes 0 to 3
 
 class cOptionData : public cRecordOf<cOptionData> {
  public:

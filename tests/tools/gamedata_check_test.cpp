@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "records/options/option_data.h"
 #include "records/project/tree_snapshot.h"
 #include "tool_fixture.h"
 
@@ -17,8 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kStepNames = {"data folder",      "working folders", "database",
-                                             "project settings", "world map",       "common palette"};
+const std::vector<std::string> kStepNames = {
+    "data folder", "working folders", "database", "project settings", "options", "world map",
+    "common palette"};
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -46,9 +48,19 @@ TEST_F(GamedataCheckTest, ACompleteProjectPassesEveryStepAndIsLeftAsItWas) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     EXPECT_EQ(lines[i].rfind("ok    " + kStepNames[i], 0), 0u) << lines[i];
   }
-  // The working folders are named, not made.
+  // The working folders are named, not made; the options are optional.
   EXPECT_NE(lines[1].find("missing (the player creates them): user_data"), std::string::npos);
+  EXPECT_EQ(lines[4], "ok    options: user_data\\Option.dat missing: the default options stay");
   EXPECT_EQ(TreeSnapshot(dir.path()), before);
+}
+
+TEST_F(GamedataCheckTest, TheUsersOptionsAreReadWhenThere) {
+  fs::create_directories(dir.path() / "user_data");
+  cOptionData options;
+  project.Write(kPathOption, options);
+  const std::vector<std::string> lines = Lines(Check().out);
+  ASSERT_GT(lines.size(), 4u);
+  EXPECT_EQ(lines[4], "ok    options");
 }
 
 TEST_F(GamedataCheckTest, AProjectWithoutDataGetsTheDefaultCopyAndSaysSo) {
@@ -75,9 +87,9 @@ TEST_F(GamedataCheckTest, TheFirstFailingStepEndsTheCheckWithThePlayersMessage) 
        Utf8(u8"data\\database\\Anime.dat の読み込みに失敗しました！ | データベースの読み込みに失敗…")},
       {3, [](cToolProject& p, const fs::path&) { WriteFileBytes(p.File(kPathSystemDat), "broken"); },
        Utf8(u8"data\\System.dat の読み込みに失敗…")},
-      {4, [](cToolProject& p, const fs::path&) { fs::remove(p.File(kPathWorldMap)); },
+      {5, [](cToolProject& p, const fs::path&) { fs::remove(p.File(kPathWorldMap)); },
        Utf8(u8"data\\WorldMap.dat のロードに失敗！")},
-      {5, [](cToolProject& p, const fs::path&) { fs::remove(p.File(kPathCommonPalette)); },
+      {6, [](cToolProject& p, const fs::path&) { fs::remove(p.File(kPathCommonPalette)); },
        Utf8(u8"data\\CommonPalette.cplt4 のロードに失敗！")},
   };
   for (const BrokenCase& c : cases) {

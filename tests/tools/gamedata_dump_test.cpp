@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "records/options/option_data.h"
 #include "records/script/cmd_kind_table.h"
 #include "tool_fixture.h"
 
@@ -57,6 +58,9 @@ struct KindCase {
 
 TEST_F(GamedataDumpTest, EveryProjectFileIsRecognisedByItsName) {
   project.WriteAll();
+  std::filesystem::create_directories(dir.path() / "user_data");
+  cOptionData options;
+  project.Write(kPathOption, options);
   const KindCase cases[] = {
       {kPathSystemDat, "System.dat", "g_SystemData"},
       {kPathAnimeSet, "AnimeSet.dat", "m_AnimeSets"},
@@ -71,6 +75,7 @@ TEST_F(GamedataDumpTest, EveryProjectFileIsRecognisedByItsName) {
       {kPathBgm, "Bgm.dat", "m_Bgms"},
       {kPathWorldMap, "WorldMap.dat", "g_WorldMap"},
       {kPathCommonPalette, "*.cplt4", "g_CommonPalette"},
+      {kPathOption, "Option.dat", "g_OptionData"},
   };
   for (const KindCase& c : cases) {
     const cToolRun run = Dump(c.entry);

@@ -4,6 +4,7 @@
 
 #include "core/path/ascii_fold.h"
 #include "records/database/database.h"
+#include "records/options/option_data.h"
 #include "records/palette/common_palette.h"
 #include "records/project/path_table.h"
 #include "records/settings/system_data.h"
@@ -48,6 +49,7 @@ const cFileKind kFileKinds[] = {
      [] { return Root<cWorldMap>("g_WorldMap"); }},
     {M::Extension, -1, "cplt4", P::Database,
      [] { return Root<cCommonPalette>("g_CommonPalette"); }},
+    {M::PathEntry, kPathOption, nullptr, P::None, [] { return Root<cOptionData>("g_OptionData"); }},
 };
 
 // The file name of a data path: what follows its last backslash.

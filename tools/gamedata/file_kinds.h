@@ -11,7 +11,7 @@
 enum class eProjectNeed {
   None,      // nothing outside the file
   Database,  // the database and settings of the project the file lies in
-  DatabaseAndPalette,  // and its common palette (templates of kind 1)
+  Project,   // and its world map and common palette (save data, stages)
 };
 
 enum class eFileMatch {

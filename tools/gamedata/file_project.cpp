@@ -10,6 +10,7 @@
 #include "records/project/path_table.h"
 #include "records/project/project_host_path.h"
 #include "records/settings/system_data.h"
+#include "records/worldmap/world_map.h"
 
 namespace fs = std::filesystem;
 
@@ -37,27 +38,28 @@ std::string ProjectFile(const fs::path& dir, int entry) {
 }
 
 bool LoadProjectData(const fs::path& dir, eProjectNeed need, cFileProject& project, std::string& why) {
-  cDatabase database;
-  if (!database.LoadFiles(dir)) {
+  if (!g_Database.LoadFiles(dir)) {
     why = "its project's database does not load";
     return false;
   }
-  cSystemData settings;
-  settings.SetBgmCount(database.m_Bgms.VectorSize());
-  if (settings.LoadFromFileStatus(ProjectFile(dir, kPathSystemDat)) != eRecordFile::Ok) {
+  g_SystemData.SetBgmCount(g_Database.m_Bgms.VectorSize());
+  if (g_SystemData.LoadFromFileStatus(ProjectFile(dir, kPathSystemDat)) != eRecordFile::Ok) {
     why = "its project's data\\System.dat does not load";
     return false;
   }
-  project.context = ProjectValidateContext(database, settings);
+  project.context = ProjectValidateContext(g_Database, g_SystemData);
   project.context.bFromEditor = true;
-  if (need == eProjectNeed::DatabaseAndPalette) {
-    const cValidateContextScope scope(project.context);
-    if (g_CommonPalette.LoadFromFileStatus(ProjectFile(dir, kPathCommonPalette)) != eRecordFile::Ok) {
-      why = "its project's common palette does not load";
-      return false;
-    }
-    project.context.commonPalette = g_CommonPalette.Sizes();
+  if (need != eProjectNeed::Project) return true;
+  if (g_WorldMap.LoadFromFileStatus(ProjectFile(dir, kPathWorldMap)) != eRecordFile::Ok) {
+    why = "its project's data\\WorldMap.dat does not load";
+    return false;
   }
+  const cValidateContextScope scope(project.context);
+  if (g_CommonPalette.LoadFromFileStatus(ProjectFile(dir, kPathCommonPalette)) != eRecordFile::Ok) {
+    why = "its project's common palette does not load";
+    return false;
+  }
+  project.context.commonPalette = g_CommonPalette.Sizes();
   return true;
 }
 

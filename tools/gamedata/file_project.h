@@ -21,10 +21,10 @@ struct cFileProject {
 // The folder of the project around file; empty when there is none.
 std::filesystem::path FindProjectFolder(const std::filesystem::path& file);
 
-// Loads what need asks for from the project around file: its database and
-// data\System.dat, and (DatabaseAndPalette) its common palette into
-// g_CommonPalette. False, with why (UTF-8), when there is no project or a
-// file of it does not load.
+// Loads what need asks for from the project around file into the program's
+// globals, which the records read as they load: g_Database and g_SystemData,
+// and (Project) g_WorldMap and g_CommonPalette. False, with why (UTF-8), when
+// there is no project or a file of it does not load.
 bool LoadFileProject(const std::filesystem::path& file, eProjectNeed need, cFileProject& project,
                      std::string& why);
 
