@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/mesbox/mesbox.h"
 #include "core/text/cp932.h"
 #include "platform/dd/bitmap_table.h"
 #include "records/database/database.h"
@@ -19,11 +21,14 @@
 #include "records/record/record_file.h"
 #include "records/script/cmd_kind_table.h"
 #include "records/settings/system_data.h"
+#include "records/stage/load_stage_file.h"
+#include "records/stage/stage_globals.h"
 #include "records/worldmap/world_map.h"
 #include "support/temp_dir.h"
 #include "tools/sample/data/sample_database.h"
 #include "tools/sample/data/sample_palette.h"
 #include "tools/sample/data/sample_settings.h"
+#include "tools/sample/data/sample_stages.h"
 #include "tools/sample/data/sample_world_map.h"
 #include "tools/sample/pictures/program_palette.h"
 #include "tools/sample/sample_catalog.h"
@@ -245,7 +250,10 @@ TEST_F(SampleProject, WorldMapLoadsWithAStartOnTheRoadAndAStageAtEveryPlayNode) 
     const int32_t chip = map.Cell(node.m_nX, node.m_nY);
     EXPECT_EQ(map.m_Chips.CheckedVectorAt(chip).m_bBlocked, 0) << node.m_strName;
     for (const cWorldStage& entry : node.m_Stages) {
-      if (entry.m_nKind == kWorldStagePlay) stages.push_back(entry.m_strStageFile);
+      if (entry.m_nKind != kWorldStagePlay) continue;
+      stages.push_back(entry.m_strStageFile);
+      // The player reads the newest numbered version of the named stage.
+      EXPECT_TRUE(fs::is_regular_file(HostOf(Root(), entry.m_strStageFile + "_000"))) << entry.m_strStageFile;
     }
   }
   EXPECT_EQ(stages, std::vector<std::string>(kStoryStageFiles.begin(), kStoryStageFiles.end()));
@@ -280,6 +288,87 @@ TEST_F(SampleProject, CommonPaletteLoadsWithEveryPartItsBuilderMade) {
   const cFlowCmd& clear = goal.m_Commands.CheckedVectorAt(0);
   EXPECT_EQ(clear.m_nSet, kCmdSetItem);
   EXPECT_EQ(SharedFlowKind(clear.m_nSet, clear.m_nKind), kFlowCmdStageClear);
+}
+
+// The globals a stage load writes, put back afterwards.
+class cStageGlobalsGuard {
+ public:
+  ~cStageGlobalsGuard() {
+    SetMesBoxAnswerer(nullptr);
+    g_Stage = m_Stage;
+    g_StageInitial = m_Initial;
+    g_HeroDef = m_Hero;
+    g_CommonPalette = m_Common;
+  }
+
+ private:
+  cStageData m_Stage = g_Stage;
+  cStageData m_Initial = g_StageInitial;
+  cCharaDef m_Hero = g_HeroDef;
+  cCommonPalette m_Common = g_CommonPalette;
+};
+
+// The stage name the numbered search takes: the file without "_000".
+std::string StageName(const std::string& numberedPath) {
+  return numberedPath.substr(0, numberedPath.rfind('_'));
+}
+
+TEST_F(SampleProject, StagesLoadWithTheStageLoaderWithAHeroEnemiesItemsAndAGoal) {
+  cStageGlobalsGuard guard;
+  std::vector<std::string> boxes;
+  SetMesBoxAnswerer([&](const std::string& text, const std::string&, unsigned) {
+    boxes.push_back(text);
+    return 1;
+  });
+  cDatabase database;
+  ASSERT_EQ(database.LoadFiles(Root()), 1);
+  const cValidateContext context = SampleValidateContext(database);
+  cValidateContextScope scope(context);
+  ASSERT_EQ(LoadRecordImage(g_CommonPalette, Image(Bytes(g_PathTable[kPathCommonPalette]))), eRecordFile::Ok);
+  AllowStageLoads();
+
+  const std::vector<cSampleStage> built = BuildSampleStages(BuildSamplePalette());
+  ASSERT_EQ(built.size(), 7u);
+  for (std::size_t i = 0; i < built.size(); ++i) {
+    const std::string name = StageName(built[i].strPath);
+    SCOPED_TRACE(name);
+    ASSERT_EQ(LoadStageFile(HostOf(Root(), name).string(), 1, &g_StageInitial, &g_HeroDef), 1);
+    EXPECT_TRUE(boxes.empty());
+    const std::vector<std::string>& map = SampleStageMap(i);
+    EXPECT_EQ(g_Stage.m_nWidth, static_cast<int32_t>(map.front().size()));
+    EXPECT_EQ(g_Stage.m_nHeight, static_cast<int32_t>(map.size()));
+    ASSERT_EQ(g_Stage.FindHero(), 0);
+    EXPECT_EQ(g_HeroDef.m_strName, g_Stage.m_PlacedCharas.CheckedVectorAt(0).m_strName);
+    int32_t enemies = 0;
+    for (const cCharaDef& chara : g_Stage.m_PlacedCharas) {
+      if (chara.m_nControl == cCharaDef::kControlComputer) ++enemies;
+    }
+    EXPECT_GT(enemies, 0);
+    // Exactly one goal, standing on a solid block of the map.
+    int32_t goals = 0;
+    for (const cItemDef& item : g_Stage.m_PlacedItems) {
+      if (item.m_nGraphic != kItemGoal) continue;
+      ++goals;
+      ASSERT_EQ(item.m_Commands.size(), 1u);
+      const cFlowCmd& clear = item.m_Commands.CheckedVectorAt(0);
+      EXPECT_EQ(SharedFlowKind(clear.m_nSet, clear.m_nKind), kFlowCmdStageClear);
+      ASSERT_LT(item.m_nY + 1, g_Stage.m_nHeight);
+      const char below = map[static_cast<std::size_t>(item.m_nY + 1)][static_cast<std::size_t>(item.m_nX)];
+      EXPECT_TRUE(below == '#' || below == 'B') << "the goal stands on '" << below << "'";
+    }
+    EXPECT_EQ(goals, 1);
+  }
+}
+
+TEST_F(SampleProject, EveryChallengeStageTheSettingsCountHasItsNumberedFile) {
+  cSystemData settings;
+  ASSERT_EQ(LoadRecordImage(settings, Image(Bytes(g_PathTable[kPathSystemDat]))), eRecordFile::Ok);
+  ASSERT_GT(settings.m_nChallengeStages, 0);
+  for (int32_t n = 1; n <= settings.m_nChallengeStages; ++n) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%02d-1.%s_000", g_PathTable[kPathChallengeStagePrefix], n, g_ExtTable[kExtStage]);
+    EXPECT_TRUE(fs::is_regular_file(HostOf(Root(), name))) << name;
+  }
 }
 
 }  // namespace

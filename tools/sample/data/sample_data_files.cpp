@@ -9,6 +9,7 @@
 #include "tools/sample/data/sample_database.h"
 #include "tools/sample/data/sample_palette.h"
 #include "tools/sample/data/sample_settings.h"
+#include "tools/sample/data/sample_stages.h"
 #include "tools/sample/data/sample_world_map.h"
 
 namespace {
@@ -39,6 +40,27 @@ bool WriteDatabase(cProjectFiles& files, cDatabase& database) {
   return true;
 }
 
+// Stage parts are checked against the common palette the program has loaded
+// (g_CommonPalette): it is the sample's while the stages are saved.
+class cCommonPaletteSwap {
+ public:
+  explicit cCommonPaletteSwap(const cCommonPalette& palette) : m_Saved(g_CommonPalette) { g_CommonPalette = palette; }
+  ~cCommonPaletteSwap() { g_CommonPalette = m_Saved; }
+  cCommonPaletteSwap(const cCommonPaletteSwap&) = delete;
+  cCommonPaletteSwap& operator=(const cCommonPaletteSwap&) = delete;
+
+ private:
+  cCommonPalette m_Saved;
+};
+
+bool WriteStages(cProjectFiles& files, const cCommonPalette& palette) {
+  cCommonPaletteSwap swap(palette);
+  for (cSampleStage& sample : BuildSampleStages(palette)) {
+    if (!WriteBoth(files, sample.strPath, SaveRecordImage(sample.stage))) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool WriteSampleDataFiles(cProjectFiles& files) {
@@ -54,5 +76,5 @@ bool WriteSampleDataFiles(cProjectFiles& files) {
   cCommonPalette palette = BuildSamplePalette();
   return WriteBoth(files, g_PathTable[kPathSystemDat], SaveRecordImage(settings)) &&
          WriteBoth(files, g_PathTable[kPathWorldMap], SaveRecordImage(worldMap)) &&
-         WriteBoth(files, g_PathTable[kPathCommonPalette], SaveRecordImage(palette));
+         WriteBoth(files, g_PathTable[kPathCommonPalette], SaveRecordImage(palette)) && WriteStages(files, palette);
 }

@@ -1,0 +1,250 @@
+#include "tools/sample/data/sample_stages.h"
+
+#include <array>
+
+#include "tools/sample/data/sample_palette.h"
+#include "tools/sample/data/sample_world_map.h"
+#include "tools/sample/sample_catalog.h"
+
+namespace {
+
+// What a map character places.
+enum class ePlace { Nothing, Block, Chara, Item };
+struct Legend {
+  char c;
+  ePlace place;
+  int16_t part;  // index in the common palette's list
+};
+
+constexpr Legend kLegend[] = {
+    {'#', ePlace::Block, kBlockGround},    {'B', ePlace::Block, kBlockBrick},     {'"', ePlace::Block, kBlockGrass},
+    {'^', ePlace::Block, kBlockSpikes},    {'S', ePlace::Block, kBlockSpring},    {'I', ePlace::Block, kBlockIce},
+    {'<', ePlace::Block, kBlockBeltLeft},  {'>', ePlace::Block, kBlockBeltRight}, {'?', ePlace::Block, kBlockCoinBox},
+    {'~', ePlace::Block, kBlockCloud},     {'P', ePlace::Chara, kCharaHero},      {'w', ePlace::Chara, kCharaWalker},
+    {'h', ePlace::Chara, kCharaHopper},    {'s', ePlace::Chara, kCharaShooter},   {'o', ePlace::Item, kItemCoin},
+    {'v', ePlace::Item, kItemHeart},       {'1', ePlace::Item, kItemOneUp},       {'G', ePlace::Item, kItemGoal},
+};
+
+const Legend* Find(char c) {
+  for (const Legend& legend : kLegend) {
+    if (legend.c == c) return &legend;
+  }
+  return nullptr;
+}
+
+enum class eMode { Story, Challenge, Free };
+
+struct StageSpec {
+  const char* path;
+  const char* title;
+  eMode mode;
+  int32_t bgm;
+  std::vector<std::string> map;
+};
+
+// 15 rows each (one screen high); the hero needs at most three blocks of gap
+// and three of height to cross.
+const std::array<StageSpec, 7>& Specs() {
+  static const std::array<StageSpec, 7> kSpecs = {{
+      {"data\\stg4\\w01-1.stg4_000", "はじまりの草原", eMode::Story, kBgmStage,
+       {
+           "                                                            ",
+           "                                                            ",
+           "                                                            ",
+           "                                                            ",
+           "                                  o o o                     ",
+           "                  ?  ?           BBBBBBB                    ",
+           "                                                            ",
+           "                            o                               ",
+           "           o o             BBB                              ",
+           "          BBBBB                     1           o o         ",
+           "                                  BBBBB        BBBBB        ",
+           "  P            \"      w        \"        w    \"          G   ",
+           "########################   ########################  #######",
+           "########################   ########################  #######",
+           "########################   ########################  #######",
+       }},
+      {"data\\stg4\\w02-1.stg4_000", "レンガの洞くつ", eMode::Story, kBgmStage,
+       {
+           "BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB",
+           "B                                                          B",
+           "B                                                          B",
+           "B                                                          B",
+           "B                    o o o                                 B",
+           "B                   BBBBBBB            ?    ?              B",
+           "B                                                          B",
+           "B         o                      v                         B",
+           "B        BBB                   BBBBB                 BBBB  B",
+           "B                                          o o o           B",
+           "B                  h               s      >>>>>>    w      B",
+           "B P       w                 BB   BBBB                   G  B",
+           "BBBBBBBBBBBBBBBBBBBBBB^^^BBBBB^^^BBBBBBBBBBBBBBBBBBBBBBBBBBB",
+           "BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB",
+           "BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB",
+       }},
+      {"data\\stg4\\w03-1.stg4_000", "雲の上のお城", eMode::Story, kBgmStage,
+       {
+           "                                                            ",
+           "                                                            ",
+           "                                         o o                ",
+           "                       o o o            ~~~~~               ",
+           "                      ~~~~~~~                               ",
+           "                                                    BBBBBBBB",
+           "               o                   1                B      B",
+           "              ~~~               ~~~~~         o     B      B",
+           "                                             IIII   B      B",
+           "         S                 h                        B      B",
+           "      o                  IIIIII       s                    B",
+           "  P         w                        BBBB     w         G  B",
+           "#######   #######   #######  ####  #######  ##########  ####",
+           "#######^^^#######^^^#######^^####^^#######^^##########^^####",
+           "############################################################",
+       }},
+      {"data\\stg4\\c01-1.stg4_000", "チャレンジ1", eMode::Challenge, kBgmChallenge,
+       {
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                o o o                   ",
+           "               BBBBBBB                  ",
+           "                                        ",
+           "                                        ",
+           "          o                             ",
+           "         BBB                 w          ",
+           "  P                w       BBBB      G  ",
+           "##################    ##################",
+           "##################    ##################",
+           "##################    ##################",
+       }},
+      {"data\\stg4\\c02-1.stg4_000", "チャレンジ2", eMode::Challenge, kBgmChallenge,
+       {
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                    o o                 ",
+           "                   ~~~~~                ",
+           "           S                            ",
+           "                           s            ",
+           "  P             h        BBBB        G  ",
+           "#####   ######<<<<<<   ###########  ####",
+           "#####^^^######<<<<<<^^^###########^^####",
+           "########################################",
+       }},
+      {"data\\stg4\\c03-1.stg4_000", "チャレンジ3", eMode::Challenge, kBgmChallenge,
+       {
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "               ?                        ",
+           "                                        ",
+           "                          o o o         ",
+           "                         IIIIIII        ",
+           "                 w                      ",
+           "            o   BBBB        h           ",
+           "  P   >>>>>>               w         G  ",
+           "##############   #######################",
+           "##############^^^#######################",
+           "########################################",
+       }},
+      {"data\\stg4\\f01-1.stg4_000", "フリーの広場", eMode::Free, kBgmStage,
+       {
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "                                        ",
+           "              ?   ?   ?                 ",
+           "                                        ",
+           "                                        ",
+           "        o o o          o   v   1        ",
+           "       BBBBBBB        ~~~~~~~~~~~~      ",
+           "                                        ",
+           "    S          w    h    s              ",
+           "  P      \"    >>>>>       IIIIII     G  ",
+           "########################################",
+           "########################################",
+           "########################################",
+       }},
+  }};
+  return kSpecs;
+}
+
+template <class Part>
+Part PlacedCopy(const Part& source, int32_t x, int32_t y) {
+  Part part = source;
+  part.m_nX = static_cast<int16_t>(x);
+  part.m_nY = static_cast<int16_t>(y);
+  return part;
+}
+
+void Place(cStageData& stage, const cCommonPalette& palette, const Legend& legend, int32_t x, int32_t y) {
+  switch (legend.place) {
+    case ePlace::Block:
+      stage.m_PlacedBlocks.push_back(PlacedCopy(palette.m_BlockPalette.CheckedVectorAt(legend.part), x, y));
+      break;
+    case ePlace::Chara: {
+      cCharaDef chara = PlacedCopy(palette.m_CharaPalette.CheckedVectorAt(legend.part), x, y);
+      chara.m_nCarriedItem = -1;
+      stage.m_PlacedCharas.push_back(chara);
+      break;
+    }
+    case ePlace::Item:
+      stage.m_PlacedItems.push_back(PlacedCopy(palette.m_ItemPalette.CheckedVectorAt(legend.part), x, y));
+      break;
+    case ePlace::Nothing:
+      break;
+  }
+}
+
+cStageData BuildStage(const StageSpec& spec, const cCommonPalette& palette) {
+  cStageData stage;
+  stage.m_strText = spec.title;
+  stage.m_nHeight = static_cast<int32_t>(spec.map.size());
+  stage.m_nWidth = static_cast<int32_t>(spec.map.front().size());
+  stage.m_nBgm = spec.bgm;
+  stage.m_nBgmOption = 1;
+  stage.m_bBgmContinue = 1;
+  stage.m_bStartBanner1 = spec.mode == eMode::Story ? 1 : 0;
+  stage.m_bStartBanner2 = 1;
+  if (spec.mode == eMode::Challenge) {
+    stage.m_bTimeLimit = 1;
+    stage.m_nTimeLimit = 120;
+    stage.m_nTimeWarning = 20;
+  }
+  cBackLayer sky;
+  sky.m_strImage = kStageBackFile;
+  sky.m_dSpeedX = 0.25;
+  sky.m_dSpeedY = 0.0;
+  stage.m_BackLayers = {sky};
+  stage.m_VarNames.assign(kStageVarNames, cVarName());
+  // The hero first, so that it is the stage's hero whatever else is placed.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int32_t y = 0; y < stage.m_nHeight; ++y) {
+      const std::string& row = spec.map[static_cast<std::size_t>(y)];
+      for (int32_t x = 0; x < static_cast<int32_t>(row.size()); ++x) {
+        const Legend* legend = Find(row[static_cast<std::size_t>(x)]);
+        if (legend == nullptr) continue;
+        const bool hero = legend->place == ePlace::Chara && legend->part == kCharaHero;
+        if (hero == (pass == 0)) Place(stage, palette, *legend, x, y);
+      }
+    }
+  }
+  return stage;
+}
+
+}  // namespace
+
+std::vector<cSampleStage> BuildSampleStages(const cCommonPalette& palette) {
+  std::vector<cSampleStage> stages;
+  for (const StageSpec& spec : Specs()) stages.push_back({spec.path, BuildStage(spec, palette)});
+  return stages;
+}
+
+const std::vector<std::string>& SampleStageMap(std::size_t index) { return Specs().at(index).map; }
