@@ -5,7 +5,8 @@
 // writes them at the current data version:
 //
 //   void cFlowCmd::VisitAppended(cRecordVisitor& visitor) {
-//     visitor.Part("m_Move", m_Move.get());     // null when the part is absent
+//     visitor.Part("m_Move", m_Move.get());     // optional: null when absent
+//     visitor.Record("m_Chara", m_Chara);       // a nested record always stored
 //     visitor.List("m_SubFlows", m_SubFlows);   // records, texts or plain values
 //     visitor.Value("m_nX", m_nX);              // one plain value written alone
 //   }
@@ -75,7 +76,11 @@ class cRecordVisitor {
     }
   }
 
-  // A nested record; null for an optional part the record does not hold.
+  // A nested record that is always stored.
+  void Record(std::string_view name, cRecord& record) { OnRecord(name, record); }
+
+  // An optional part, stored after an int32 presence flag (1 and the record, or
+  // 0); null when the record does not hold it.
   void Part(std::string_view name, cRecord* record) { OnPart(name, record); }
 
  protected:
@@ -83,5 +88,6 @@ class cRecordVisitor {
   virtual void OnValueList(std::string_view name, const cValueView& values) = 0;
   virtual void OnTextList(std::string_view name, std::span<const std::string> texts) = 0;
   virtual void OnRecordList(std::string_view name, std::span<cRecord* const> records) = 0;
+  virtual void OnRecord(std::string_view name, cRecord& record) = 0;
   virtual void OnPart(std::string_view name, cRecord* record) = 0;
 };

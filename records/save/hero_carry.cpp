@@ -27,5 +27,5 @@ void cHeroCarry::Save(cRecordWriter& writer) {
 
 void cHeroCarry::VisitAppended(cRecordVisitor& visitor) {
   // Always present: the file holds no presence flag for it.
-  visitor.Part("m_Chara", &m_Chara);
+  visitor.Record("m_Chara", m_Chara);
 }

@@ -1,6 +1,7 @@
 #include "records/worldmap/world_map.h"
 
 #include "records/record/record_list.h"
+#include "records/record/record_visitor.h"
 #include "records/worldmap/world_grid.h"
 
 cWorldMap::cWorldMap() {
@@ -24,9 +25,14 @@ void cWorldMap::SetDefaults() {
 
 void cWorldMap::RegisterFields(int32_t) {
   ResetFieldTables();
-  int32_t* const fields[] = {&m_nWidth,  &m_nHeight,     &m_nPitch,      &m_nPitchShift,
-                             &m_nStartX, &m_nStartY,     &m_nBackColor,  &m_bBackPicture};
-  for (int32_t* field : fields) AddIntField(field);
+  AddIntField(&m_nWidth);
+  AddIntField(&m_nHeight);
+  AddIntField(&m_nPitch);
+  AddIntField(&m_nPitchShift);
+  AddIntField(&m_nStartX);
+  AddIntField(&m_nStartY);
+  AddIntField(&m_nBackColor);
+  AddIntField(&m_bBackPicture);
   AddStringField(&m_strName);
   AddStringField(&m_strBackPicture);
 }
@@ -52,6 +58,13 @@ void cWorldMap::Save(cRecordWriter& writer) {
   SaveValueList(writer, m_Grid);
   SaveRecordList(writer, m_Nodes);
   SaveRecordList(writer, m_Nodes2);
+}
+
+void cWorldMap::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_Chips", m_Chips);
+  visitor.List("m_Grid", m_Grid);
+  visitor.List("m_Nodes", m_Nodes);
+  visitor.List("m_Nodes2", m_Nodes2);
 }
 
 // The ten chip kinds of old files: the first five block the hero, the last five

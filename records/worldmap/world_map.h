@@ -89,6 +89,7 @@ class cWorldMap : public cRecordOf<cWorldMap> {
   void RegisterFields(int32_t nVersion) override;
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 
  private:
   // Recomputes the pitch from the width and makes the grid height x pitch cells

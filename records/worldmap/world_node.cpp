@@ -1,6 +1,7 @@
 #include "records/worldmap/world_node.h"
 
 #include "records/record/record_list.h"
+#include "records/record/record_visitor.h"
 
 cWorldNode::cWorldNode() : m_Stages(1) { ClearFields(); }
 
@@ -18,4 +19,8 @@ bool cWorldNode::Load(cRecordReader& reader) {
 void cWorldNode::Save(cRecordWriter& writer) {
   cRecord::Save(writer);
   SaveRecordList(writer, m_Stages);
+}
+
+void cWorldNode::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_Stages", m_Stages);
 }

@@ -22,4 +22,5 @@ class cWorldNode : public cRecordOf<cWorldNode> {
   void RegisterFields(int32_t nVersion) override;
   bool Load(cRecordReader& reader) override;
   void Save(cRecordWriter& writer) override;
+  void VisitAppended(cRecordVisitor& visitor) override;
 };

@@ -7,10 +7,16 @@ void cWorldStage::SetDefaults() {
 
 void cWorldStage::RegisterFields(int32_t nVersion) {
   ResetFieldTables();
-  int32_t* const always[] = {&m_nKind,      &m_nMark,     &m_nClearFlag, &m_bPassable,
-                             &m_bReplay,    &m_nAfterClear, &m_nNeedFlag, &m_nVarNo,
-                             &m_nVarValue,  &m_nVarCompare};
-  for (int32_t* field : always) AddIntField(field);
+  AddIntField(&m_nKind);
+  AddIntField(&m_nMark);
+  AddIntField(&m_nClearFlag);
+  AddIntField(&m_bPassable);
+  AddIntField(&m_bReplay);
+  AddIntField(&m_nAfterClear);
+  AddIntField(&m_nNeedFlag);
+  AddIntField(&m_nVarNo);
+  AddIntField(&m_nVarValue);
+  AddIntField(&m_nVarCompare);
   if (nVersion >= kWorldNeedScoreVersion) AddIntField(&m_nNeedScore);
   if (nVersion >= kWorldKeysVersion) {
     AddIntField(&m_bUseKey);

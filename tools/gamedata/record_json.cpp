@@ -63,6 +63,10 @@ void cJsonVisitor::OnRecordList(std::string_view name, std::span<cRecord* const>
   Add(name, std::move(array));
 }
 
+void cJsonVisitor::OnRecord(std::string_view name, cRecord& record) {
+  Add(name, RecordToJson(record));
+}
+
 void cJsonVisitor::OnPart(std::string_view name, cRecord* record) {
   Add(name, record != nullptr ? RecordToJson(*record) : Json(nullptr));
 }

@@ -33,6 +33,7 @@ class cJsonVisitor : public cRecordVisitor {
   void OnValueList(std::string_view name, const cValueView& values) override;
   void OnTextList(std::string_view name, std::span<const std::string> texts) override;
   void OnRecordList(std::string_view name, std::span<cRecord* const> records) override;
+  void OnRecord(std::string_view name, cRecord& record) override;
   void OnPart(std::string_view name, cRecord* record) override;
 
  private:

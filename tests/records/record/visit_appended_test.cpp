@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,7 @@ class cImageVisitor : public cRecordVisitor {
     m_Writer.Write(static_cast<int32_t>(records.size()));
     for (cRecord* record : records) WriteRecord(m_Writer, *record);
   }
+  void OnRecord(std::string_view, cRecord& record) override { WriteRecord(m_Writer, record); }
   void OnPart(std::string_view, cRecord* record) override {
     m_Writer.Write(static_cast<int32_t>(record != nullptr ? 1 : 0));
     if (record != nullptr) WriteRecord(m_Writer, *record);
@@ -59,12 +61,23 @@ std::vector<uint8_t> VisitedImage(cRecord& record) {
   return writer.TakeBytes();
 }
 
+// Where two images part, or -1 when they are the same: an offset says more
+// than two dumps of a thousand bytes.
+long FirstDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    if (a[i] != b[i]) return static_cast<long>(i);
+  }
+  return a.size() == b.size() ? -1 : static_cast<long>(common);
+}
+
 TEST(VisitAppendedTest, ShowsEveryAppendedMemberInSaveOrder) {
   for (const cVisitedRecord& sample : VisitedRecords()) {
     std::unique_ptr<cRecord> record = sample.make();
     // Save first: it validates, and the visit shows the record as saved.
     const std::vector<uint8_t> saved = SaveRecordImage(*record);
-    EXPECT_EQ(VisitedImage(*record), saved) << sample.name;
+    EXPECT_EQ(FirstDifference(VisitedImage(*record), saved), -1)
+        << sample.name << ": " << saved.size() << " bytes saved";
   }
 }
 
@@ -82,6 +95,7 @@ class cNameVisitor : public cRecordVisitor {
   void OnRecordList(std::string_view name, std::span<cRecord* const>) override {
     names.emplace_back(name);
   }
+  void OnRecord(std::string_view name, cRecord&) override { names.emplace_back(name); }
   void OnPart(std::string_view name, cRecord* record) override {
     names.push_back(std::string(name) + (record ? "" : "=null"));
   }

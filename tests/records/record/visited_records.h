@@ -10,10 +10,14 @@
 
 #include "records/database/database.h"
 #include "records/menu/cmd.h"
+#include "records/options/option_data.h"
 #include "records/palette/common_palette.h"
+#include "records/replay/input_log.h"
+#include "records/save/save_data.h"
 #include "records/script/cmd_kind_table.h"
 #include "records/script/flow.h"
 #include "records/settings/system_data.h"
+#include "records/worldmap/world_map.h"
 
 struct cVisitedRecord {
   std::string name;
@@ -86,6 +90,29 @@ inline cCommonPalette FilledPalette() {
   return palette;
 }
 
+inline cWorldMap FilledWorldMap() {
+  cWorldMap map;
+  map.m_Nodes.resize(1);
+  map.m_Nodes.CheckedVectorAt(0).m_Stages.resize(2);
+  return map;
+}
+
+inline cSaveData FilledSaveData() {
+  cSaveData data;
+  data.m_StageClears.resize(1);
+  data.m_StageProgress.resize(2);
+  return data;
+}
+
+inline cInputLog FilledInputLog() {
+  cInputLog log;
+  log.m_DirWords = {1, 2};
+  log.m_DirRuns = {5, 1};
+  log.m_ButtonWords = {0};
+  log.m_ButtonRuns = {6};
+  return log;
+}
+
 template <class T>
 cVisitedRecord Visited(std::string name, std::function<T()> make = [] { return T(); }) {
   return {std::move(name), [make] { return std::unique_ptr<cRecord>(new T(make())); }};
@@ -122,5 +149,12 @@ inline std::vector<cVisitedRecord> VisitedRecords() {
       Visited<cBlockDef>("cBlockDef", FilledBlock),
       Visited<cItemDef>("cItemDef", FilledItem),
       Visited<cCommonPalette>("cCommonPalette", FilledPalette),
+      Visited<cWorldChip>("cWorldChip"),
+      Visited<cWorldStage>("cWorldStage"),
+      Visited<cWorldNode>("cWorldNode"),
+      Visited<cWorldMap>("cWorldMap", FilledWorldMap),
+      Visited<cOptionData>("cOptionData"),
+      Visited<cSaveData>("cSaveData", FilledSaveData),
+      Visited<cInputLog>("cInputLog", FilledInputLog),
   };
 }
