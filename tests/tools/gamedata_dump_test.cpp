@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "records/options/option_data.h"
+#include "records/save/save_data.h"
 #include "records/script/cmd_kind_table.h"
 #include "tool_fixture.h"
 
@@ -61,6 +62,11 @@ TEST_F(GamedataDumpTest, EveryProjectFileIsRecognisedByItsName) {
   std::filesystem::create_directories(dir.path() / "user_data");
   cOptionData options;
   project.Write(kPathOption, options);
+  std::filesystem::create_directories(dir.path() / "user_data" / "story");
+  std::filesystem::create_directories(dir.path() / "user_data" / "challenge");
+  cSaveData save;
+  WriteRecordFixture(dir.path() / "user_data" / "story" / "Story07.dat", save);
+  project.Write(kPathChallengeSave, save);
   const KindCase cases[] = {
       {kPathSystemDat, "System.dat", "g_SystemData"},
       {kPathAnimeSet, "AnimeSet.dat", "m_AnimeSets"},
@@ -76,9 +82,15 @@ TEST_F(GamedataDumpTest, EveryProjectFileIsRecognisedByItsName) {
       {kPathWorldMap, "WorldMap.dat", "g_WorldMap"},
       {kPathCommonPalette, "*.cplt4", "g_CommonPalette"},
       {kPathOption, "Option.dat", "g_OptionData"},
+      {kPathChallengeSave, "Challenge.dat", "g_SaveData"},
+      {kPathStorySlotPrefix, "StoryNN.dat", "g_SaveData"},
   };
   for (const KindCase& c : cases) {
-    const cToolRun run = Dump(c.entry);
+    // The slot prefix names no file of its own: slot 7's stands for it.
+    const std::filesystem::path file = c.entry == kPathStorySlotPrefix
+                                           ? dir.path() / "user_data" / "story" / "Story07.dat"
+                                           : project.File(c.entry);
+    const cToolRun run = RunGamedataTool({"dump", file.string()});
     ASSERT_EQ(run.exitCode, 0) << c.kind << ": " << run.err;
     const auto dump = run.Json();
     EXPECT_EQ(dump["kind"], c.kind);

@@ -7,6 +7,7 @@
 #include "records/options/option_data.h"
 #include "records/palette/common_palette.h"
 #include "records/project/path_table.h"
+#include "records/save/save_data.h"
 #include "records/settings/system_data.h"
 #include "records/worldmap/world_map.h"
 
@@ -50,6 +51,10 @@ const cFileKind kFileKinds[] = {
     {M::Extension, -1, "cplt4", P::Database,
      [] { return Root<cCommonPalette>("g_CommonPalette"); }},
     {M::PathEntry, kPathOption, nullptr, P::None, [] { return Root<cOptionData>("g_OptionData"); }},
+    {M::NumberedEntry, kPathStorySlotPrefix, nullptr, P::Project,
+     [] { return Root<cSaveData>("g_SaveData"); }},
+    {M::PathEntry, kPathChallengeSave, nullptr, P::Project,
+     [] { return Root<cSaveData>("g_SaveData"); }},
 };
 
 // The file name of a data path: what follows its last backslash.
