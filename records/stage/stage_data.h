@@ -203,6 +203,10 @@ class cStageData : public cRecordOf<cStageData> {
   bool LoadStoppable(cRecordReader& reader, const cValidateContext& base, const StageLoadStop& stop);
   // Normalize, then the whole stage in writer.Version()'s layout.
   void Save(cRecordWriter& writer) override;
+  // Save's parts in its order; the erase areas are always five and stored
+  // without a count, every placed part is stored after an int32 0, and the end
+  // mark is no content.
+  void VisitAppended(cRecordVisitor& visitor) override;
   // The file layout with the header record, result switches, erase areas,
   // back layers and variable names of header and this stage's palettes and
   // placements (a replay keeps the stage as it was loaded with the parts as

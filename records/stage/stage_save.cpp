@@ -1,4 +1,5 @@
 #include "records/record/record_list.h"
+#include "records/record/record_visitor.h"
 #include "records/stage/stage_data.h"
 #include "records/stage/stage_palette_source.h"
 #include "records/stage/stage_part_lists.h"
@@ -13,6 +14,19 @@ void cStageData::SaveForReplay(cRecordWriter& writer, cStageData& header) {
   header.SaveHeaderParts(writer);
   SavePartLists(writer);
   header.SaveTail(writer);
+}
+
+void cStageData::VisitAppended(cRecordVisitor& visitor) {
+  visitor.List("m_ResultSwitches", m_ResultSwitches);
+  visitor.List("m_EraseAreas", m_EraseAreas);
+  visitor.List("m_BlockPalette", m_BlockPalette);
+  visitor.List("m_CharaPalette", m_CharaPalette);
+  visitor.List("m_ItemPalette", m_ItemPalette);
+  visitor.List("m_PlacedBlocks", m_PlacedBlocks);
+  visitor.List("m_PlacedCharas", m_PlacedCharas);
+  visitor.List("m_PlacedItems", m_PlacedItems);
+  visitor.List("m_BackLayers", m_BackLayers);
+  visitor.List("m_VarNames", m_VarNames);
 }
 
 void cStageData::SaveHeaderParts(cRecordWriter& writer) {

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "records/options/option_data.h"
+#include "records/replay/input_log.h"
 #include "records/save/save_data.h"
 #include "records/script/cmd_kind_table.h"
+#include "records/stage/stage_data.h"
 #include "tool_fixture.h"
+#include "tools/gamedata/file_project.h"
 
 namespace {
 
@@ -136,6 +139,49 @@ TEST_F(GamedataDumpTest, PaletteShowsPartsFlowsAndOptionalCommandParts) {
   EXPECT_EQ(command["m_Shot"]["m_nSize"], 3);
   EXPECT_TRUE(command["m_CondList"].is_null());
   EXPECT_TRUE(command["m_Params"].is_array());
+}
+
+// A stage file and a replay of it, as the player writes them.
+TEST_F(GamedataDumpTest, StagesAndReplaysShowTheStageAndTheAttempt) {
+  project.WriteAll();
+  const std::filesystem::path stageFile = dir.path() / "data" / "stg4" / "field-1.stg4_000";
+  const std::filesystem::path replayFile = dir.path() / "user_data" / "rpl4" / "field.rpl4_836";
+  std::filesystem::create_directories(stageFile.parent_path());
+  std::filesystem::create_directories(replayFile.parent_path());
+  cStageData stage;
+  stage.m_nWidth = 40;
+  cCharaDef hero;
+  hero.m_nX = 2;
+  stage.m_PlacedCharas.push_back(hero);
+  WriteRecordFixture(stageFile, stage);
+  cInputLog log;
+  log.Append(INPUTWORDS{4, 0});
+  cSaveData state;
+  state.m_nLives = 3;
+  ASSERT_EQ(log.SaveReplay(DataPathOf(replayFile), stage, stage, state), 1);
+
+  const cToolRun stageRun = RunGamedataTool({"dump", stageFile.string()});
+  ASSERT_EQ(stageRun.exitCode, 0) << stageRun.err;
+  const auto shown = stageRun.Json()["data"]["g_Stage"];
+  EXPECT_EQ(shown["m_nWidth"], 40);
+  EXPECT_EQ(shown["m_EraseAreas"].size(), 5u);
+  ASSERT_EQ(shown["m_PlacedCharas"].size(), 1u);
+  EXPECT_EQ(shown["m_PlacedCharas"][0]["m_nX"], 2);
+
+  const cToolRun replayRun = RunGamedataTool({"dump", replayFile.string()});
+  ASSERT_EQ(replayRun.exitCode, 0) << replayRun.err;
+  const auto replay = replayRun.Json();
+  EXPECT_EQ(replay["kind"], "*.rpl4_*");
+  EXPECT_EQ(replay["data"]["g_Stage"]["m_nWidth"], 40);
+  EXPECT_EQ(replay["data"]["g_InputLog"]["m_DirWords"], nlohmann::ordered_json({4}));
+  EXPECT_EQ(replay["data"]["g_SaveData"]["m_nLives"], 3);
+
+  // Both come back byte for byte.
+  for (const std::filesystem::path& file : {stageFile, replayFile}) {
+    const std::filesystem::path out = dir.path() / "user_data" / file.filename();
+    ASSERT_EQ(RunGamedataTool({"resave", file.string(), out.string()}).exitCode, 0) << file;
+    EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(file)) << file;
+  }
 }
 
 TEST_F(GamedataDumpTest, AnOlderFileShowsItsOwnVersion) {

@@ -29,7 +29,7 @@ class cRootRecordFile : public cDataFile {
   explicit cRootRecordFile(const char* name) : m_lpName(name) {}
   eRecordFile Load(const std::string& path) override { return m_Record.LoadFromFileStatus(path); }
   int Save(const std::string& path) override { return m_Record.SaveToFile(path); }
-  void VisitParts(cRecordVisitor& visitor) override { visitor.Part(m_lpName, &m_Record); }
+  void VisitParts(cRecordVisitor& visitor) override { visitor.Record(m_lpName, m_Record); }
 
  private:
   const char* m_lpName;

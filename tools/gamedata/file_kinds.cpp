@@ -10,6 +10,7 @@
 #include "records/save/save_data.h"
 #include "records/settings/system_data.h"
 #include "records/worldmap/world_map.h"
+#include "tools/gamedata/stage_files.h"
 
 namespace {
 
@@ -55,6 +56,10 @@ const cFileKind kFileKinds[] = {
      [] { return Root<cSaveData>("g_SaveData"); }},
     {M::PathEntry, kPathChallengeSave, nullptr, P::Project,
      [] { return Root<cSaveData>("g_SaveData"); }},
+    {M::ExtensionPrefix, -1, "stg4_", P::Project,
+     []() -> std::unique_ptr<cDataFile> { return std::make_unique<cStageFile>(); }},
+    {M::ExtensionPrefix, -1, "rpl4_", P::Project,
+     []() -> std::unique_ptr<cDataFile> { return std::make_unique<cReplayFile>(); }},
 };
 
 // The file name of a data path: what follows its last backslash.

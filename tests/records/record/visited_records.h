@@ -17,11 +17,17 @@
 #include "records/script/cmd_kind_table.h"
 #include "records/script/flow.h"
 #include "records/settings/system_data.h"
+#include "records/stage/stage_data.h"
 #include "records/worldmap/world_map.h"
 
 struct cVisitedRecord {
   std::string name;
   std::function<std::unique_ptr<cRecord>()> make;
+  // Its appended data is stored in the common forms: lists after their count,
+  // optional parts after their presence flag, nested records as they are. (A
+  // stage stores its erase areas without a count, a 0 before every placed
+  // part and an end mark.)
+  bool bCommonForms = true;
 };
 
 inline cCondList FilledCondList() {
@@ -118,7 +124,16 @@ cVisitedRecord Visited(std::string name, std::function<T()> make = [] { return T
   return {std::move(name), [make] { return std::unique_ptr<cRecord>(new T(make())); }};
 }
 
+inline cStageData FilledStage() {
+  cStageData stage;
+  stage.m_PlacedCharas.push_back(FilledChara());
+  stage.m_VarNames.resize(2);
+  return stage;
+}
+
 inline std::vector<cVisitedRecord> VisitedRecords() {
+  cVisitedRecord stage = Visited<cStageData>("cStageData", FilledStage);
+  stage.bCommonForms = false;
   return {
       Visited<cSystemData>("cSystemData"),
       Visited<cFlagList>("cFlagList"),
@@ -156,5 +171,6 @@ inline std::vector<cVisitedRecord> VisitedRecords() {
       Visited<cOptionData>("cOptionData"),
       Visited<cSaveData>("cSaveData", FilledSaveData),
       Visited<cInputLog>("cInputLog", FilledInputLog),
+      stage,
   };
 }
