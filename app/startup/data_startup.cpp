@@ -10,7 +10,7 @@
 #include "records/database/runtime/effect_state_tables.h"
 #include "records/options/option_data.h"
 #include "records/palette/common_palette.h"
-#include "records/project/default_data.h"
+#include "records/project/project_folders.h"
 #include "records/project/path_table.h"
 #include "records/project/project_host_path.h"
 #include "records/project/working_folders.h"
@@ -26,11 +26,7 @@ bool FolderExists(const char* dataPath) {
 
 bool PrepareDataFolder(const cDataStartupOptions&, std::string& detail) {
   const bool hadData = FolderExists(g_PathTable[kPathData]);
-  if (!CreateDefaultData()) {
-    ReportLogMesBox("%s",
-                    "「data」フォルダの作成に失敗…\n「default」フォルダに問題がある可能性があります。");
-    return false;
-  }
+  if (!SetUpDataFolder()) return false;
   if (!hadData) detail = "copied default\\ to data\\";
   return true;
 }

@@ -1,9 +1,9 @@
 #pragma once
-// The start-up step that makes sure the project has its folders.
+// The start-up step that makes sure the project has its data folder.
 
 #include <filesystem>
 
-// CreateDefaultData, then the working folders. When the data folder cannot be had,
-// reports it (report log and error box) and returns false: the program cannot run.
+// CreateDefaultData; when the data folder cannot be had, reports it (report log
+// and error box) and returns false: the program cannot run.
 // projectDir empty: the current folder (the program's project folder).
-bool SetUpProjectFolders(const std::filesystem::path& projectDir = {});
+bool SetUpDataFolder(const std::filesystem::path& projectDir = {});

@@ -120,7 +120,7 @@ TEST_F(DefaultDataTest, CurrentFolderIsTheDefaultProject) {
 }
 
 TEST_F(DefaultDataTest, SetUpReportsAMissingDataFolderAndCreatesNothing) {
-  EXPECT_FALSE(SetUpProjectFolders(Project()));
+  EXPECT_FALSE(SetUpDataFolder(Project()));
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].text,
             "「data」フォルダの作成に失敗…\n「default」フォルダに問題がある可能性があります。");
@@ -128,9 +128,10 @@ TEST_F(DefaultDataTest, SetUpReportsAMissingDataFolderAndCreatesNothing) {
   EXPECT_TRUE(fs::is_empty(Project()));
 }
 
-TEST_F(DefaultDataTest, SetUpCreatesEveryWorkingFolder) {
+TEST_F(DefaultDataTest, DataFolderThenWorkingFoldersMakeTheWholeProject) {
   MakeSampleTree(Project() / "default");
-  ASSERT_TRUE(SetUpProjectFolders(Project()));
+  ASSERT_TRUE(SetUpDataFolder(Project()));
+  CreateWorkingFolders(Project());
   for (const char* const* name = g_WorkingFolders; *name; ++name) {
     std::string host = *name;
     for (char& c : host) c = c == '\\' ? '/' : c;
