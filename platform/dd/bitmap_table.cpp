@@ -11,7 +11,7 @@ struct BitmapRow {
   int32_t nShareSource = kOwnPicture;
 };
 
-struct PictureSpec {
+struct PictureDesc {
   const char* file;
   int32_t transparent = 1;
   int32_t systemMemory = 0;
@@ -20,7 +20,7 @@ struct PictureSpec {
   int32_t shareSource = kOwnPicture;
 };
 
-struct EmptySpec {
+struct EmptyDesc {
   int32_t width;
   int32_t height;
   int32_t transparent = 1;
@@ -33,26 +33,26 @@ constexpr void CopyName(char (&target)[kBitmapFileNameSize], const char* name) {
   for (int i = 0; i + 1 < kBitmapFileNameSize && name[i] != '\0'; ++i) target[i] = name[i];
 }
 
-constexpr BitmapRow Picture(const PictureSpec& spec) {
+constexpr BitmapRow Picture(const PictureDesc& desc) {
   BitmapRow row;
-  CopyName(row.data.szFileName, spec.file);
-  row.data.bTransparent = spec.transparent;
-  row.data.bSystemMemory = spec.systemMemory;
-  row.data.bShare = spec.shareSource != kOwnPicture ? 1 : 0;
-  row.data.bFailOk = spec.failOk;
-  row.data.nMirrorWidth = spec.mirrorWidth;
-  row.nShareSource = spec.shareSource;
+  CopyName(row.data.szFileName, desc.file);
+  row.data.bTransparent = desc.transparent;
+  row.data.bSystemMemory = desc.systemMemory;
+  row.data.bShare = desc.shareSource != kOwnPicture ? 1 : 0;
+  row.data.bFailOk = desc.failOk;
+  row.data.nMirrorWidth = desc.mirrorWidth;
+  row.nShareSource = desc.shareSource;
   return row;
 }
 
-constexpr BitmapRow Empty(const EmptySpec& spec) {
+constexpr BitmapRow Empty(const EmptyDesc& desc) {
   BitmapRow row = Picture({.file = kEmptyBitmapName,
-                           .transparent = spec.transparent,
-                           .systemMemory = spec.systemMemory,
-                           .shareSource = spec.shareSource});
-  row.data.nMemoryType = spec.memoryType;
-  row.data.nWidth = spec.width;
-  row.data.nHeight = spec.height;
+                           .transparent = desc.transparent,
+                           .systemMemory = desc.systemMemory,
+                           .shareSource = desc.shareSource});
+  row.data.nMemoryType = desc.memoryType;
+  row.data.nWidth = desc.width;
+  row.data.nHeight = desc.height;
   return row;
 }
 

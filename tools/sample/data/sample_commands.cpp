@@ -54,24 +54,24 @@ cFlowCmd JumpCmd(int32_t heightHbl, int16_t sound) {
   return command;
 }
 
-cFlowCmd ShotCmd(const cShotSpec& spec) {
+cFlowCmd ShotCmd(const cShotDesc& desc) {
   cFlowCmd command = CommandOf(kCmdSetFlow, kFlowCmdShot);
   NewEdShot(command.m_Shot.Shared());
   cEdShot& shot = *command.m_Shot;
   shot.m_nCount = 1;
   shot.m_nFormation = kFormationStraightA;
   shot.m_nDirection = kDirFront;
-  shot.m_nGraphic = spec.nGraphic;
+  shot.m_nGraphic = desc.nGraphic;
   shot.m_nZ = 4;
-  shot.m_nGroup = spec.nGroup;
+  shot.m_nGroup = desc.nGroup;
   shot.m_nSize = 1;
   shot.m_nMoveType = kShotStraight;
-  shot.m_nSpeed = spec.nSpeed;
-  shot.m_nRange = spec.nRange;
-  shot.m_nPower = spec.nPower;
+  shot.m_nSpeed = desc.nSpeed;
+  shot.m_nRange = desc.nRange;
+  shot.m_nPower = desc.nPower;
   shot.m_nImpact = 2;
   command.m_nDuration = 1;
-  command.m_nSound = spec.nSound;
+  command.m_nSound = desc.nSound;
   return command;
 }
 

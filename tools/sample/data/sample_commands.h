@@ -22,7 +22,7 @@ cFlowCmd MoveCmd(int8_t kind, int8_t direction, int16_t speed, int16_t tenths);
 // "ジャンプ" of heightHbl half blocks.
 cFlowCmd JumpCmd(int32_t heightHbl, int16_t sound);
 // "ショット": one straight shot to the front.
-struct cShotSpec {
+struct cShotDesc {
   int16_t nGraphic;  // row of the shot sheet
   int16_t nSpeed;    // tenths of a dot per frame
   int16_t nRange;    // half blocks
@@ -30,7 +30,7 @@ struct cShotSpec {
   int8_t nGroup;     // the side the shot belongs to
   int16_t nSound;
 };
-cFlowCmd ShotCmd(const cShotSpec& spec);
+cFlowCmd ShotCmd(const cShotDesc& desc);
 
 // Item commands.
 // "ステータスの操作": adds amount to a status (object 0 the hero) or a system

@@ -14,7 +14,7 @@ constexpr int32_t kStatusHp = 1;
 constexpr int32_t kSystemScore = 3;
 constexpr int32_t kSystemLives = 4;
 
-struct CharaSpec {
+struct CharaDesc {
   const char* name;
   int8_t control;
   int8_t group;
@@ -24,21 +24,21 @@ struct CharaSpec {
   int32_t score;
 };
 
-cCharaDef CharaOf(int16_t graphic, const CharaSpec& spec) {
+cCharaDef CharaOf(int16_t graphic, const CharaDesc& desc) {
   cCharaDef chara;
-  chara.m_strName = spec.name;
+  chara.m_strName = desc.name;
   chara.m_nGraphicSource = kPartGraphicChara;
   chara.m_nGraphic = graphic;
-  chara.m_nAnimeSet = spec.animeSet;
-  chara.m_nControl = spec.control;
-  chara.m_nGroup = spec.group;
-  chara.m_nZ = spec.control == cCharaDef::kControlPlayer ? 5 : 4;
-  chara.m_nFacing = spec.control == cCharaDef::kControlPlayer ? kFacingRight : kFacingLeft;
+  chara.m_nAnimeSet = desc.animeSet;
+  chara.m_nControl = desc.control;
+  chara.m_nGroup = desc.group;
+  chara.m_nZ = desc.control == cCharaDef::kControlPlayer ? 5 : 4;
+  chara.m_nFacing = desc.control == cCharaDef::kControlPlayer ? kFacingRight : kFacingLeft;
   chara.m_nGiant = 1;
-  chara.m_nMaxHp = spec.hp;
-  chara.m_nPower = spec.power;
+  chara.m_nMaxHp = desc.hp;
+  chara.m_nPower = desc.power;
   chara.m_nImpact = 4;
-  chara.m_nScore = spec.score;
+  chara.m_nScore = desc.score;
   chara.m_nStop = 10;
   chara.m_nDeathEffect = 1;
   chara.m_nActiveRange = 0;
@@ -80,7 +80,7 @@ cCharaDef Shooter() {
   return shooter;
 }
 
-struct BlockSpec {
+struct BlockDesc {
   const char* name;
   int8_t hitClass;
   int8_t floorEffect;
@@ -88,7 +88,7 @@ struct BlockSpec {
   int8_t layer;
 };
 
-constexpr BlockSpec kBlockSpecs[] = {
+constexpr BlockDesc kBlockDescs[] = {
     {"地面", kBlockSolid, kFloorNone, 0, kBlockBehindObjects},
     {"レンガ", kBlockSolid, kFloorNone, 0, kBlockBehindObjects},
     {"草", kBlockPassable, kFloorNone, 0, kBlockOverObjects},
@@ -100,17 +100,17 @@ constexpr BlockSpec kBlockSpecs[] = {
     {"コインブロック", kBlockSolid, kFloorNone, 0, kBlockBehindObjects},
     {"雲", kBlockPassable, kFloorNone, 0, kBlockBehindObjects},
 };
-static_assert(std::size(kBlockSpecs) == kBlockCount - 1, "one spec per sample block");
+static_assert(std::size(kBlockDescs) == kBlockCount - 1, "one desc per sample block");
 
-cBlockDef BlockOf(int16_t graphic, const BlockSpec& spec) {
+cBlockDef BlockOf(int16_t graphic, const BlockDesc& desc) {
   cBlockDef block;
-  block.m_strName = spec.name;
+  block.m_strName = desc.name;
   block.m_nGraphicSource = kPartGraphicBlock;
   block.m_nGraphic = graphic;
-  block.m_nHitClass = spec.hitClass;
-  block.m_nFloorEffect = spec.floorEffect;
-  block.m_nFloorValue = spec.floorValue;
-  block.m_nLayer = spec.layer;
+  block.m_nHitClass = desc.hitClass;
+  block.m_nFloorEffect = desc.floorEffect;
+  block.m_nFloorValue = desc.floorValue;
+  block.m_nLayer = desc.layer;
   return block;
 }
 
@@ -137,7 +137,7 @@ cCommonPalette BuildSamplePalette() {
   palette.m_CharaPalette.push_back(Shooter());
 
   palette.m_BlockPalette.resize(1);
-  for (int16_t i = 1; i < kBlockCount; ++i) palette.m_BlockPalette.push_back(BlockOf(i, kBlockSpecs[i - 1]));
+  for (int16_t i = 1; i < kBlockCount; ++i) palette.m_BlockPalette.push_back(BlockOf(i, kBlockDescs[i - 1]));
   cBlockDef& coinBox = palette.m_BlockPalette.CheckedVectorAt(kBlockCoinBox);
   coinBox.m_nItemPalette = kTemplateCommon;
   coinBox.m_nItemIndex = kItemCoin;

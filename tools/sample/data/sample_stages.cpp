@@ -34,7 +34,7 @@ const Legend* Find(char c) {
 
 enum class eMode { Story, Challenge, Free };
 
-struct StageSpec {
+struct StageDesc {
   const char* path;
   const char* title;
   eMode mode;
@@ -44,8 +44,8 @@ struct StageSpec {
 
 // 15 rows each (one screen high); the hero needs at most three blocks of gap
 // and three of height to cross.
-const std::array<StageSpec, 7>& Specs() {
-  static const std::array<StageSpec, 7> kSpecs = {{
+const std::array<StageDesc, 7>& Descs() {
+  static const std::array<StageDesc, 7> kDescs = {{
       {"data\\stg4\\w01-1.stg4_000", "はじまりの草原", eMode::Story, kBgmStage,
        {
            "                                                            ",
@@ -173,7 +173,7 @@ const std::array<StageSpec, 7>& Specs() {
            "########################################",
        }},
   }};
-  return kSpecs;
+  return kDescs;
 }
 
 template <class Part>
@@ -203,17 +203,17 @@ void Place(cStageData& stage, const cCommonPalette& palette, const Legend& legen
   }
 }
 
-cStageData BuildStage(const StageSpec& spec, const cCommonPalette& palette) {
+cStageData BuildStage(const StageDesc& desc, const cCommonPalette& palette) {
   cStageData stage;
-  stage.m_strText = spec.title;
-  stage.m_nHeight = static_cast<int32_t>(spec.map.size());
-  stage.m_nWidth = static_cast<int32_t>(spec.map.front().size());
-  stage.m_nBgm = spec.bgm;
+  stage.m_strText = desc.title;
+  stage.m_nHeight = static_cast<int32_t>(desc.map.size());
+  stage.m_nWidth = static_cast<int32_t>(desc.map.front().size());
+  stage.m_nBgm = desc.bgm;
   stage.m_nBgmOption = 1;
   stage.m_bBgmContinue = 1;
-  stage.m_bStartBanner1 = spec.mode == eMode::Story ? 1 : 0;
+  stage.m_bStartBanner1 = desc.mode == eMode::Story ? 1 : 0;
   stage.m_bStartBanner2 = 1;
-  if (spec.mode == eMode::Challenge) {
+  if (desc.mode == eMode::Challenge) {
     stage.m_bTimeLimit = 1;
     stage.m_nTimeLimit = 120;
     stage.m_nTimeWarning = 20;
@@ -227,7 +227,7 @@ cStageData BuildStage(const StageSpec& spec, const cCommonPalette& palette) {
   // The hero first, so that it is the stage's hero whatever else is placed.
   for (int pass = 0; pass < 2; ++pass) {
     for (int32_t y = 0; y < stage.m_nHeight; ++y) {
-      const std::string& row = spec.map[static_cast<std::size_t>(y)];
+      const std::string& row = desc.map[static_cast<std::size_t>(y)];
       for (int32_t x = 0; x < static_cast<int32_t>(row.size()); ++x) {
         const Legend* legend = Find(row[static_cast<std::size_t>(x)]);
         if (legend == nullptr) continue;
@@ -243,8 +243,8 @@ cStageData BuildStage(const StageSpec& spec, const cCommonPalette& palette) {
 
 std::vector<cSampleStage> BuildSampleStages(const cCommonPalette& palette) {
   std::vector<cSampleStage> stages;
-  for (const StageSpec& spec : Specs()) stages.push_back({spec.path, BuildStage(spec, palette)});
+  for (const StageDesc& desc : Descs()) stages.push_back({desc.path, BuildStage(desc, palette)});
   return stages;
 }
 
-const std::vector<std::string>& SampleStageMap(std::size_t index) { return Specs().at(index).map; }
+const std::vector<std::string>& SampleStageMap(std::size_t index) { return Descs().at(index).map; }

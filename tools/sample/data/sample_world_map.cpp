@@ -8,11 +8,11 @@ constexpr int32_t kWidth = 20;
 constexpr int32_t kHeight = 15;
 constexpr int32_t kRoadRow = 7;
 
-struct ChipSpec {
+struct ChipDesc {
   const char* name;
   int32_t blocked;
 };
-constexpr std::array<ChipSpec, kChipCount> kChipSpecs = {{
+constexpr std::array<ChipDesc, kChipCount> kChipDescs = {{
     {"草原", 0}, {"道", 0}, {"水", 1}, {"木", 1}, {"橋", 0}}};
 
 // Cell kind by position: water round the edge, a pond, trees in rows above and
@@ -59,10 +59,10 @@ cWorldMap BuildSampleWorldMap() {
   map.m_strName = "はじまりの草原";
   map.SetSize(kWidth, kHeight);
   map.m_Chips.clear();
-  for (const ChipSpec& spec : kChipSpecs) {
+  for (const ChipDesc& desc : kChipDescs) {
     cWorldChip chip;
-    chip.m_strName = spec.name;
-    chip.m_bBlocked = spec.blocked;
+    chip.m_strName = desc.name;
+    chip.m_bBlocked = desc.blocked;
     chip.m_nPattern = static_cast<int32_t>(map.m_Chips.size());
     map.m_Chips.push_back(chip);
   }
