@@ -11,3 +11,7 @@ enum class ContainerKind { Vector, List };
 // EC log and then to the report log, and posts WM_CLOSE to the main window without
 // waiting. Safe from any thread.
 void ReportBadIndex(ContainerKind kind, int32_t index, int32_t count, int32_t elementSize);
+
+// The same line in both logs, without the close request: for callers that
+// handle the bad index themselves (a damaged file fails its load instead).
+void LogBadIndex(ContainerKind kind, int32_t index, int32_t count, int32_t elementSize);

@@ -1,12 +1,11 @@
 #include "records/record/record.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <type_traits>
 #include <utility>
 
-#include "core/log/report_log.h"
+#include "core/containers/bad_index_report.h"
 #include "records/record/record_file.h"
 #include "records/record/record_text.h"
 
@@ -27,12 +26,8 @@ constexpr int32_t kMaxSurplusLogged = 16;
 void LogSurplusEntries(int32_t stored, int32_t registered, std::size_t descriptorSize) {
   const int32_t end = std::min(stored, registered + kMaxSurplusLogged);
   for (int32_t index = registered; index < end; ++index) {
-    char line[64];
-    std::snprintf(line, sizeof line, "err V[%d] ( %d , %d )", index, registered,
-                  static_cast<int32_t>(descriptorSize));
     for (int i = 0; i < 3; ++i) {
-      EcLogText(line);
-      ReportLog("%s", line);
+      LogBadIndex(ContainerKind::Vector, index, registered, static_cast<int32_t>(descriptorSize));
     }
   }
 }
