@@ -18,6 +18,11 @@ add_compile_options(-Wall -Wextra -fwrapv -ffp-contract=off -fno-fast-math)
 
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fexec-charset=CP932>)
+  # In a unity batch every source but the first is an included file, so GCC
+  # takes its anonymous-namespace test fixtures for header types and warns.
+  if(VP_UNITY)
+    add_compile_options(-Wno-subobject-linkage)
+  endif()
 else()
   add_compile_definitions(VP_LITERALS_UTF8=1)
 endif()

@@ -18,6 +18,11 @@ function(vp_glob_library name)
   endif()
 endfunction()
 
+# What every test program precompiles: GoogleTest and the standard headers the
+# tests use most (never <chrono>: see Compiler.cmake).
+set(VP_TEST_PCH <gtest/gtest.h> <gmock/gmock.h> <string> <string_view> <vector>
+    <functional> <filesystem> <memory> <map> <cstdint>)
+
 # One GoogleTest executable per test directory; every *_test.cpp below it.
 function(vp_glob_tests name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
@@ -29,6 +34,8 @@ function(vp_glob_tests name)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} vp_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
+  # GoogleTest's headers are most of what a test file parses.
+  target_precompile_headers(${name} PRIVATE ${VP_TEST_PCH})
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")

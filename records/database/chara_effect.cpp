@@ -2,7 +2,7 @@
 
 namespace {
 
-const cEffectSettings::OldRoughness kOldRoughness[] = {
+const cEffectSettings::OldRoughness kCharaOldRoughness[] = {
     {4, 4, 2},
     {5, 4, 2},
     {10, 3, 2},
@@ -11,5 +11,5 @@ const cEffectSettings::OldRoughness kOldRoughness[] = {
 }  // namespace
 
 std::span<const cEffectSettings::OldRoughness> cCharaEffect::OldRoughnessRules() const {
-  return kOldRoughness;
+  return kCharaOldRoughness;
 }

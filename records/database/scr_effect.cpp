@@ -2,7 +2,7 @@
 
 namespace {
 
-const cEffectSettings::OldRoughness kOldRoughness[] = {
+const cEffectSettings::OldRoughness kScrOldRoughness[] = {
     {6, 4, 8},
     {7, 4, 10},
     {10, 3, 8},
@@ -11,5 +11,5 @@ const cEffectSettings::OldRoughness kOldRoughness[] = {
 }  // namespace
 
 std::span<const cEffectSettings::OldRoughness> cScrEffect::OldRoughnessRules() const {
-  return kOldRoughness;
+  return kScrOldRoughness;
 }

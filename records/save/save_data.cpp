@@ -25,7 +25,7 @@ struct cSaveMigration {
   void (*apply)(cSaveData& data);
 };
 
-constexpr cSaveMigration kMigrations[] = {
+constexpr cSaveMigration kSaveMigrations[] = {
     {kBgmOptionVersion, [](cSaveData& d) { d.m_nBgmOption = 1; }},
     {kAutoSaveVersion, [](cSaveData& d) { d.m_bAutoSave = 0; }},
     {kResult45Version, [](cSaveData& d) { d.m_nResult4 = d.m_nResult5 = 0; }},
@@ -142,7 +142,7 @@ bool cSaveData::Load(cRecordReader& reader) {
 void cSaveData::MigrateFrom(int32_t fileVersion) {
   // A file without map flags has no flag 0 to set; the repair below adds them.
   PadTo(m_MapFlags, 1);
-  for (const cSaveMigration& migration : kMigrations) {
+  for (const cSaveMigration& migration : kSaveMigrations) {
     if (fileVersion < migration.nBefore) migration.apply(*this);
   }
 }

@@ -3,23 +3,19 @@
 // the variables as they were; a replay restarting always does, with the lives
 // too, since it must replay the attempt exactly.
 
+#include "records/save/play_mode.h"
 #include "records/save/save_data.h"
 
 namespace {
 
-// Play modes with a switch of their own.
-constexpr int32_t kStoryMode = 0;
-constexpr int32_t kChallengeMode = 1;
-constexpr int32_t kFreeMode = 2;
-
 bool RetryRestoresVars(const cSystemData& settings, int32_t playMode, int freeStage) {
   if (freeStage) return settings.m_bFreeStageRestoreVars != 0;
   switch (playMode) {
-    case kStoryMode:
+    case kPlayModeStory:
       return settings.m_bStoryRestoreVars != 0;
-    case kChallengeMode:
+    case kPlayModeChallenge:
       return settings.m_bChallengeRestoreVars != 0;
-    case kFreeMode:
+    case kPlayModeFree:
       return settings.m_bFreeRestoreVars != 0;
     default:
       return true;

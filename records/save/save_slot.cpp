@@ -7,11 +7,9 @@
 #include "records/project/path_table.h"
 #include "records/record/record_file.h"
 #include "records/save/format_number.h"
+#include "records/save/play_mode.h"
 
 namespace {
-
-constexpr int32_t kStoryMode = 0;
-constexpr int32_t kChallengeMode = 1;
 
 bool IsSaveSlot(int32_t slot) { return slot >= 0 && slot < kSaveSlotCount; }
 
@@ -75,13 +73,13 @@ int cSaveData::LoadSlot(int32_t slot) {
   std::string path;
   MakeSaveSlotPath(path, slot);
   if (!LoadFromFile(path)) return 0;
-  ApplyLivesRule(kStoryMode);
+  ApplyLivesRule(kPlayModeStory);
   return 1;
 }
 
 int cSaveData::LoadChallenge() {
   if (!LoadFromFile(g_PathTable[kPathChallengeSave])) return 0;
-  ApplyLivesRule(kChallengeMode);
+  ApplyLivesRule(kPlayModeChallenge);
   return 1;
 }
 

@@ -8,7 +8,7 @@
 namespace {
 
 // Data versions that added members.
-constexpr int32_t kMirrorAngleFrom = 158;
+constexpr int32_t kMoveMirrorAngleFrom = 158;
 constexpr int32_t kDistanceUnitFrom = 159;
 constexpr int32_t kFacingAndAnimeFrom = 162;
 constexpr int32_t kTargetSlotFrom = 767;
@@ -42,7 +42,7 @@ void cEdMove::RegisterFields(int32_t nVersion) {
   AddCharField(&m_nDirection);
   AddShortField(&m_nAngle);
   AddShortField(&m_nAnglePerClone);
-  if (nVersion >= kMirrorAngleFrom) AddCharField(&m_bMirrorAngle);
+  if (nVersion >= kMoveMirrorAngleFrom) AddCharField(&m_bMirrorAngle);
   AddCharField(&m_bMoveX);
   AddCharField(&m_bMoveY);
   AddShortField(&m_nTargetX);
@@ -77,7 +77,7 @@ bool cEdMove::Load(cRecordReader& reader) {
   if (!cRecord::Load(reader)) return false;
   const int32_t version = reader.FileVersion();
   // Members older files lack behave as they did before they existed.
-  if (version < kMirrorAngleFrom) m_bMirrorAngle = 0;
+  if (version < kMoveMirrorAngleFrom) m_bMirrorAngle = 0;
   if (version < kDistanceUnitFrom) m_nDistanceUnit = 0;
   if (version < kFacingAndAnimeFrom) {
     m_bKeepFacing = 0;

@@ -6,7 +6,7 @@
 namespace {
 
 // Data versions that added members.
-constexpr int32_t kMirrorAngleFrom = 158;
+constexpr int32_t kShotMirrorAngleFrom = 158;
 constexpr int32_t kShotOpt15From = 197;
 constexpr int32_t kHomingFrom = 211;
 constexpr int32_t kHomingDecidedFrom = 212;  // before: homing followed the movement type
@@ -46,7 +46,7 @@ void cEdShot::RegisterFields(int32_t nVersion) {
   if (nVersion >= kTargetSlotsFrom) AddCharField(&m_nTargetSlot);
   AddShortField(&m_nAngle);
   AddShortField(&m_nAnglePerClone);
-  if (nVersion >= kMirrorAngleFrom) AddCharField(&m_bMirrorAngle);
+  if (nVersion >= kShotMirrorAngleFrom) AddCharField(&m_bMirrorAngle);
   AddShortField(&m_nSpread);
   AddCharField(&m_bShotOpt1);
   AddCharField(&m_nClones);
@@ -112,7 +112,7 @@ void cEdShot::RegisterFields(int32_t nVersion) {
 bool cEdShot::Load(cRecordReader& reader) {
   if (!cRecord::Load(reader)) return false;
   const int32_t version = reader.FileVersion();
-  if (version < kMirrorAngleFrom) m_bMirrorAngle = 0;
+  if (version < kShotMirrorAngleFrom) m_bMirrorAngle = 0;
   // Options that were split in two start as the one they came from.
   if (version < kShotOpt15From) m_bShotOpt15 = m_bShotOpt14;
   if (version < kHomingDecidedFrom) m_bHoming = IsHomingMoveType(m_nMoveType) ? 1 : 0;

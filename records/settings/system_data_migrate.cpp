@@ -150,7 +150,7 @@ struct Migration {
   void (*apply)(S&, int32_t fileVersion);
 };
 
-constexpr Migration kMigrations[] = {
+constexpr Migration kSystemMigrations[] = {
     {113, &Set<&S::m_bKeepFlaggedFlows, 0>},
     {157, &Set<&S::m_bTitleMenuPicture, 0>},
     {167, &ShowMapScores},
@@ -223,7 +223,7 @@ constexpr Migration kMigrations[] = {
 }  // namespace
 
 void cSystemData::MigrateFrom(int32_t fileVersion) {
-  for (const Migration& step : kMigrations) {
+  for (const Migration& step : kSystemMigrations) {
     if (fileVersion < step.below) step.apply(*this, fileVersion);
   }
 }

@@ -77,11 +77,11 @@ TEST(DatabaseVersionTest, AnimeSetsGetTheirFourBaseAnimes) {
 
 // Saves one record holding stored in a member at a version and gives what the
 // load of that file holds there.
-using ThroughFile = std::function<int32_t(int32_t version, int32_t stored)>;
+using MemberThroughFile = std::function<int32_t(int32_t version, int32_t stored)>;
 
 // T is the record class; the member may belong to a base class of it.
 template <class T, class C, class V>
-ThroughFile Member(V C::*member) {
+MemberThroughFile Member(V C::*member) {
   return [member](int32_t version, int32_t stored) {
     cVector<T> list(1);
     list.CheckedVectorAt(0).*member = static_cast<V>(stored);
@@ -97,7 +97,7 @@ int32_t SwordMirrorX(int32_t version, int32_t stored) {
 
 struct MemberCase {
   const char* name;
-  ThroughFile throughFile;
+  MemberThroughFile throughFile;
   int32_t version;
   int32_t stored;
   int32_t expected;

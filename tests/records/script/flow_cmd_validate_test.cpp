@@ -29,7 +29,7 @@ cValidateContext DatabaseContext() {
   return context;
 }
 
-struct ParamRow {
+struct ValidateParamRow {
   const char* what;
   int8_t set;
   int8_t kind;
@@ -40,7 +40,7 @@ struct ParamRow {
 }  // namespace
 
 TEST(FlowCmdValidateTest, DatabaseReferencesAndParameterCounts) {
-  const ParamRow rows[] = {
+  const ValidateParamRow rows[] = {
       {"effect past the list", 0, kFlowCmdEffect, Params(8, {{0, 4}}), Params(8, {{0, 1}})},
       {"last effect", 0, kFlowCmdEffect, Params(8, {{0, 3}}), Params(8, {{0, 3}})},
       {"negative effect (unsigned)", 0, kFlowCmdEffect, Params(8, {{0, -1}}), Params(8, {{0, 1}})},
@@ -66,7 +66,7 @@ TEST(FlowCmdValidateTest, DatabaseReferencesAndParameterCounts) {
       {"item flow change", 1, kItemCmdChangeFlows, {}, {0, 0}},
   };
   const cValidateContext context = DatabaseContext();
-  for (const ParamRow& row : rows) {
+  for (const ValidateParamRow& row : rows) {
     SCOPED_TRACE(row.what);
     cFlowCmd cmd = MakeCommand(row.set, row.kind, row.params);
     cmd.Validate(context);
