@@ -34,8 +34,9 @@ function(vp_glob_tests name)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} vp_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
-  # GoogleTest's headers are most of what a test file parses.
-  target_precompile_headers(${name} PRIVATE ${VP_TEST_PCH})
+  # GoogleTest's headers are most of what a test file parses; every test program
+  # takes the one precompiled header of the test support library.
+  target_precompile_headers(${name} REUSE_FROM vp_testsupport)
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
