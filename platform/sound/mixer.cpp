@@ -90,14 +90,24 @@ void cMixer::MixBuffer(cSoundBuffer& buffer, int32_t* acc, int frames) {
   const std::size_t total = block.Frames();
   const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(frames), total - buffer.position);
   const int16_t* in = block.samples.data() + buffer.position * static_cast<std::size_t>(block.channels);
-  const float gain = buffer.gain;
-  if (gain > 0.0f) {
-    const bool mono = block.channels == 1;
-    for (std::size_t i = 0; i < count; ++i) {
-      const int16_t left = mono ? in[i] : in[2 * i];
-      const int16_t right = mono ? in[i] : in[2 * i + 1];
-      acc[2 * i] += static_cast<int32_t>(std::lrint(left * gain));
-      acc[2 * i + 1] += static_cast<int32_t>(std::lrint(right * gain));
+  // Gain in 1/32768 steps: full gain stays exact, and the loop stays integer.
+  const int32_t gain = static_cast<int32_t>(std::lrint(buffer.gain * 32768.0f));
+  if (gain == 32768) {
+    if (block.channels == 1) {
+      for (std::size_t i = 0; i < count; ++i) acc[2 * i] += in[i], acc[2 * i + 1] += in[i];
+    } else {
+      for (std::size_t i = 0; i < 2 * count; ++i) acc[i] += in[i];
+    }
+  } else if (gain > 0) {
+    auto scaled = [gain](int16_t s) { return (s * gain + 16384) >> 15; };
+    if (block.channels == 1) {
+      for (std::size_t i = 0; i < count; ++i) {
+        const int32_t v = scaled(in[i]);
+        acc[2 * i] += v;
+        acc[2 * i + 1] += v;
+      }
+    } else {
+      for (std::size_t i = 0; i < 2 * count; ++i) acc[i] += scaled(in[i]);
     }
   }
   buffer.position += count;
