@@ -210,6 +210,18 @@ TEST_F(BgmManagerTest, AfterReleaseRequestsDoNothingUntilInitAgain) {
   EXPECT_GT(Level(), 100);
 }
 
+TEST_F(BgmManagerTest, InitAgainDeletesTheSoundingPlayers) {
+  ASSERT_EQ(Init(), 1);
+  ASSERT_EQ(bgm_.SetFile(0, Path("sine.ogg").c_str(), 100), 1);
+  ASSERT_EQ(bgm_.Play(0, 0, 1, 0, 1), 1);
+  EXPECT_GT(Level(), 1000);
+  ASSERT_EQ(Init(), 1);
+  EXPECT_EQ(Level(), 0);  // the old player is gone, not orphaned while sounding
+  EXPECT_EQ(g_AudioOutput.Users(), 1);
+  EXPECT_EQ(bgm_.Play(0, 0, 1, 0, 1), 1);
+  EXPECT_GT(Level(), 1000);
+}
+
 TEST_F(BgmManagerTest, WithoutAnOggSideMidiPlaysAlone) {
   bgm_.m_OggPlayer.m_bAvailable = false;
   EXPECT_EQ(Init(), 0);
