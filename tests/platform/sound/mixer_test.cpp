@@ -11,16 +11,16 @@
 
 namespace {
 
-std::shared_ptr<const cSampleBlock> Block(const WaveSpec& spec) {
+std::shared_ptr<const cSampleBlock> Block(const WaveShape& shape) {
   WAVEDATA wave;
-  EXPECT_TRUE(ParseWaveImage(BuildWave(spec), "mixer.wav", &wave));
+  EXPECT_TRUE(ParseWaveImage(BuildWave(shape), "mixer.wav", &wave));
   return ConvertWaveToOutput(wave);
 }
 
 std::shared_ptr<const cSampleBlock> ConstantBlock(int16_t value, std::size_t frames) {
-  WaveSpec spec;
-  spec.data = ConstantPcm16(value, frames);
-  return Block(spec);
+  WaveShape shape;
+  shape.data = ConstantPcm16(value, frames);
+  return Block(shape);
 }
 
 std::vector<int16_t> Render(cMixer& mixer, int frames) {
@@ -50,7 +50,7 @@ TEST(MixerTest, MonoFeedsBothChannelsAtTheVolumesGain) {
 
 TEST(MixerTest, StereoKeepsItsChannelsAndTheSumSaturatesOnce) {
   cMixer mixer;
-  WaveSpec stereo;
+  WaveShape stereo;
   stereo.channels = 2;
   stereo.data = Pcm16({30000, -30000, 30000, -30000});
   cSoundBuffer* a = mixer.CreateBuffer(Block(stereo));
@@ -75,12 +75,12 @@ TEST(MixerTest, StereoKeepsItsChannelsAndTheSumSaturatesOnce) {
 
 TEST(MixerTest, ASoundPlaysOnceAtTheOutputRate) {
   // 8-bit 22050 Hz: twice as many frames at 44100.
-  WaveSpec spec;
-  spec.bits = 8;
-  spec.rate = 22050;
-  spec.data.assign(1000, 200);  // (200 - 128) x 256 in 16 bits
+  WaveShape shape;
+  shape.bits = 8;
+  shape.rate = 22050;
+  shape.data.assign(1000, 200);  // (200 - 128) x 256 in 16 bits
   cMixer mixer;
-  cSoundBuffer* buffer = mixer.CreateBuffer(Block(spec));
+  cSoundBuffer* buffer = mixer.CreateBuffer(Block(shape));
   mixer.PlayFromStart(buffer);
   const std::vector<int16_t> out = Render(mixer, 2500);
   int sounding = 0;
@@ -96,9 +96,9 @@ TEST(MixerTest, ASoundPlaysOnceAtTheOutputRate) {
 
 TEST(MixerTest, DuplicatesShareSamplesAndPlayApart) {
   cMixer mixer;
-  WaveSpec spec;
-  spec.data = Pcm16({1, 2, 3, 4, 5, 6, 7, 8});
-  cSoundBuffer* first = mixer.CreateBuffer(Block(spec));
+  WaveShape shape;
+  shape.data = Pcm16({1, 2, 3, 4, 5, 6, 7, 8});
+  cSoundBuffer* first = mixer.CreateBuffer(Block(shape));
   cSoundBuffer* copy = mixer.DuplicateBuffer(first);
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->block, first->block);

@@ -33,15 +33,15 @@ class SoundEffectsTest : public LogFixture {
   }
 
   // A WAV file in the test folder; returns its path.
-  std::string WriteWave(const std::string& name, const WaveSpec& spec) {
-    const std::vector<uint8_t> bytes = BuildWave(spec);
+  std::string WriteWave(const std::string& name, const WaveShape& shape) {
+    const std::vector<uint8_t> bytes = BuildWave(shape);
     WriteFileBytes(dir_.path() / name, std::string(bytes.begin(), bytes.end()));
     return dir_.file(name);
   }
   std::string ConstantWave(const std::string& name, int16_t value, std::size_t frames) {
-    WaveSpec spec;
-    spec.data = ConstantPcm16(value, frames);
-    return WriteWave(name, spec);
+    WaveShape shape;
+    shape.data = ConstantPcm16(value, frames);
+    return WriteWave(name, shape);
   }
 
   SOUNDFILEDATA File(const std::string& path, int32_t count = 1, int32_t volume = 0) {
@@ -66,7 +66,7 @@ class SoundEffectsTest : public LogFixture {
 };
 
 TEST_F(SoundEffectsTest, PlayingAOneBufferSlotAgainRestartsIt) {
-  WaveSpec ramp;
+  WaveShape ramp;
   std::vector<int16_t> values;
   for (int16_t i = 1; i <= 100; ++i) values.push_back(i);
   ramp.data = Pcm16(values);
@@ -241,9 +241,9 @@ class SoundRequestToSlotTest : public WindowFixture {
 };
 
 TEST_F(SoundRequestToSlotTest, PlaySEFromAWorkerSoundsTheSlot) {
-  WaveSpec spec;
-  spec.data = ConstantPcm16(700, 50);
-  const std::vector<uint8_t> bytes = BuildWave(spec);
+  WaveShape shape;
+  shape.data = ConstantPcm16(700, 50);
+  const std::vector<uint8_t> bytes = BuildWave(shape);
   WriteFileBytes(dir_.path() / "se.wav", std::string(bytes.begin(), bytes.end()));
   slots_.resize(8);
   cVector<SOUNDFILEDATA> files(8);
@@ -266,9 +266,26 @@ TEST_F(SoundRequestToSlotTest, PlaySEFromAWorkerSoundsTheSlot) {
   EXPECT_EQ(out[1], 700);
 }
 
-class AudioDeviceTest : public LogFixture {};
+// Sets SDL_AUDIODRIVER for one test and puts the old value back.
+class AudioDeviceTest : public LogFixture {
+ protected:
+  void UseDriver(const char* driver) { setenv("SDL_AUDIODRIVER", driver, 1); }
+  void TearDown() override {
+    if (had_) {
+      setenv("SDL_AUDIODRIVER", saved_.c_str(), 1);
+    } else {
+      unsetenv("SDL_AUDIODRIVER");
+    }
+    LogFixture::TearDown();
+  }
+
+ private:
+  const bool had_ = std::getenv("SDL_AUDIODRIVER") != nullptr;
+  const std::string saved_ = had_ ? std::getenv("SDL_AUDIODRIVER") : "";
+};
 
 TEST_F(AudioDeviceTest, InitAndReleaseOpenAndCloseTheDevice) {
+  UseDriver("dummy");
   ASSERT_TRUE(DS_Init(g_hWnd, 22050, 8, 1));
   EXPECT_EQ(g_lpDS, &g_AudioOutput.Mixer());
   EXPECT_EQ(g_AudioOutput.Users(), 1);
@@ -278,15 +295,8 @@ TEST_F(AudioDeviceTest, InitAndReleaseOpenAndCloseTheDevice) {
 }
 
 TEST_F(AudioDeviceTest, AFailedInitLogsSdlsReasonAndHoldsNothing) {
-  const char* old = std::getenv("SDL_AUDIODRIVER");
-  const std::string saved = old != nullptr ? old : "";
-  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  UseDriver("no-such-driver");
   EXPECT_FALSE(DS_Init(g_hWnd, 22050, 8, 1));
-  if (old != nullptr) {
-    setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
-  } else {
-    unsetenv("SDL_AUDIODRIVER");
-  }
   EXPECT_EQ(g_lpDS, nullptr);
   EXPECT_EQ(g_AudioOutput.Users(), 0);
   EXPECT_EQ(Report().rfind("DS_Init: ", 0), 0u) << Report();

@@ -8,7 +8,7 @@
 
 #include "tools/sample/media/byte_writer.h"
 
-struct WaveSpec {
+struct WaveShape {
   uint16_t tag = 1;
   uint16_t channels = 1;
   uint32_t rate = 44100;
@@ -22,23 +22,23 @@ struct WaveSpec {
   bool withData = true;
 };
 
-inline std::vector<uint8_t> BuildWave(const WaveSpec& spec) {
+inline std::vector<uint8_t> BuildWave(const WaveShape& shape) {
   cByteWriter w;
   w.Text("RIFF").U32LE(0).Text("WAVE");
-  if (spec.withFmt) {
-    const uint16_t align = spec.blockAlign >= 0 ? static_cast<uint16_t>(spec.blockAlign)
-                                                : static_cast<uint16_t>(spec.channels * spec.bits / 8);
+  if (shape.withFmt) {
+    const uint16_t align = shape.blockAlign >= 0 ? static_cast<uint16_t>(shape.blockAlign)
+                                                : static_cast<uint16_t>(shape.channels * shape.bits / 8);
     cByteWriter fmt;
-    fmt.U16LE(spec.tag).U16LE(spec.channels).U32LE(spec.rate).U32LE(spec.rate * align).U16LE(align).U16LE(spec.bits);
+    fmt.U16LE(shape.tag).U16LE(shape.channels).U32LE(shape.rate).U32LE(shape.rate * align).U16LE(align).U16LE(shape.bits);
     std::vector<uint8_t> body = fmt.Take();
-    body.resize(spec.fmtSize, 0);
-    w.Text("fmt ").U32LE(spec.fmtSize).Raw(body);
-    if (spec.fmtSize & 1) w.U8(0);
+    body.resize(shape.fmtSize, 0);
+    w.Text("fmt ").U32LE(shape.fmtSize).Raw(body);
+    if (shape.fmtSize & 1) w.U8(0);
   }
-  w.Text(spec.beforeData);
-  if (spec.withData) {
-    const int64_t stated = spec.statedDataSize >= 0 ? spec.statedDataSize : static_cast<int64_t>(spec.data.size());
-    w.Text("data").U32LE(static_cast<uint32_t>(stated)).Raw(spec.data);
+  w.Text(shape.beforeData);
+  if (shape.withData) {
+    const int64_t stated = shape.statedDataSize >= 0 ? shape.statedDataSize : static_cast<int64_t>(shape.data.size());
+    w.Text("data").U32LE(static_cast<uint32_t>(stated)).Raw(shape.data);
   }
   w.PatchU32LE(4, static_cast<uint32_t>(w.Size() - 8));
   return w.Take();
