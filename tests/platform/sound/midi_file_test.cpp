@@ -150,6 +150,24 @@ TEST_F(MidiFileTest, KeepsOddMetasAndPassesOverOtherChunks) {
   EXPECT_EQ(Report(), "");
 }
 
+TEST_F(MidiFileTest, TimesPastThirtyTwoBitsKeepTheirOrder) {
+  // Seventeen deltas of 0x0FFFFFFF pass 2^32 ticks; track 1's last note comes one
+  // tick before track 0's.
+  const Bytes longest = {0xFF, 0xFF, 0xFF, 0x7F};
+  const Bytes oneLess = {0xFF, 0xFF, 0xFF, 0x7E};
+  Bytes track0, track1;
+  for (int k = 1; k <= 17; ++k) {
+    track0 = Cat({track0, longest, {0x90, 0x3C, 0x40}});
+    track1 = Cat({track1, k < 17 ? longest : oneLess, {0x91, 0x3C, 0x40}});
+  }
+  track0 = Cat({track0, kEnd});
+  track1 = Cat({track1, kEnd});
+  Bytes events;
+  for (int k = 1; k <= 16; ++k) events = Cat({events, longest, {0x90, 0x3C, 0x40, 0x00, 0x91, 0x3C, 0x40}});
+  events = Cat({events, oneLess, {0x91, 0x3C, 0x40, 0x01, 0x90, 0x3C, 0x40}, kEnd});
+  EXPECT_EQ(Convert(Smf(1, 480, {track0, track1})), ImageOf(480, events));
+}
+
 TEST_F(MidiFileTest, AcceptsThreeHundredTracks) {
   std::vector<Bytes> tracks;
   for (int t = 0; t < 300; ++t) {
