@@ -14,7 +14,7 @@ constexpr std::array<const char*, kGlobalCount> kNames = {
     "thLoad", "g_MenuCursor", "g_InputList", "chara surfaces", "chara bitmaps", "shot surfaces",
     "shot bitmaps", "effect surfaces", "effect bitmaps", "menu surfaces", "menu bitmaps",
     "picture surfaces", "picture bitmaps", "Off_Msg", "message bitmaps", "g_SDTable", "g_Fonts",
-    "g_SDNumbers", "g_BitmapTable", "g_FontTable", "g_BDNumbers", "sound slots", "sound files",
+    "g_SDNumbers", "g_BitmapTable", "g_FontTable", "g_BDNumbers", "g_AudioOutput", "g_SoundSlots", "g_SoundFiles",
     "g_Bgm", "g_CommonPalette", "g_SystemData", "g_Database", "g_AnimeSteps", "g_EffectSteps",
     "g_CharaEffectStates", "g_ScrEffectStates", "g_CharaEffectStatesRev", "g_ScrEffectStatesRev",
     "g_InputLog", "g_InputLogPrev", "g_Heroes", "g_BlockGrid", "g_CharaList", "g_ItemList",

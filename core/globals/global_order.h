@@ -83,9 +83,12 @@ enum eGlobal : int32_t {
   kGlobalFontTable,    // g_FontTable, constant-initialised (platform/dd/font_table.cpp)
   kGlobalBDNumbers,    // g_BDNumbers, constant (platform/dd/surface_tables.cpp)
 
-  kGlobalSoundSlots,  // the DSSOUNDDATA vector (platform/sound, later)
-  kGlobalSoundFiles,  // the sound-file definitions (platform/sound, later)
-  kGlobalBgm,         // g_Bgm (platform/sound, later)
+  // The audio device and its mixer: shared by the sound slots and g_Bgm, whose
+  // destruction still releases into it, so it comes before both.
+  kGlobalAudioOutput,  // g_AudioOutput (platform/sound/audio_output.cpp)
+  kGlobalSoundSlots,   // g_SoundSlots (platform/sound/sound_slots.cpp)
+  kGlobalSoundFiles,   // g_SoundFiles (platform/sound/sound_slots.cpp)
+  kGlobalBgm,          // g_Bgm (platform/sound, later)
 
   kGlobalCommonPalette,  // g_CommonPalette (records/palette/common_palette.cpp)
   kGlobalSystemData,     // g_SystemData (records/settings/system_data_global.cpp)

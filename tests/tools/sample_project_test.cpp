@@ -184,6 +184,11 @@ TEST_F(SampleProject, EverySoundAndMusicTheDataNamesIsAPcmWaveOrAStandardMidiFil
     if (song.lpFile[0] == '\0') continue;
     SCOPED_TRACE(song.lpFile);
     const std::string mid = Bytes(song.lpFile);
+    if (std::string(song.lpFile).ends_with(".ogg")) {
+      EXPECT_EQ(mid.substr(0, 4), "OggS");
+      EXPECT_EQ(mid.substr(29, 6), "vorbis");  // the identification header's packet
+      continue;
+    }
     ASSERT_GE(mid.size(), 22u);
     EXPECT_EQ(mid.substr(0, 4), "MThd");
     EXPECT_EQ(mid.substr(14, 4), "MTrk");

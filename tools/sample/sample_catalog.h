@@ -23,7 +23,7 @@ struct cSoundEntry {
 
 struct cSongEntry {
   const char* lpName;
-  const char* lpFile;  // data path of the MIDI file
+  const char* lpFile;  // data path of the MIDI or Ogg file
   eSong song;
 };
 
@@ -85,7 +85,7 @@ inline constexpr std::array<cSongEntry, 6> kSongs = {{
     {"ワールドマップ", "bgm\\WorldMap.mid", eSong::WorldMap},
     {"ステージ", "bgm\\Stage.mid", eSong::Stage},
     {"チャレンジ", "bgm\\Challenge.mid", eSong::Challenge},
-    {"オプション", "bgm\\Option.mid", eSong::Option},
+    {"オプション", "bgm\\Option.ogg", eSong::Option},
 }};
 
 // Pictures the database names besides the bitmap table's: effect strips, the

@@ -1,9 +1,13 @@
 #include "tools/sample/audio/sample_music.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <sstream>
 #include <string>
 
 #include "tools/sample/media/midi_writer.h"
+#include "tools/sample/media/ogg_writer.h"
 
 namespace {
 
@@ -75,15 +79,17 @@ int32_t KeyOf(const std::string& token) {
   return key + 12 * (token[i] - '0' + 1);
 }
 
-// Adds the notes of a part to track; returns the part's length in ticks.
-uint32_t AddPart(cMidiTrack& track, const char* part, uint8_t channel, uint8_t velocity) {
+// Calls note(start, end, key) for every note of a part, in ticks; returns the
+// part's length in ticks.
+template <class NoteFn>
+uint32_t ForEachNote(const char* part, NoteFn note) {
   std::istringstream in(part);
   std::string token;
   uint32_t tick = 0;
   int32_t key = -1;
   uint32_t start = 0;
   const auto flush = [&] {
-    if (key >= 0) track.Note(start, tick - start - 4, channel, static_cast<uint8_t>(key), velocity);
+    if (key >= 0) note(start, tick, key);
     key = -1;
   };
   while (in >> token) {
@@ -99,6 +105,13 @@ uint32_t AddPart(cMidiTrack& track, const char* part, uint8_t channel, uint8_t v
   }
   flush();
   return tick;
+}
+
+// Adds the notes of a part to track; returns the part's length in ticks.
+uint32_t AddPart(cMidiTrack& track, const char* part, uint8_t channel, uint8_t velocity) {
+  return ForEachNote(part, [&](uint32_t start, uint32_t end, int32_t key) {
+    track.Note(start, end - start - 4, channel, static_cast<uint8_t>(key), velocity);
+  });
 }
 
 uint32_t AddDrums(cMidiTrack& track, const char* pattern, uint32_t length) {
@@ -149,10 +162,46 @@ std::vector<uint8_t> SongFile(eSong id) {
   return EncodeMidiFile(1, kTicksPerQuarter, {conductor, melody, bass, drums}, length);
 }
 
+namespace {
+
+constexpr int kOggRate = 22050;
+
+// Adds one part to samples: each note a tone of a few odd harmonics (or a plain
+// sine for the bass) with a decaying envelope.
+void SynthesisePart(std::vector<float>& samples, const char* part, double secondsPerTick, bool bass) {
+  ForEachNote(part, [&](uint32_t start, uint32_t end, int32_t key) {
+    const double hz = 440.0 * std::pow(2.0, (key - 69) / 12.0);
+    const std::size_t first = static_cast<std::size_t>(start * secondsPerTick * kOggRate);
+    const std::size_t last = std::min(samples.size(), static_cast<std::size_t>(end * secondsPerTick * kOggRate));
+    for (std::size_t i = first; i < last; ++i) {
+      const double t = static_cast<double>(i - first) / kOggRate;
+      const double phase = 2 * std::numbers::pi * hz * t;
+      const double tone = bass ? std::sin(phase) : std::sin(phase) + std::sin(3 * phase) / 3 + std::sin(5 * phase) / 5;
+      const double release = std::min(1.0, static_cast<double>(last - i) / (0.01 * kOggRate));
+      samples[i] += static_cast<float>((bass ? 0.3 : 0.2) * tone * std::exp(-3.0 * t) * release);
+    }
+  });
+}
+
+}  // namespace
+
+std::vector<uint8_t> SongOggFile(eSong id) {
+  const Song* song = FindSong(id);
+  if (song == nullptr) return {};
+  const double secondsPerTick = 60.0 / song->bpm / kTicksPerQuarter;
+  const uint32_t length = ForEachNote(song->melody, [](uint32_t, uint32_t, int32_t) {});
+  std::vector<float> samples(static_cast<std::size_t>(length * secondsPerTick * kOggRate), 0.0f);
+  SynthesisePart(samples, song->melody, secondsPerTick, false);
+  SynthesisePart(samples, song->bass, secondsPerTick, true);
+  return EncodeOggVorbis(samples, 1, kOggRate);
+}
+
 bool WriteSampleMusic(cProjectFiles& files) {
   for (const cSongEntry& entry : kSongs) {
     if (entry.lpFile[0] == '\0') continue;
-    if (!files.Write(entry.lpFile, SongFile(entry.song))) return false;
+    const std::string path = entry.lpFile;
+    const bool ogg = path.size() > 4 && path.substr(path.size() - 4) == ".ogg";
+    if (!files.Write(entry.lpFile, ogg ? SongOggFile(entry.song) : SongFile(entry.song))) return false;
   }
   return true;
 }
