@@ -60,7 +60,7 @@ enum eGlobal : int32_t {
   kGlobalThRanking,       // thRanking
   kGlobalThLoad,          // thLoad
   kGlobalMenuCursor,      // g_MenuCursor (app, later)
-  kGlobalInputList,       // g_InputList (platform/input, later)
+  kGlobalInputList,       // g_InputList (core/input/input_state.cpp)
 
   // Surface vectors and their BITMAPDATA vectors (platform/dd and app, later).
   kGlobalCharaSurfaces,
