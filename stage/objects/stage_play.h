@@ -29,6 +29,7 @@
 #include "stage/objects/run_facts.h"
 #include "stage/objects/scroll.h"
 
+class cBlock;
 class cCharaBase;
 class cItem;
 class cShot;
@@ -85,6 +86,10 @@ class cStagePlay {
   // gauges, death presentations); called where drawing would end a frame.
   void UpdatePresentation(int32_t bFrozen);
 
+  // 1 when the conditions of a grid block hold (a block without conditions
+  // always); 0 makes the block passable and invisible.
+  int32_t CheckBlockConditions(cBlock* lpBlock);
+
   cStageServices& Services() const { return *m_lpServices; }
   // null puts back the do-nothing services.
   void SetServices(cStageServices* lpServices);
@@ -94,7 +99,9 @@ class cStagePlay {
   cItem* FindItemById(int32_t id) const { return m_ItemIds.Find(id); }
   cShot* FindShotById(int32_t id) const { return m_ShotIds.Find(id); }
 
-  // Members in declaration order, m_Run and the id tables left out.
+  // Members in declaration order; m_Run (which differs between a run and its
+  // replay), m_ShotList (visited with the other object lists) and the id
+  // tables (derived from the lists) are left out.
   void VisitState(cStateVisitor& visitor);
 
   // Written only by the add and erase functions of object_lists.h.
@@ -103,7 +110,20 @@ class cStagePlay {
   cIdTable<cShot> m_ShotIds;
 
  private:
+  // SetStage's steps.
+  void RestoreStageHeader(int32_t bLoadStage);
+  void ChooseSeed();
+  void SetupScrollAxes();
+  bool BuildBlockGrid();
+  void ResetRunCounters();
+  // PhasePlay's input step; false when a replay reached its end and restarted.
+  bool StepInput();
+  void StepSubSteps();
+  // Asks the program to close and remembers it for PhasePlay's result.
+  void RequestClose();
+
   cStageServices* m_lpServices;
+  int32_t m_bCloseAsked = 0;  // within the current call only
 };
 
 // The stage being played; null while none is.
