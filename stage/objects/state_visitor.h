@@ -69,6 +69,23 @@ class cStateVisitor {
     OnEndList();
   }
 
+  // Members that belong together without a class of their own (a section of
+  // the state, a record's fields); fn visits them.
+  template <class Fn>
+  void Group(std::string_view name, Fn&& fn) {
+    OnBeginObject(name);
+    fn();
+    OnEndObject();
+  }
+
+  // nCount elements that fn visits, each with an empty name.
+  template <class Fn>
+  void Sequence(std::string_view name, int64_t nCount, Fn&& fn) {
+    OnBeginList(name, nCount);
+    fn();
+    OnEndList();
+  }
+
   // An int32 table indexed by number whose entries are mostly 0.
   void SparseInts(std::string_view name, std::span<const int32_t> values) { OnSparseInts(name, values); }
 
