@@ -71,12 +71,7 @@ void cStagePlay::RestoreStageHeader(int32_t bLoadStage) {
   (void)bLoadStage;
   if (m_Run.IsReplayPlayback()) {
     cStageData header;
-    if (g_InputLog.LoadReplay(g_Stage.m_strPath, g_Stage, header, g_SaveData) == 0) {
-      RequestClose();
-    } else {
-      // Taken now: later opens change g_nFileVersion, the replay's rules may not.
-      m_Replay.nFileVersion = g_nFileVersion;
-    }
+    if (g_InputLog.LoadReplay(g_Stage.m_strPath, g_Stage, header, g_SaveData) == 0) RequestClose();
   }
   g_Stage.CopyFields(g_StageInitial);
   g_Stage.m_BackLayers = g_StageInitial.m_BackLayers;
@@ -95,7 +90,9 @@ void cStagePlay::ChooseSeed() {
   if (m_Run.IsReplayPlayback()) {
     seed = static_cast<uint32_t>(g_InputLog.m_nSeed);
     g_InputLog.RewindPlayback();
-    m_Replay.bPlaying = 1;
+    // The replay was the last file opened (by the player's choice, or again
+    // just now); later opens change g_nFileVersion, the replay's rules may not.
+    m_Replay = cReplayPlayback{1, g_nFileVersion};
   } else {
     seed = Services().TickCount();
     m_Replay = cReplayPlayback{0, g_nDataVersion};
