@@ -195,4 +195,16 @@ TEST_F(ChildSearch, ErasedAndDeadChildrenAreSkipped) {
   EXPECT_EQ(ChildId(0, 0), -1);
 }
 
+// An object group lists its charas by id; an erased chara's id finds nothing.
+TEST_F(ChildSearch, ListsOfIdsResolveThroughTheIdTable) {
+  const std::vector<int32_t> group = {9, 2, 3, 4};  // 9 was never added
+  play_.m_CharaIds.Remove(2, &list_.CheckedListAt(1));
+  cCharaFilter filter;
+  EXPECT_EQ(FindCharaInList(group, filter)->m_nId, 3);
+  list_.CheckedListAt(3).m_rcScreen.left = -10;  // id 4 nearest to (0, 0)
+  list_.CheckedListAt(3).m_rcScreen.top = -5;
+  list_.CheckedListAt(2).m_rcScreen.left = 90;
+  EXPECT_EQ(FindNearestCharaEx(0, 0, group, kSearchAll, filter)->m_nId, 4);
+}
+
 }  // namespace
