@@ -55,7 +55,6 @@ void cStagePlay::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_nNextItemId", m_nNextItemId);
   visitor.Value("m_nNextShotId", m_nNextShotId);
   visitor.Value("m_nTargetFps", m_nTargetFps);
-  visitor.Object("m_Replay", m_Replay);
   visitor.SparseInts("m_StageVar", m_StageVar);
   visitor.Value("m_bHoldButtons", m_bHoldButtons);
 }

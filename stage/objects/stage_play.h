@@ -99,9 +99,9 @@ class cStagePlay {
   cItem* FindItemById(int32_t id) const { return m_ItemIds.Find(id); }
   cShot* FindShotById(int32_t id) const { return m_ShotIds.Find(id); }
 
-  // Members in declaration order; m_Run (which differs between a run and its
-  // replay), m_ShotList (visited with the other object lists) and the id
-  // tables (derived from the lists) are left out.
+  // Members in declaration order; m_Replay and m_Run (which differ between a
+  // run and its replay by design), m_ShotList (visited with the other object
+  // lists) and the id tables (derived from the lists) are left out.
   void VisitState(cStateVisitor& visitor);
 
   // Written only by the add and erase functions of object_lists.h.

@@ -6,8 +6,8 @@
 //   play.PhasePlay();
 //   FormatDigest(StateDigest(play));   // "3f0c9a1b22e4d870": 16 hex digits
 //
-// WriteStateDigest visits, in this order: the play state (not its run facts,
-// which differ between a run and its replay), g_Stage's registered header
+// WriteStateDigest visits, in this order: the play state (not its run facts
+// and replay flags, which differ between a run and its replay), g_Stage's registered header
 // fields, g_InputList[0], g_SaveData (not the result values a playback clears
 // by design), g_Heroes, g_CharaList, g_ItemList, the shots and g_BlockGrid in
 // cell order. The digest is 64-bit FNV-1a over every visited value and list
