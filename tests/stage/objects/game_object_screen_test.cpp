@@ -83,7 +83,9 @@ TEST_F(GameObjectScreen, OnScreenByAxes) {
     SCOPED_TRACE(c.name);
     cGameObject object = Object(c.x, c.y);
     EXPECT_EQ(object.IsOnScreenAxes(c.ignoreX, c.ignoreY), c.expect);
-    if (c.ignoreX == 0 && c.ignoreY == 0) EXPECT_EQ(object.IsOnScreen(), c.expect);
+    if (c.ignoreX == 0 && c.ignoreY == 0) {
+      EXPECT_EQ(object.IsOnScreen(), c.expect);
+    }
   }
 }
 
