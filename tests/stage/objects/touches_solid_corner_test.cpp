@@ -9,15 +9,7 @@ namespace {
 
 class SolidCorner : public ObjectWorld {
  protected:
-  void SetUp() override {
-    ObjectWorld::SetUp();
-    ASSERT_TRUE(g_BlockGrid.Build(kWidth, kHeight));  // 50 columns, 40 rows, stride 64
-  }
-  void TearDown() override {
-    g_BlockGrid.Release();
-    ObjectWorld::TearDown();
-  }
-
+  // The grid: 50 columns, 40 rows, stride 64.
   static cBlock& Cell(int32_t column, int32_t row) { return *BlockAt(column, row); }
 
   static void Solid(int32_t column, int32_t row, uint8_t exemptGroup = kNoExemptGroup) {
