@@ -16,11 +16,11 @@ void VisitElement(cStateVisitor& visitor, std::string_view name, const cValueVie
       visitor.Value(name, view.DoubleAt(i));
       break;
     case eFieldType::Unsigned:
-      visitor.Value(name, static_cast<int64_t>(view.UnsignedAt(i)));
+      visitor.Int(name, static_cast<int64_t>(view.UnsignedAt(i)), view.bySize);
       break;
     case eFieldType::Signed:
     default:
-      visitor.Value(name, view.SignedAt(i));
+      visitor.Int(name, view.SignedAt(i), view.bySize);
       break;
   }
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/input/input_state.h"
+#include "records/record/record_visitor.h"
 #include "records/save/save_data.h"
 #include "records/stage/stage_globals.h"
 #include "stage/grid/block_grid.h"
@@ -39,21 +40,23 @@ void VisitRuns(cStateVisitor& visitor, std::string_view name, cVector<cVector<PR
 
 void VisitBlock(cStateVisitor& visitor, cBlock& block) {
   visitor.Group(std::string_view(), [&] {
-    VisitRecordState(block, visitor);
+    visitor.Record("m_Block", block);
     visitor.Value("m_bMet", block.m_bMet);
   });
 }
 
 }  // namespace state_digest
 
-void cDigestVisitor::Mix(uint64_t value) {
-  for (int i = 0; i < 8; ++i) {
+void cDigestVisitor::Mix(uint64_t value, int32_t nBytes) {
+  for (int32_t i = 0; i < nBytes; ++i) {
     m_nHash ^= (value >> (8 * i)) & 0xFFu;
     m_nHash *= 1099511628211ull;  // FNV-1a 64 prime
   }
 }
 
-void cDigestVisitor::OnInt(std::string_view, int64_t value) { Mix(static_cast<uint64_t>(value)); }
+void cDigestVisitor::OnInt(std::string_view, int64_t value, int32_t nBytes) {
+  Mix(static_cast<uint64_t>(value), nBytes);
+}
 
 void cDigestVisitor::OnDouble(std::string_view, double value) { Mix(std::bit_cast<uint64_t>(value)); }
 
@@ -69,10 +72,34 @@ void cDigestVisitor::OnBeginList(std::string_view, int64_t nCount) { Mix(static_
 
 void cDigestVisitor::OnSparseInts(std::string_view, std::span<const int32_t> values) {
   Mix(values.size());
-  for (int32_t value : values) Mix(static_cast<uint64_t>(int64_t{value}));
+  for (int32_t value : values) Mix(static_cast<uint32_t>(value), 4);
 }
 
-void cDigestVisitor::OnRecord(std::string_view, cRecord& record) { VisitRecordState(record, *this); }
+void cDigestVisitor::OnRecord(std::string_view, cRecord& record) {
+  // The names of the registered fields are not hashed, so they are not built:
+  // each field is its element count and its elements.
+  record.RegisterFields(g_nDataVersion);  // copies carry no tables
+  for (const FIELDDATA& field : record.FieldTable()) {
+    const cValueView view = FieldValues(field);
+    Mix(view.nCount);
+    for (std::size_t i = 0; i < view.nCount; ++i) {
+      switch (view.nType) {
+        case eFieldType::Float:
+          OnDouble({}, view.DoubleAt(i));
+          break;
+        case eFieldType::Unsigned:
+          Mix(view.UnsignedAt(i), view.bySize);
+          break;
+        case eFieldType::Signed:
+        default:
+          Mix(static_cast<uint64_t>(view.SignedAt(i)), view.bySize);
+          break;
+      }
+    }
+  }
+  for (const STRFIELDDATA& field : record.StringTable()) OnText({}, *field.lpString);
+  VisitRecordAppended(record, *this);
+}
 
 void VisitInputState(cInput& input, cStateVisitor& visitor) {
   visitor.Value("wDir", input.wDir);

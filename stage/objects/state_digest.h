@@ -11,8 +11,9 @@
 // fields, g_InputList[0], g_SaveData (not the result values a playback clears
 // by design), g_Heroes, g_CharaList, g_ItemList, the shots and g_BlockGrid in
 // cell order. The digest is 64-bit FNV-1a over every visited value and list
-// length: integers as 8 little-endian bytes of their int64 value, doubles by
-// their bit pattern, texts as their length and bytes. Names are not hashed.
+// length: integers little-endian in their member's width, doubles by their
+// 8-byte bit pattern, list lengths and text lengths as 8 bytes, texts by their
+// bytes. Names are not hashed.
 
 #include <cstdint>
 #include <string>
@@ -27,7 +28,7 @@ class cDigestVisitor : public cStateVisitor {
   uint64_t Digest() const { return m_nHash; }
 
  protected:
-  void OnInt(std::string_view name, int64_t value) override;
+  void OnInt(std::string_view name, int64_t value, int32_t nBytes) override;
   void OnDouble(std::string_view name, double value) override;
   void OnText(std::string_view name, const std::string& value) override;
   void OnBeginObject(std::string_view) override {}
@@ -38,7 +39,8 @@ class cDigestVisitor : public cStateVisitor {
   void OnRecord(std::string_view name, cRecord& record) override;
 
  private:
-  void Mix(uint64_t value);
+  // The nBytes low bytes of value, lowest first.
+  void Mix(uint64_t value, int32_t nBytes = 8);
   uint64_t m_nHash = 14695981039346656037ull;  // FNV-1a 64 offset basis
 };
 

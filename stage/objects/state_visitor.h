@@ -15,7 +15,8 @@
 //     visitor.Record("m_Def", m_Def);            // an embedded data record
 //   }
 //
-// The digest hashes every value and every list length in visiting order, so
+// The digest hashes every value (in its member's width) and every list length
+// in visiting order, so
 // a member left out is a member a replay test cannot see drift. The JSON
 // writer shows records only through the digest and sparse tables as
 // {"index": value} of their non-zero entries.
@@ -39,9 +40,12 @@ class cStateVisitor {
     if constexpr (std::is_floating_point_v<T>) {
       OnDouble(name, static_cast<double>(value));
     } else {
-      OnInt(name, static_cast<int64_t>(value));
+      OnInt(name, static_cast<int64_t>(value), static_cast<int32_t>(sizeof(T)));
     }
   }
+
+  // An integer of nBytes width known only at run time (a registered field).
+  void Int(std::string_view name, int64_t value, int32_t nBytes) { OnInt(name, value, nBytes); }
 
   void Text(std::string_view name, const std::string& value) { OnText(name, value); }
 
@@ -94,7 +98,8 @@ class cStateVisitor {
   void Record(std::string_view name, cRecord& record) { OnRecord(name, record); }
 
  protected:
-  virtual void OnInt(std::string_view name, int64_t value) = 0;
+  // nBytes: the member's width (1, 2, 4 or 8).
+  virtual void OnInt(std::string_view name, int64_t value, int32_t nBytes) = 0;
   virtual void OnDouble(std::string_view name, double value) = 0;
   virtual void OnText(std::string_view name, const std::string& value) = 0;
   virtual void OnBeginObject(std::string_view name) = 0;

@@ -21,7 +21,7 @@ class cJsonStateVisitor : public cStateVisitor {
   explicit cJsonStateVisitor(StageJson& root) : m_Stack{&root} {}
 
  protected:
-  void OnInt(std::string_view name, int64_t value) override { Put(name, value); }
+  void OnInt(std::string_view name, int64_t value, int32_t) override { Put(name, value); }
   void OnDouble(std::string_view name, double value) override { Put(name, value); }
   void OnText(std::string_view name, const std::string& value) override;
   void OnBeginObject(std::string_view name) override { m_Stack.push_back(&Put(name, StageJson::object())); }
