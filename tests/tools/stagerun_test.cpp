@@ -13,6 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "records/project/tree_snapshot.h"
 #include "support/temp_dir.h"
 #include "tools/sample/sample_project.h"
 
@@ -213,11 +214,12 @@ TEST_F(StagerunTest, ExitStatusSaysWhatFailed) {
 }
 
 TEST_F(StagerunTest, BuildingOnlyWritesTheBuildStateAndLeavesTheProjectAlone) {
+  const auto before = TreeSnapshot(s_Dir->path() / "sample");
   const cStagerunRun run = Run({Project(), "data/stg4/f01-1.stg4", "--frames", "0"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const std::vector<Json> states = run.Kind("state");
   ASSERT_EQ(states.size(), 1u);
   EXPECT_EQ(states[0]["frame"], 0);
   EXPECT_EQ(run.Kind("end").front()["reason"], "frames");
-  EXPECT_FALSE(fs::exists(s_Dir->path() / "sample" / "user_data"));
+  EXPECT_EQ(TreeSnapshot(s_Dir->path() / "sample"), before);
 }
