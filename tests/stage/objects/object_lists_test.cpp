@@ -47,6 +47,17 @@ TEST_F(ObjectListsTest, HeroesStayFindableWhenTheVectorGrowsAndShareTheCharaIds)
   EXPECT_EQ(FindCharaById(1), &g_CharaList.front());
 }
 
+TEST_F(ObjectListsTest, IdsFarBeyondTheDenseRangeAreFoundAndForgotten) {
+  const int32_t far = 2147483647;
+  cChara& added = AddChara(play_, WithId<cChara>(far));
+  AddChara(play_, WithId<cChara>(3));
+  EXPECT_EQ(FindCharaById(far), &added);
+  EXPECT_EQ(FindCharaById(far - 1), nullptr);
+  EraseChara(play_, g_CharaList.begin());
+  EXPECT_EQ(FindCharaById(far), nullptr);
+  EXPECT_EQ(FindCharaById(3), &g_CharaList.front());
+}
+
 TEST_F(ObjectListsTest, ACopyIsNeverRegisteredAndErasingOneLeavesTheOriginal) {
   cChara& added = AddChara(play_, WithId<cChara>(7));
   cChara copy = added;  // a temporary copy with the same id
