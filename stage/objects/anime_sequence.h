@@ -12,7 +12,7 @@
 //   anime.Build(kTables);       // two sequences of 3 and 2 steps
 //   anime.SetSequence(0, 1);    // pattern 4 now
 //   anime.Step();               // ticks 1..9 return 4, the 10th returns 5
-//   anime.SetSequence(1, 1);    // 6 for three ticks, then -4 for good
+//   anime.SetSequence(1, 1);    // 6; the third Step returns -4, and so does every later one
 //
 // Control codes (anime_step.h): -1 stays on the step before it, -2 goes back
 // to step 0, -3 jumps to step 0 of the sequence in its tick field (forced),

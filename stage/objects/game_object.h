@@ -16,7 +16,7 @@
 //   chara.m_dX = 600;  chara.m_dY = 400;
 //   chara.m_dVX = 100;                     // one sub-step:
 //   int32_t code = chara.StepX(2);         // moved the maximum (6 dots), clamped to the world
-//   chara.ApplyGravity();  chara.StepY(2); // code 5: fell into the bottom margin
+//   chara.ApplyGravity();  chara.StepY(2); // 0, or 5 once it falls into the bottom margin
 //
 // Edge codes of the clamps (mode 2): 0 inside the scroll limits, 1 outside
 // them, 2 in a side (top) margin, 3 pushed back at an end of the whole extent;
@@ -47,7 +47,7 @@ struct cScreenRect {
   void VisitState(cStateVisitor& visitor);
 };
 
-// Margin of the world around the stage, in dots and in blocks, and the view.
+// The world's margin around the stage and the view's size, in dots.
 inline constexpr int32_t kWorldMargin = 320;
 inline constexpr int32_t kViewWidth = 640;
 inline constexpr int32_t kViewHeight = 480;
