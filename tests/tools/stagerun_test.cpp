@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "records/project/tree_snapshot.h"
+#include "records/settings/system_data.h"
 #include "support/temp_dir.h"
 #include "tools/sample/sample_project.h"
 
@@ -211,6 +212,22 @@ TEST_F(StagerunTest, ExitStatusSaysWhatFailed) {
     EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
     EXPECT_TRUE(run.out.empty()) << run.out;
   }
+}
+
+TEST_F(StagerunTest, SavingAReplayOfAProjectThatRecordsNoneIsAUsageError) {
+  const fs::path copy = scratch_.path() / "project";
+  fs::copy(Project(), copy, fs::copy_options::recursive);
+  const std::string system = (copy / "data" / "System.dat").string();
+  cSystemData settings;
+  ASSERT_EQ(settings.LoadFromFile(system), 1);
+  settings.m_bReplay = 0;
+  ASSERT_EQ(settings.SaveToFile(system), 1);
+  const cStagerunRun run = Run({copy.string(), kFreeStage, "--frames", "3", "--save-replay", "run.rpl4"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.err.find("--save-replay"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(scratch_.path() / "run.rpl4"));
+  // Without the option the project plays.
+  EXPECT_EQ(Run({copy.string(), kFreeStage, "--frames", "3"}).exitCode, 0);
 }
 
 TEST_F(StagerunTest, BuildingOnlyWritesTheBuildStateAndLeavesTheProjectAlone) {
