@@ -21,6 +21,8 @@ bool cStagePlay::StepInput() {
   Services().PollInput();
   cInput& input = g_InputList.CheckedVectorAt(0);
   if (!m_Run.IsReplayPlayback()) {
+    // The hero's direction and button locks apply before the latch, once the
+    // hero carries them; a replay's words already reflect both.
     if (input.wButton == 0) {
       m_bHoldButtons = 0;
     } else if (m_bHoldButtons != 0) {
