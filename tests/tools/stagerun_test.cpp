@@ -15,7 +15,9 @@
 
 #include "records/project/tree_snapshot.h"
 #include "records/settings/system_data.h"
+#include "records/stage/stage_data.h"
 #include "support/temp_dir.h"
+#include "tools/tool_project.h"
 #include "tools/sample/sample_project.h"
 
 namespace {
@@ -228,6 +230,26 @@ TEST_F(StagerunTest, SavingAReplayOfAProjectThatRecordsNoneIsAUsageError) {
   EXPECT_FALSE(fs::exists(scratch_.path() / "run.rpl4"));
   // Without the option the project plays.
   EXPECT_EQ(Run({copy.string(), kFreeStage, "--frames", "3"}).exitCode, 0);
+}
+
+TEST_F(StagerunTest, AStageTheGridCannotHoldEndsTheRunAsAClose) {
+  const fs::path copy = scratch_.path() / "project";
+  fs::copy(Project(), copy, fs::copy_options::recursive);
+  const std::string file = (copy / "data" / "stg4" / "f01-1.stg4_000").string();
+  cStageData stage;
+  ASSERT_EQ(stage.LoadFromFile(file), 1);
+  stage.m_nWidth = 70000;  // a grid of 2^17 x 32 cells: past 2^22
+  ASSERT_EQ(stage.SaveToFile((copy / "data" / "stg4" / "f01-1.stg4_001").string()), 1);
+  const cStagerunRun run = Run({copy.string(), kFreeStage, "--frames", "10"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::vector<Json> requests = run.Kind("request");
+  ASSERT_FALSE(requests.empty());
+  EXPECT_EQ(requests.back()["name"], "RequestClose");
+  const Json end = run.Kind("end").front();
+  EXPECT_EQ(end["reason"], "close");
+  EXPECT_EQ(end["frame"], 0);
+  EXPECT_TRUE(run.Kind("state").front()["blocks"].empty());
+  EXPECT_NE(run.err.find(Utf8(u8"メモリ不足により、ステージの初期設定に失敗しました！")), std::string::npos) << run.err;
 }
 
 TEST_F(StagerunTest, BuildingOnlyWritesTheBuildStateAndLeavesTheProjectAlone) {

@@ -212,6 +212,8 @@ int RunStagerun(std::span<const std::string> args, std::ostream& out, std::ostre
     cRun run(options, options.keysFile ? &keys : nullptr, out);
     run.Play(facts);
   }
+  // What the player would have shown during the run (an out-of-memory build).
+  PrintBoxes(err, boxes);
   if (saveFile && g_InputLog.SaveReplay(*saveFile, g_Stage, g_StageInitial, g_SaveDataAtStart) == 0) {
     err << "stagerun: " << *options.saveReplayFile << ": the replay could not be written\n";
     return kExitFailed;
