@@ -49,6 +49,9 @@ cShot& AddShot(cStagePlay& play, const cShot& shot) {
 }
 
 cList<cChara>::iterator EraseChara(cStagePlay& play, cList<cChara>::iterator it) {
+  // An erased chara leaves no slot, parent or shot naming it; it must still be
+  // findable while it unlinks, and temporary copies are never list elements.
+  if (it != g_CharaList.end() && !it->m_bTemporaryCopy) it->ReleaseTargetLinks();
   return object_lists::EraseFrom(g_CharaList, play.m_CharaIds, it);
 }
 
@@ -61,6 +64,7 @@ cList<cShot>::iterator EraseShot(cStagePlay& play, cList<cShot>::iterator it) {
 }
 
 void ClearHeroes(cStagePlay& play) {
+  for (cHero& hero : g_Heroes) hero.ReleaseTargetLinks();
   for (cHero& hero : g_Heroes) play.m_CharaIds.Remove(hero.m_nId, &hero);
   g_Heroes.VectorReleaseAll();
 }
