@@ -40,6 +40,7 @@
 #include "stage/objects/shot_link.h"
 
 class cItem;
+class cShot;
 
 // Target slots 0..3; the flow flag numbers 1..26 (entry 0 unused).
 inline constexpr int32_t kCharaTargetSlots = 4;
@@ -163,4 +164,46 @@ class cCharaBase : public cGameObject {
   // Clears every target slot, parent and shot reference that names this
   // chara, and this chara's own entries in its targets' and parent's lists.
   void ReleaseTargetLinks();
+
+  // Flows started by a trigger number (the flow engine's; see chara_flow_calls.h).
+  void FireTrigger(int32_t trigger);
+
+  // Jumps (chara_jump.cpp). Speeds are dots per sub-step, negative upwards.
+  double JumpSpeed(double height) const;
+  double JumpSpeedHbl(int8_t halfBlocks) const;
+  // Sub-steps until a jump at speed v stops rising.
+  int32_t ApexSteps(double v) const;
+  // Rise time in tenths of a second, 1..32767.
+  int32_t JumpRiseTime(int8_t halfBlocks) const;
+  static int32_t SightDots(int8_t sight);
+  static double StopToFriction(int16_t stop);
+
+  // Floor, ceiling and placement (chara_floor.cpp).
+  void SetBlockPosition(int32_t column, int32_t row, int32_t flag);
+  void SetBlockX(int32_t column);
+  void SetBlockY(int32_t row, int32_t flag);
+  void ClearBlockContacts();
+  // Hides cGameObject::ApplyGravity: the chara's own conditions.
+  void ApplyGravity();
+  int32_t IsOnFloor() const;
+  void LandOnBlock();
+  void HitCeiling();
+  void EndRide(int32_t flag);
+  void SavePosition();
+  void RestorePosition();
+
+  // Knock-back (chara_push.cpp).
+  void StartPush(int8_t impact, double dx, double dy);
+  void PushFromAttacker(const cCharaBase& attacker);
+  void PushFromShot(const cShot& shot);
+  void ApplyPushY();
+  void DecayPushX();
+  void DecayPushY();
+
+  // Status values (chara_status.cpp). ChangeHp: 1 when HP is 0; ChangeSp: 1
+  // when the chara has no SP (max SP <= 0).
+  int32_t ChangeHp(int32_t delta, int32_t force, int32_t animate);
+  int32_t ChangeSp(int32_t delta, int32_t animate);
+  void StartHpGauge(int32_t delta);
+  void StartSpGauge(int32_t delta);
 };

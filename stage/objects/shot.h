@@ -12,6 +12,8 @@ class cShot : public cGameObject {
  public:
   int32_t m_nOwnerId = -1;   // the chara that fired it, -1 none
   int32_t m_nHomingId = -1;  // the chara it homes on, -1 none
+  int32_t m_bOwnSpeed = 0;   // moves by its own speed (m_dVX, m_dVY)
+  int8_t m_nImpact = 0;      // knock-back strength in half blocks
 
   void VisitState(cStateVisitor& visitor) override;
 };
