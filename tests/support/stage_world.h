@@ -12,6 +12,7 @@
 //     ASSERT_TRUE(Build(spec));
 //     BlockAt(10, 24)->GetHitClass(0);          // 1: block (0, 14) behind the margin
 //     services_.m_Events;                       // what the build asked for
+//     StepFrame(2, 1);                          // a frame with right and button 1 held
 //   }
 //
 // Header-only: tests/support's library links core only.
@@ -86,6 +87,15 @@ class StageWorld : public ::testing::Test {
       block.m_nHitClass = kBlockSolid;
       block.m_nExemptGroup = static_cast<uint8_t>(spec.nExemptGroup);
     }
+  }
+
+  // One play frame with the words held, as the scene's poll leaves them.
+  int32_t StepFrame(int16_t wDir, int16_t wButton) {
+    cInput& input = g_InputList.CheckedVectorAt(0);
+    input.wDir = wDir;
+    input.wButton = wButton;
+    input.nKeypad = DirBitsToKeypad(wDir);
+    return play_.PhasePlay();
   }
 
   // Close requests waiting in the main window's queue, taken out.

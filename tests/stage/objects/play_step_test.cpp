@@ -8,14 +8,7 @@
 class PlayStepTest : public StageWorld {
  protected:
   cInput& Input() { return g_InputList.CheckedVectorAt(0); }
-
-  // One frame with the words held, as the scene's poll would leave them.
-  int32_t Frame(int16_t dir, int16_t button) {
-    Input().wDir = dir;
-    Input().wButton = button;
-    Input().nKeypad = DirBitsToKeypad(dir);
-    return play_.PhasePlay();
-  }
+  int32_t Frame(int16_t dir, int16_t button) { return StepFrame(dir, button); }
 };
 
 TEST_F(PlayStepTest, CountsFramesAndSubStepsAndAdvancesTheAutoScrollPerSubStep) {
