@@ -60,7 +60,7 @@ enum eGlobal : int32_t {
   kGlobalThRanking,       // thRanking
   kGlobalThLoad,          // thLoad
   kGlobalMenuCursor,      // g_MenuCursor (app, later)
-  kGlobalInputList,       // g_InputList (platform/input, later)
+  kGlobalInputList,       // g_InputList (core/input/input_state.cpp)
 
   // Surface vectors and their BITMAPDATA vectors (platform/dd and app, later).
   kGlobalCharaSurfaces,
@@ -102,10 +102,10 @@ enum eGlobal : int32_t {
 
   kGlobalInputLog,      // g_InputLog (records/replay)
   kGlobalInputLogPrev,  // g_InputLogPrev (records/replay)
-  kGlobalHeroes,        // g_Heroes (stage, later)
-  kGlobalBlockGrid,     // g_BlockGrid (stage, later)
-  kGlobalCharaList,     // g_CharaList (stage, later); deletes its elements
-  kGlobalItemList,      // g_ItemList (stage, later); deletes its elements
+  kGlobalHeroes,        // g_Heroes (stage/objects/object_lists.cpp)
+  kGlobalBlockGrid,     // g_BlockGrid (stage/grid/block_grid.cpp)
+  kGlobalCharaList,     // g_CharaList (stage/objects/object_lists.cpp); deletes its elements
+  kGlobalItemList,      // g_ItemList (stage/objects/object_lists.cpp); deletes its elements
   kGlobalStage,         // g_Stage (records/stage)
   kGlobalStageInitial,  // g_StageInitial (records/stage)
   kGlobalHeroDef,       // g_HeroDef (records/stage)

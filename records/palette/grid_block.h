@@ -18,6 +18,12 @@ class cBlock : public cRecordOf<cBlock, cBlockDef> {
   // The cell of a placed part, not yet met.
   explicit cBlock(const cBlockDef& def) { Def() = def; }
 
+  // The class the block has for an object of group nKey: 0 while its
+  // conditions do not hold or when nKey is its exempt group, else
+  // m_nHitClass. Defined with the running stage (stage/grid/block_hit_class.cpp),
+  // which owns the condition test; it may note that once-only conditions held.
+  int8_t GetHitClass(int8_t nKey);
+
   // The part of the cell.
   cBlockDef& Def() { return *this; }
   const cBlockDef& Def() const { return *this; }

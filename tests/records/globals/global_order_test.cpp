@@ -14,6 +14,7 @@
 #include "core/globals/global_names.h"
 #include "core/globals/global_order.h"
 #include "core/globals/worker_threads.h"
+#include "core/input/input_state.h"
 #include "records/database/database.h"
 #include "records/database/runtime/anime_steps.h"
 #include "records/database/runtime/effect_state_tables.h"
@@ -38,6 +39,7 @@ const LinkedGlobal kLinkedGlobals[] = {
     {kGlobalThPause, &thPause},
     {kGlobalThRanking, &thRanking},
     {kGlobalThLoad, &thLoad},
+    {kGlobalInputList, &g_InputList},
     {kGlobalSystemData, &g_SystemData},
     {kGlobalDatabase, &g_Database},
     {kGlobalAnimeSteps, &g_AnimeSteps},

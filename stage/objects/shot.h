@@ -1,0 +1,19 @@
+#pragma once
+// cShot: a shot or sword of the running stage (cStagePlay::m_ShotList),
+// known by its serial. Its own fields and operations come with the shot
+// runtime; the charas it names are declared here because a chara clears them
+// (through its m_ShotLinks) when it dies or is erased.
+
+#include <cstdint>
+
+#include "stage/objects/game_object.h"
+
+class cShot : public cGameObject {
+ public:
+  int32_t m_nOwnerId = -1;   // the chara that fired it, -1 none
+  int32_t m_nHomingId = -1;  // the chara it homes on, -1 none
+  int32_t m_bOwnSpeed = 0;   // moves by its own speed (m_dVX, m_dVY)
+  int8_t m_nImpact = 0;      // knock-back strength in half blocks
+
+  void VisitState(cStateVisitor& visitor) override;
+};

@@ -1,0 +1,64 @@
+#include "stage/objects/stage_play.h"
+
+#include "records/palette/grid_block.h"
+#include "stage/objects/shot.h"
+#include "stage/objects/state_visitor.h"
+#include "stage/services/null_stage_services.h"
+
+cStagePlay* g_lpSceneStagePlay = nullptr;
+
+namespace stage_play {
+
+cNullStageServices& NullServices() {
+  static cNullStageServices services;
+  return services;
+}
+
+}  // namespace stage_play
+
+cStagePlay::cStagePlay()
+    : m_StageVar(static_cast<std::size_t>(kStageVarCount), 0), m_lpServices(&stage_play::NullServices()) {}
+
+cStagePlay::~cStagePlay() {
+  if (g_lpSceneStagePlay == this) g_lpSceneStagePlay = nullptr;
+}
+
+void cStagePlay::SetServices(cStageServices* lpServices) {
+  m_lpServices = lpServices != nullptr ? lpServices : &stage_play::NullServices();
+}
+
+int32_t cStagePlay::CheckBlockConditions(cBlock* lpBlock) {
+  // Condition lists are evaluated by the flow engine's condition evaluator;
+  // until that lands every list counts as holding, like an empty one.
+  (void)lpBlock;
+  return 1;
+}
+
+void cStagePlay::UpdatePresentation(int32_t bFrozen) {
+  // Animations, anime players, chara effects, gauges and death presentations
+  // step here once their runtimes exist.
+  (void)bFrozen;
+}
+
+void cStagePlay::VisitState(cStateVisitor& visitor) {
+  visitor.Object("m_ScrollX", m_ScrollX);
+  visitor.Object("m_ScrollY", m_ScrollY);
+  visitor.Value("m_Random", m_Random.m_nState);
+  visitor.Value("m_nSeed", m_nSeed);
+  visitor.Value("m_nFrameCount", m_nFrameCount);
+  visitor.Value("m_nSubStep", m_nSubStep);
+  visitor.Value("m_nSubStepTotal", m_nSubStepTotal);
+  visitor.Value("m_nStageClear", m_nStageClear);
+  visitor.Value("m_nNextStage", m_nNextStage);
+  visitor.Text("m_strNextStage", m_strNextStage);
+  visitor.Value("m_nNextObjectId", m_nNextObjectId);
+  visitor.Value("m_nNextItemId", m_nNextItemId);
+  visitor.Value("m_nNextShotId", m_nNextShotId);
+  visitor.Value("m_nTargetFps", m_nTargetFps);
+  visitor.SparseInts("m_StageVar", m_StageVar);
+  visitor.Value("m_bHoldButtons", m_bHoldButtons);
+}
+
+cCharaBase* FindCharaById(int32_t id) {
+  return g_lpSceneStagePlay != nullptr ? g_lpSceneStagePlay->FindCharaById(id) : nullptr;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// cNullStageServices: plays nothing, shows nothing and answers the safe default
+// (no key held, a wait already over, clock 0). The play state starts with one,
+// so a step run outside a scene never reaches a missing service.
+
+#include "stage/services/stage_services.h"
+
+class cNullStageServices : public cStageServices {
+ public:
+  void PlaySE(int32_t) override {}
+  void PlayProjectSE(int32_t) override {}
+  void RequestStageBgm(int32_t, int32_t) override {}
+  void SetTargetFps(int32_t) override {}
+  void OnStageClear() override {}
+  void RequestClose() override {}
+  uint32_t TickCount() override { return 0; }
+  void PollInput() override {}
+};

@@ -1,0 +1,35 @@
+#include "stage/services/recording_stage_services.h"
+
+#include <utility>
+
+#include "stage/objects/stage_play.h"
+
+cStageEvent& cRecordingStageServices::Record(std::string strName, std::vector<cStageEventArg> args) {
+  cStageEvent& event = m_Events.emplace_back();
+  event.nFrame = m_Play.m_nFrameCount;
+  event.nSubStep = m_Play.m_nSubStep;
+  event.strName = std::move(strName);
+  event.Args = std::move(args);
+  return event;
+}
+
+void cRecordingStageServices::PlaySE(int32_t n) { Record("PlaySE", {{"n", int64_t{n}}}); }
+
+void cRecordingStageServices::PlayProjectSE(int32_t n) { Record("PlayProjectSE", {{"n", int64_t{n}}}); }
+
+void cRecordingStageServices::RequestStageBgm(int32_t n, int32_t value) {
+  Record("RequestStageBgm", {{"n", int64_t{n}}, {"value", int64_t{value}}});
+}
+
+void cRecordingStageServices::SetTargetFps(int32_t fps) { Record("SetTargetFps", {{"fps", int64_t{fps}}}); }
+
+void cRecordingStageServices::OnStageClear() { Record("OnStageClear"); }
+
+void cRecordingStageServices::RequestClose() { Record("RequestClose"); }
+
+uint32_t cRecordingStageServices::TickCount() {
+  Record("TickCount").answer = int64_t{m_nTickCount};
+  return m_nTickCount;
+}
+
+void cRecordingStageServices::PollInput() { Record("PollInput"); }

@@ -1,0 +1,58 @@
+#pragma once
+// cRecordingStageServices: keeps every request as an event, tagged with the
+// play frame and sub-step it was made in, for tests and the stage runner.
+//
+//   cRecordingStageServices services(play);
+//   services.m_nTickCount = 1234;          // what TickCount answers
+//   ... play ...
+//   services.m_Events[0].strName == "TickCount", .Answer() == 1234
+//
+// A query's answer is recorded with the call, so a run's log shows what the
+// simulation was told as well as what it asked.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "stage/services/stage_services.h"
+
+class cStagePlay;
+
+struct cStageEventArg {
+  std::string strName;
+  std::variant<int64_t, double, std::string> value;  // text in CP932
+};
+
+struct cStageEvent {
+  int32_t nFrame = 0;    // m_nFrameCount when the request was made
+  int32_t nSubStep = 0;  // m_nSubStep
+  std::string strName;   // the request's function name
+  std::vector<cStageEventArg> Args;
+  std::optional<int64_t> answer;  // a query's answer
+};
+
+class cRecordingStageServices : public cStageServices {
+ public:
+  explicit cRecordingStageServices(const cStagePlay& play) : m_Play(play) {}
+
+  void PlaySE(int32_t n) override;
+  void PlayProjectSE(int32_t n) override;
+  void RequestStageBgm(int32_t n, int32_t value) override;
+  void SetTargetFps(int32_t fps) override;
+  void OnStageClear() override;
+  void RequestClose() override;
+  uint32_t TickCount() override;
+  void PollInput() override;
+
+  uint32_t m_nTickCount = 0;  // TickCount's answer
+  std::vector<cStageEvent> m_Events;
+
+ protected:
+  // Appends an event for the current frame and sub-step and returns it.
+  cStageEvent& Record(std::string strName, std::vector<cStageEventArg> args = {});
+
+ private:
+  const cStagePlay& m_Play;
+};

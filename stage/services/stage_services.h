@@ -1,0 +1,43 @@
+#pragma once
+// cStageServices: every request the stage simulation makes to the sound, the
+// screen, the window and the clock.
+//
+// stage/ never includes SDL or a platform header. Where a step of the play
+// asks for a sound, music, a frame rate or the window's closing, it calls a
+// virtual of the services the play state holds; the stage-play scene answers
+// with the real thing, tests and the stage runner with a null or a recording
+// implementation:
+//
+//   cStagePlay play;
+//   cRecordingStageServices services(play);
+//   play.SetServices(&services);
+//   play.Services().PlaySE(9);        // recorded as {frame, sub-step, "PlaySE", n: 9}
+//
+// A request only plays, shows or answers. It never draws random numbers and
+// never changes simulation state: what the scene will read back later is
+// written by stage/ before the call, so a run with null services steps exactly
+// like the program.
+
+#include <cstdint>
+
+class cStageServices {
+ public:
+  virtual ~cStageServices() = default;
+
+  // A system sound effect by number.
+  virtual void PlaySE(int32_t n) = 0;
+  // A sound effect of the project's sound list.
+  virtual void PlayProjectSE(int32_t n) = 0;
+  // The stage music: number n, with the value stored beside it in the save data.
+  virtual void RequestStageBgm(int32_t n, int32_t value) = 0;
+  // The frame rate the scene's pacer runs the play at.
+  virtual void SetTargetFps(int32_t fps) = 0;
+  // The stage has been cleared; the scene shows its clear presentation.
+  virtual void OnStageClear() = 0;
+  // The program should close at the end of this frame.
+  virtual void RequestClose() = 0;
+  // Milliseconds of the clock (SetStage seeds the random numbers from it).
+  virtual uint32_t TickCount() = 0;
+  // Refreshes g_InputList[0] from the keyboard and joystick (the play step's poll).
+  virtual void PollInput() = 0;
+};
