@@ -1,6 +1,22 @@
 #include "platform/dd/dd_objects.h"
 
 #include <algorithm>
+#include <set>
+
+namespace {
+// Every surface alive: the DirectDraw object's references, and what a loss reaches.
+std::set<cDirectDrawSurface*>& LiveSurfaces() {
+  static std::set<cDirectDrawSurface*> live;
+  return live;
+}
+}  // namespace
+
+cDirectDrawSurface::cDirectDrawSurface() { LiveSurfaces().insert(this); }
+cDirectDrawSurface::~cDirectDrawSurface() { LiveSurfaces().erase(this); }
+int32_t cDirectDrawSurface::AliveCount() { return static_cast<int32_t>(LiveSurfaces().size()); }
+void cDirectDrawSurface::SimulateLossOfAll() {
+  for (cDirectDrawSurface* surface : LiveSurfaces()) surface->SimulateLoss();
+}
 
 bool cDirectDrawSurface::Create(int32_t width, int32_t height, ePixelFormat format, bool systemMemory) {
   m_bSystemMemory = systemMemory;

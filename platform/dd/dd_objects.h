@@ -38,12 +38,14 @@ struct RGBTRIPLE {
 // lpDDSurface: one DirectDraw surface.
 class cDirectDrawSurface {
  public:
-  cDirectDrawSurface() { ++s_nAlive; }
-  ~cDirectDrawSurface() { --s_nAlive; }
+  cDirectDrawSurface();
+  ~cDirectDrawSurface();
   cDirectDrawSurface(const cDirectDrawSurface&) = delete;
   cDirectDrawSurface& operator=(const cDirectDrawSurface&) = delete;
   // Surfaces not yet released: the DirectDraw object's remaining references.
-  static int32_t AliveCount() { return s_nAlive; }
+  static int32_t AliveCount();
+  // Tests: every surface alive is lost at once, as when the display is taken away.
+  static void SimulateLossOfAll();
 
   bool Create(int32_t width, int32_t height, ePixelFormat format, bool systemMemory);
 
@@ -67,7 +69,6 @@ class cDirectDrawSurface {
   const cPixelStore& Store() const { return m_store; }
 
  private:
-  static inline int32_t s_nAlive = 0;
   cPixelStore m_store;
   bool m_bSystemMemory = false;
   bool m_bLost = false;

@@ -63,9 +63,14 @@ uint32_t TextureLoadKey() {
 }
 
 // Creates or keeps the texture; 0, or the failing result.
+// A system-memory texture survives a device loss: restoring keeps it and its pixels.
+bool KeepsTexture(const DTSURFACEDATA& dt, int32_t bRestore) {
+  return dt.nMemoryType == DTMEMORYTYPE_SYSTEM && bRestore != 0 && dt.lpTexture;
+}
+
 int32_t MakeFileTexture(DDSURFACEDATA* lpSD, const char* file, int32_t texW, int32_t texH, int32_t bRestore) {
   DTSURFACEDATA& dt = *lpSD->lpDT;
-  if (dt.nMemoryType == DTMEMORYTYPE_SYSTEM && bRestore != 0 && dt.lpTexture) return 0;
+  if (KeepsTexture(dt, bRestore)) return 0;
   dt.bRenderTarget = 0;
   auto texture = std::make_unique<cTexture>();
   if (!texture->Create(texW, texH, FormatOfD3D(lpDTCon->fmtTexture))) {
@@ -112,15 +117,16 @@ int32_t FromFileDirect3D(DDSURFACEDATA* lpSD, const char* file, int32_t bColorKe
       EcLog("DDCreateSurfaceFromFile Err DTMEMORYTYPE_VIDEO_NORTの指定は未対応です。DTMEMORYTYPE_VIDEO_RTでテクスチャを作成します。");
       dt.nMemoryType = DTMEMORYTYPE_VIDEO_RT;
     }
+    const bool kept = KeepsTexture(dt, bRestore);
     if (const int32_t result = MakeFileTexture(lpSD, file, texW, texH, bRestore); result != 0) return result;
     dt.lpSurface = &dt.lpTexture->Store();
-    dt.d3dsd = {texW, texH};
-    ConvertPictureToTexture(image, TextureLoadKey(), dt.lpSurface);
+    dt.d3dsd = {dt.lpSurface->Width(), dt.lpSurface->Height()};
+    if (!kept) ConvertPictureToTexture(image, TextureLoadKey(), dt.lpSurface);
     lpSD->nWidth = image.nWidth;
     lpSD->nHeight = image.nHeight;
     lpSD->nTexWidth = texW;
     lpSD->nTexHeight = texH;
-    if (cellW != 0 || cellH != 0) {
+    if (!kept && (cellW != 0 || cellH != 0)) {
       DDSURFACEDATA plain;
       const bool copied =
           DDCreateSurfaceFromFile(&plain, file, bColorKey, nBpp, bSystemMemory, dt.nMemoryType, nullptr, bPalMap, 0,
