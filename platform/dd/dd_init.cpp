@@ -8,7 +8,10 @@
 #include "core/timing/frame_pacer.h"
 #include "platform/dd/device_config.h"
 #include "platform/dd/device_records.h"
+#include "platform/dd/dd_mesbox.h"
 #include "platform/dd/display_state.h"
+#include "platform/dd/frame_presenter.h"
+#include "platform/dd/present.h"
 #include "platform/dd/draw_state.h"
 #include "platform/dd/screen_surfaces.h"
 #include "platform/dd/surface_create.h"
@@ -125,6 +128,7 @@ void ReleaseSurfaceTable() {
 
 void ReleaseDirectDraw() {
   ReleaseSurfaceTable();
+  ReleaseFlipChain();
   delete g_lpDDPalette;
   g_lpDDPalette = nullptr;
   DDReleaseSurface(&g_SDBackBuffer);
@@ -148,6 +152,17 @@ void ReleaseDirect3D() {
   g_lpD3D = nullptr;
   delete lpDTCon;
   lpDTCon = nullptr;
+}
+
+bool DialogModeSwitch(bool on) { return DDDialogBoxMode(on ? 1 : 0) != 0; }
+
+// With a window (the window framework's, or CreateDisplayWindow's) the frames
+// are shown; without one (tests, tools) they are only handed off.
+void OpenPresenter(int32_t width, int32_t height, int32_t windowMode) {
+  SetDialogModeSwitch(&DialogModeSwitch);
+  if (DisplayRenderer() == nullptr) return;
+  g_FramePresenter.Open(DisplayRenderer(), width, height);
+  SDL_ShowCursor(windowMode == 0 ? SDL_DISABLE : SDL_ENABLE);
 }
 
 }  // namespace
@@ -177,11 +192,15 @@ bool DDInit(int32_t bDirect3D, HWND hWnd, int32_t nWidth, int32_t nHeight, int32
     if (DDInitD3D(hWnd, nWidth, nHeight, nBpp, nBackBufferCount) == 0) return false;
   } else {
     SetDirect3DPacing(false);
+    // A failed Direct3D attempt may have filled the tables; DirectDraw has no alpha.
+    g_PixelChannels = {};
+    g_BackBufferChannels = {};
     lpDDCon = new DDCONDATA;
     const int32_t code = nWindowMode == 0 ? DDInitFullScreen(hWnd, nWidth, nHeight, nBpp, nBackBufferCount)
                                           : DDInitWindow(hWnd);
     if (!DDCheckInitResult(code)) return false;
   }
+  OpenPresenter(nWidth, nHeight, nWindowMode);
   g_bDDInit = 1;
   return true;
 }
@@ -321,6 +340,8 @@ void DDAnalyzePixelFormat(PIXELCHANNELS* out) {
 }
 
 void DDReleaseAll() {
+  g_FramePresenter.Close();
+  SetDialogModeSwitch(nullptr);
   if (g_lpDD != nullptr) ReleaseDirectDraw();
   if (g_lpD3D != nullptr) ReleaseDirect3D();
   delete lpDTCon;
