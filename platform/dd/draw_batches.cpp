@@ -63,6 +63,9 @@ void DDEndSpriteBatch() {
                      [](const SPRITEBATCHDATA& a, const SPRITEBATCHDATA& b) { return a.nKey < b.nKey; });
   }
   for (const SPRITEBATCHDATA& r : records) DrawBatchedQuad(r);
+  // The storage goes back to the batch, so the next frame queues without growing.
+  records.clear();
+  records.swap(g_SpriteBatch.records);
   g_SpriteBatch.keys.clear();
   g_SpriteBatch.nCount = 0;
 }

@@ -47,16 +47,27 @@ struct Px<ePixelFormat::kX8R8G8B8> {
   static uint32_t Read(T p) { return p | 0xFF000000u; }
   static T Write(uint32_t argb) { return argb | 0xFF000000u; }
 };
+// Every 16-bit pixel widened once, per layout.
+template <ePixelFormat F>
+const uint32_t* Widened16() {
+  static const auto* table = [] {
+    auto* t = new uint32_t[65536];
+    for (uint32_t p = 0; p < 65536; ++p) t[p] = PixelToArgb(p, F);
+    return t;
+  }();
+  return table;
+}
+
 template <>
 struct Px<ePixelFormat::kA1R5G5B5> {
   using T = uint16_t;
-  static uint32_t Read(T p) { return PixelToArgb(p, ePixelFormat::kA1R5G5B5); }
+  static uint32_t Read(T p) { return Widened16<ePixelFormat::kA1R5G5B5>()[p]; }
   static T Write(uint32_t argb) { return static_cast<T>(ArgbToPixel(argb, ePixelFormat::kA1R5G5B5)); }
 };
 template <>
 struct Px<ePixelFormat::kR5G6B5> {
   using T = uint16_t;
-  static uint32_t Read(T p) { return PixelToArgb(p, ePixelFormat::kR5G6B5); }
+  static uint32_t Read(T p) { return Widened16<ePixelFormat::kR5G6B5>()[p]; }
   static T Write(uint32_t argb) { return static_cast<T>(ArgbToPixel(argb, ePixelFormat::kR5G6B5)); }
 };
 
@@ -98,6 +109,51 @@ bool IsPlainCopy(const cQuadStage& stage) {
          (stage.nAlphaOp == kOpModulate || stage.nAlphaOp == kOpSelectArg1);
 }
 
+// A1R5G5B5 to R5G6B5 for opaque texels: the rounded narrowing of the widened
+// channels, as the general path computes it.
+const uint16_t* Opaque1555To565() {
+  static const auto* table = [] {
+    auto* t = new uint16_t[32768];
+    for (uint32_t p = 0; p < 32768; ++p) {
+      t[p] = static_cast<uint16_t>(ArgbToPixel(PixelToArgb(p | 0x8000u, ePixelFormat::kA1R5G5B5), ePixelFormat::kR5G6B5));
+    }
+    return t;
+  }();
+  return table;
+}
+
+// True when every texel of the span is fully opaque or fully transparent.
+// (a + 1) & 0xFE is 0 exactly for alpha 0 and 255; an OR of them vectorises.
+bool BinaryAlpha(const uint32_t* texels, int32_t count) {
+  uint32_t partial = 0;
+  for (int32_t i = 0; i < count; ++i) partial |= ((texels[i] >> 24) + 1u) & 0xFEu;
+  return partial == 0;
+}
+
+// The common case: an unscaled, unmodified copy of a keyed picture. Written as
+// selects so the compiler can vectorise the rows.
+template <ePixelFormat S, ePixelFormat D>
+bool PlainCopyRow(const typename Px<S>::T* in, typename Px<D>::T* out, int32_t count) {
+  if constexpr (S == ePixelFormat::kA8R8G8B8 &&
+                (D == ePixelFormat::kA8R8G8B8 || D == ePixelFormat::kX8R8G8B8)) {
+    if (!BinaryAlpha(in, count)) return false;
+    const uint32_t force = D == ePixelFormat::kX8R8G8B8 ? 0xFF000000u : 0u;
+    for (int32_t i = 0; i < count; ++i) out[i] = (in[i] >> 24) != 0 ? (in[i] | force) : out[i];
+    return true;
+  } else if constexpr (S == ePixelFormat::kA1R5G5B5 && D == ePixelFormat::kA1R5G5B5) {
+    for (int32_t i = 0; i < count; ++i) out[i] = (in[i] & 0x8000u) != 0 ? in[i] : out[i];
+    return true;
+  } else if constexpr (S == ePixelFormat::kA1R5G5B5 && D == ePixelFormat::kR5G6B5) {
+    const uint16_t* table = Opaque1555To565();
+    for (int32_t i = 0; i < count; ++i) {
+      if ((in[i] & 0x8000u) != 0) out[i] = table[in[i] & 0x7FFFu];
+    }
+    return true;
+  } else {
+    return false;
+  }
+}
+
 template <ePixelFormat S, ePixelFormat D>
 void TexturedLoop(cPixelStore& target, const cQuadRect& dst, const cPixelStore& texture, const cQuadRect& src,
                   const cQuadStage& stage, const Span& span) {
@@ -118,6 +174,10 @@ void TexturedLoop(cPixelStore& target, const cQuadRect& dst, const cPixelStore& 
     const int32_t ty = unscaled ? src.y + j : rows[static_cast<std::size_t>(j)];
     const ST* texRow = reinterpret_cast<const ST*>(texBits) + static_cast<std::size_t>(ty) * texPitch;
     DT* out = reinterpret_cast<DT*>(target.Bits()) + static_cast<std::size_t>(dst.y + j) * target.Width() + dst.x;
+    if (plain && unscaled &&
+        PlainCopyRow<S, D>(texRow + src.x + span.k0, out + span.k0, span.k1 - span.k0)) {
+      continue;
+    }
     for (int32_t k = span.k0; k < span.k1; ++k) {
       const int32_t tx = unscaled ? src.x + k : cols[static_cast<std::size_t>(k)];
       const uint32_t texel = Px<S>::Read(texRow[tx]);
