@@ -75,8 +75,10 @@ void DrawCard() {
   // A chara stretched four times, and the chara's mirrored cells beside the picture.
   DDStretchBlt(&g_SDBackBuffer, 8, 216, 128, 128, &g_SDTable[kBmpCharaFirst], 0, 32, 32, 32, 1);
   DDBlt(&g_SDBackBuffer, 152, 216, 96, 32, &g_SDTable[kBmpCharaFirst], 0, 32, 1);
-  DDBlt(&g_SDBackBuffer, 152, 256, 96, 32, &g_SDTable[kBmpCharaFirst + 1], 0, 32, 1);
-  DDBlt(&g_SDBackBuffer, 152, 296, 64, 16, &g_SDTable[kBmpShotMirror], 0, 0, 1);
+  // A mirror view mirrors one cell per blit (a wider rectangle is drawn as it is).
+  for (int32_t cell = 0; cell < 3; ++cell) {
+    DDBlt(&g_SDBackBuffer, 152 + cell * 32, 256, 32, 32, &g_SDTable[kBmpCharaFirst + 1], cell * 32, 32, 1);
+  }
 }
 
 bool Present(const cTestCardOptions& options) {
