@@ -12,6 +12,13 @@ bool Inside(const cPixelStore& store, const cBltRect& r) {
          static_cast<int64_t>(r.y) + r.h <= store.Height();
 }
 
+// A select rather than a conditional store, and rows that do not overlap, so
+// the loop vectorises.
+template <class T>
+void SelectRow(const T* __restrict in, T* __restrict out, int32_t count, T key) {
+  for (int32_t i = 0; i < count; ++i) out[i] = in[i] != key ? in[i] : out[i];
+}
+
 template <class T>
 void CopyRows(cPixelStore& dst, int32_t x, int32_t y, const cPixelStore& src, const cBltRect& from,
               const uint32_t* key) {
@@ -22,9 +29,14 @@ void CopyRows(cPixelStore& dst, int32_t x, int32_t y, const cPixelStore& src, co
       std::memmove(out, in, static_cast<std::size_t>(from.w) * sizeof(T));
       continue;
     }
-    // A select rather than a conditional store, so the rows vectorise.
     const T k = static_cast<T>(*key);
-    for (int32_t i = 0; i < from.w; ++i) out[i] = in[i] != k ? in[i] : out[i];
+    if (&dst == &src) {
+      // Overlapping rows of one surface: the source row is read whole first.
+      const std::vector<T> row(in, in + from.w);
+      SelectRow(row.data(), out, from.w, k);
+    } else {
+      SelectRow(in, out, from.w, k);
+    }
   }
 }
 

@@ -18,12 +18,12 @@
 
 namespace {
 
-struct FillRect {
+struct cFillArea {
   int32_t x, y, w, h;
 };
 
 // The rectangle cut to the surface's logical size; w or h 0 when nothing is left.
-FillRect CutToSurface(const DDSURFACEDATA* lpSD, int32_t x, int32_t y, int32_t w, int32_t h) {
+cFillArea CutToSurface(const DDSURFACEDATA* lpSD, int32_t x, int32_t y, int32_t w, int32_t h) {
   const int64_t left = std::max<int64_t>(x, 0);
   const int64_t top = std::max<int64_t>(y, 0);
   const int64_t right = std::min<int64_t>(static_cast<int64_t>(x) + w, lpSD->nWidth);
@@ -36,13 +36,13 @@ FillRect CutToSurface(const DDSURFACEDATA* lpSD, int32_t x, int32_t y, int32_t w
 void FillDirectDraw(DDSURFACEDATA* lpDstSD, int32_t x, int32_t y, int32_t w, int32_t h, uint32_t value) {
   cPixelStore* store = lpDstSD->Pixels();
   if (store == nullptr || !lpDstSD->lpDDS) return;
-  const FillRect r = CutToSurface(lpDstSD, x, y, w, h);
+  const cFillArea r = CutToSurface(lpDstSD, x, y, w, h);
   store->FillRect(r.x, r.y, r.w, r.h, value);
 }
 
 // A fill that does not go through the device: the colour narrowed to the
 // texture's (or the full-screen back buffer's) layout, written unblended.
-void FillLocked(DDSURFACEDATA* lpSD, cPixelStore& store, const FillRect& r, uint32_t color) {
+void FillLocked(DDSURFACEDATA* lpSD, cPixelStore& store, const cFillArea& r, uint32_t color) {
   uint32_t value = color;
   if (store.BytesPerPixel() == 2) {
     const bool back = DDIsFullScreenBackBuffer(lpSD);
@@ -61,7 +61,7 @@ void FillDirect3D(DDSURFACEDATA* lpDstSD, int32_t x, int32_t y, int32_t w, int32
   if (lpDstSD == nullptr || !lpDstSD->lpDT) return;
   cPixelStore* store = lpDstSD->Pixels();
   if (store == nullptr) return;
-  const FillRect r = CutToSurface(lpDstSD, x, y, w, h);
+  const cFillArea r = CutToSurface(lpDstSD, x, y, w, h);
   if (r.w == 0) return;
   if (lpDstSD->lpDT->bRenderTarget == 0) {
     FillLocked(lpDstSD, *store, r, color);

@@ -87,6 +87,7 @@ void ConvertPictureToTexture(const cBmpImage& image, uint32_t keyRgb, cPixelStor
       }
     }
   }
+  texture->MarkBinaryAlpha();
 }
 
 void ConvertPictureToDisplay(const cBmpImage& image, int32_t nBpp, const cPictureMirror& mirror, cPixelStore* store) {

@@ -15,10 +15,12 @@ bool cPixelStore::Allocate(int32_t width, int32_t height, ePixelFormat format) {
   m_nWidth = width;
   m_nHeight = height;
   m_format = format;
+  m_bBinaryAlpha = false;
   return true;
 }
 
 void cPixelStore::Release() {
+  m_bBinaryAlpha = false;
   m_bits.reset();
   m_nWidth = 0;
   m_nHeight = 0;

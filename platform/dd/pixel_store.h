@@ -34,11 +34,15 @@ class cPixelStore {
     return x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight;
   }
 
-  uint8_t* Bits() { return m_bits.get(); }
+  // Writable access forgets that the alpha is known to be all 0 or 255.
+  uint8_t* Bits() {
+    m_bBinaryAlpha = false;
+    return m_bits.get();
+  }
   const uint8_t* Bits() const { return m_bits.get(); }
-  uint8_t* Row8(int32_t y) { return m_bits.get() + RowOffset(y); }
-  uint16_t* Row16(int32_t y) { return reinterpret_cast<uint16_t*>(m_bits.get() + RowOffset(y)); }
-  uint32_t* Row32(int32_t y) { return reinterpret_cast<uint32_t*>(m_bits.get() + RowOffset(y)); }
+  uint8_t* Row8(int32_t y) { return Bits() + RowOffset(y); }
+  uint16_t* Row16(int32_t y) { return reinterpret_cast<uint16_t*>(Bits() + RowOffset(y)); }
+  uint32_t* Row32(int32_t y) { return reinterpret_cast<uint32_t*>(Bits() + RowOffset(y)); }
   const uint8_t* Row8(int32_t y) const { return m_bits.get() + RowOffset(y); }
   const uint16_t* Row16(int32_t y) const { return reinterpret_cast<const uint16_t*>(m_bits.get() + RowOffset(y)); }
   const uint32_t* Row32(int32_t y) const { return reinterpret_cast<const uint32_t*>(m_bits.get() + RowOffset(y)); }
@@ -48,6 +52,11 @@ class cPixelStore {
   void Set(int32_t x, int32_t y, uint32_t pixel);
   // Writes value into every pixel of the rectangle cut to the store.
   void FillRect(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t value);
+
+  // A picture just loaded has only opaque and transparent texels; the quad path
+  // then copies it without looking at the alpha first. Any write forgets it.
+  void MarkBinaryAlpha() { m_bBinaryAlpha = true; }
+  bool BinaryAlphaKnown() const { return m_bBinaryAlpha; }
 
  private:
   std::size_t RowOffset(int32_t y) const {
@@ -59,6 +68,7 @@ class cPixelStore {
   int32_t m_nWidth = 0;
   int32_t m_nHeight = 0;
   ePixelFormat m_format = ePixelFormat::kX8R8G8B8;
+  bool m_bBinaryAlpha = false;
 };
 
 // The largest side of a picture or surface.

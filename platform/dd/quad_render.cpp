@@ -133,10 +133,10 @@ bool BinaryAlpha(const uint32_t* texels, int32_t count) {
 // The common case: an unscaled, unmodified copy of a keyed picture. Written as
 // selects so the compiler can vectorise the rows.
 template <ePixelFormat S, ePixelFormat D>
-bool PlainCopyRow(const typename Px<S>::T* in, typename Px<D>::T* out, int32_t count) {
+bool PlainCopyRow(const typename Px<S>::T* in, typename Px<D>::T* out, int32_t count, bool binaryKnown) {
   if constexpr (S == ePixelFormat::kA8R8G8B8 &&
                 (D == ePixelFormat::kA8R8G8B8 || D == ePixelFormat::kX8R8G8B8)) {
-    if (!BinaryAlpha(in, count)) return false;
+    if (!binaryKnown && !BinaryAlpha(in, count)) return false;
     const uint32_t force = D == ePixelFormat::kX8R8G8B8 ? 0xFF000000u : 0u;
     for (int32_t i = 0; i < count; ++i) out[i] = (in[i] >> 24) != 0 ? (in[i] | force) : out[i];
     return true;
@@ -169,13 +169,14 @@ void TexturedLoop(cPixelStore& target, const cQuadRect& dst, const cPixelStore& 
     rows = SampleIndices(dst.h, src.y, src.h, dst.h, texture.Height());
   }
   const auto* texBits = texture.Bits();
+  const bool binaryKnown = texture.BinaryAlphaKnown();
   const std::size_t texPitch = static_cast<std::size_t>(texture.Width());
   for (int32_t j = span.j0; j < span.j1; ++j) {
     const int32_t ty = unscaled ? src.y + j : rows[static_cast<std::size_t>(j)];
     const ST* texRow = reinterpret_cast<const ST*>(texBits) + static_cast<std::size_t>(ty) * texPitch;
     DT* out = reinterpret_cast<DT*>(target.Bits()) + static_cast<std::size_t>(dst.y + j) * target.Width() + dst.x;
     if (plain && unscaled &&
-        PlainCopyRow<S, D>(texRow + src.x + span.k0, out + span.k0, span.k1 - span.k0)) {
+        PlainCopyRow<S, D>(texRow + src.x + span.k0, out + span.k0, span.k1 - span.k0, binaryKnown)) {
       continue;
     }
     for (int32_t k = span.k0; k < span.k1; ++k) {

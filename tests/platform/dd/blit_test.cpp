@@ -222,6 +222,23 @@ TEST(BlitTest, SortedSpriteBatchDrawsUnregisteredThenEachTextureInSubmissionOrde
   }
 }
 
+// Overlapping rectangles of one surface copy what the source held before.
+TEST(BlitTest, DirectDrawBltOfASurfaceOntoItselfCopiesTheOldPixels) {
+  ScopedDisplay display({0, 32, 1});
+  g_dwColorKey = 9;
+  DDSURFACEDATA sd;
+  ASSERT_TRUE(DDCreateSurface(&sd, 5, 1, 1, 0, 0, nullptr, 0));
+  for (int32_t flags : {0, 1}) {
+    SCOPED_TRACE(flags);
+    for (uint32_t x = 0; x < 5; ++x) SetPixel(sd, static_cast<int32_t>(x), 0, x == 2 ? 9u : x + 1);
+    DDBlt(&sd, 1, 0, 4, 1, &sd, 0, 0, flags);
+    const std::vector<uint32_t> expected =
+        flags == 0 ? std::vector<uint32_t>{1, 1, 2, 9, 4} : std::vector<uint32_t>{1, 1, 2, 4, 4};
+    EXPECT_EQ(Row(sd, 5), expected);
+  }
+  g_dwColorKey = 0;
+}
+
 TEST(BlitTest, SurfacesWithoutBackingDrawNothing) {
   for (const cDisplayMode& mode : kAllModes) {
     SCOPED_TRACE(mode.Name());

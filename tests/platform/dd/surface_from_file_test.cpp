@@ -8,6 +8,8 @@
 #include "core/log/report_log.h"
 #include "core/mesbox/mesbox.h"
 #include "platform/dd/bitmap_data.h"
+#include "platform/dd/blit.h"
+#include "platform/dd/fill.h"
 #include "platform/dd/dd_init.h"
 #include "platform/dd/device_config.h"
 #include "platform/dd/device_records.h"
@@ -124,6 +126,24 @@ TEST_F(SurfaceFromFileTest, MirrorCellsFlipEachWholeCellInBothModes) {
     ASSERT_EQ(DDCreateSurfaceFromFile(&sd, file.c_str(), 1, 32, 0, 0, nullptr, 0, c.cellW, 0, 0), kCreateOk);
     for (int32_t x = 0; x < 5; ++x) EXPECT_EQ((PixelAt(sd, x, 0) >> 16) & 0xFF, c.reds[static_cast<std::size_t>(x)]) << x;
   }
+}
+
+// A loaded texture is copied without a look at its alpha until something draws
+// into it; then its half-transparent texels blend again.
+TEST_F(SurfaceFromFileTest, DrawingIntoALoadedTextureMakesItsAlphaCountAgain) {
+  ScopedDisplay display({1, 32, 1});
+  const std::string file = WriteRow("opaque.bmp", {kRedRgb, kRedRgb});
+  DDSURFACEDATA picture, target;
+  ASSERT_EQ(DDCreateSurfaceFromFile(&picture, file.c_str(), 1, 32, 0, 0, nullptr, 0, 0, 0, 0), kCreateOk);
+  ASSERT_TRUE(DDCreateSurface(&target, 2, 1, 0, 0, 0, nullptr, 0));
+  DDFillSurfaceRGB(&target, 0xFF0000FF);
+  DDBlt(&target, 0, 0, 2, 1, &picture, 0, 0, 1);
+  EXPECT_EQ(PixelAt(target, 0, 0), 0xFFFF0000u);
+  DDFillRectRGB(&picture, 1, 0, 1, 1, 0x80FF0000);  // not a render target: written as it is
+  DDFillSurfaceRGB(&target, 0xFF0000FF);
+  DDBlt(&target, 0, 0, 2, 1, &picture, 0, 0, 1);
+  EXPECT_EQ(PixelAt(target, 0, 0), 0xFFFF0000u);
+  EXPECT_EQ(PixelAt(target, 1, 0), 0xBF80007Fu);
 }
 
 TEST_F(SurfaceFromFileTest, BadFilesAndPathsFailWithCodeEight) {
