@@ -101,7 +101,7 @@ uint32_t PalNumToRGB(uint32_t dwPalNum) {
   switch (bpp) {
     case 8: return dwPalNum;
     case 16: {
-      const PIXELCHANNELS& c = g_PixelChannels;
+      const PIXELCHANNELS c = g_PixelChannels;  // a copy: the lambdas capture it
       const auto part = [&c](uint32_t v, int32_t ch) {
         return ((v & static_cast<uint32_t>(c.nMax[ch])) << c.nShift[ch]) & 0xFFFFu;
       };

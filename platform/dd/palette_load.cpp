@@ -31,7 +31,7 @@ void TableToPalette(const cBmpImage& image, PALETTEENTRY* lpPal) {
 }
 
 void EntryFromPixel(PALETTEENTRY& e, uint32_t p, int32_t bytes) {
-  const PIXELCHANNELS& c = g_PixelChannels;
+  const PIXELCHANNELS c = g_PixelChannels;  // a copy: the lambdas capture it
   if (lpDTCon != nullptr && bytes == 4) {
     if ((p >> 24) == 0) return;
     e = {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p), static_cast<uint8_t>(p >> 24)};
@@ -168,7 +168,7 @@ void DDSetTransmit(uint8_t cbRed, uint8_t cbGreen, uint8_t cbBlue) {
       lpDTCon->wTransmitBack_16 = 0;
       g_dwColorKey = 0;
     } else if (bpp == 16) {
-      const PIXELCHANNELS& c = g_PixelChannels;
+      const PIXELCHANNELS c = g_PixelChannels;  // a copy: the lambdas capture it
       lpDTCon->dwTransmit_32 = 0;
       lpDTCon->dwTransmitBack_32 = opaque;
       lpDTCon->wTransmit_16 = 0;
@@ -182,7 +182,7 @@ void DDSetTransmit(uint8_t cbRed, uint8_t cbGreen, uint8_t cbBlue) {
     g_dwColorKey = opaque & 0xFFFFFFu;
     lpDDCon->rgbTransmit = {cbBlue, cbGreen, cbRed};
   } else if (bpp == 16) {
-    const PIXELCHANNELS& c = g_PixelChannels;
+    const PIXELCHANNELS c = g_PixelChannels;  // a copy: the lambdas capture it
     const auto narrow = [&c](uint8_t v, int32_t ch) {
       return (NarrowChannelTruncated(v, static_cast<uint32_t>(c.nMax[ch])) << c.nShift[ch]) & 0xFFFFu;
     };

@@ -32,7 +32,7 @@ std::unordered_map<uint32_t, uint8_t> EntryIndex(bool directDraw16) {
 // A pixel as the key it is looked up by.
 uint32_t LookupKey(uint32_t pixel, int32_t bytes, bool directDraw16) {
   if (bytes == 4 || directDraw16) return bytes == 4 ? pixel & 0xFFFFFFu : pixel;
-  const PIXELCHANNELS& c = g_PixelChannels;
+  const PIXELCHANNELS c = g_PixelChannels;  // a copy: the lambdas capture it
   const auto widen = [&c, pixel](int32_t ch) {
     const auto max = static_cast<uint32_t>(c.nMax[ch]);
     return max == 0 ? 0u : ChannelOf(c, pixel, ch) * 255u / max;
@@ -84,7 +84,7 @@ uint16_t DDPalToRGB16(const PALETTEENTRY* entry) {
     return 0;
   }
   if (entry == nullptr) return 0;
-  const PIXELCHANNELS& c = g_PixelChannels;
+  const PIXELCHANNELS c = g_PixelChannels;  // a copy: the lambdas capture it
   const auto part = [&c](uint32_t v, int32_t ch) { return (v & static_cast<uint32_t>(c.nMax[ch])) << c.nShift[ch]; };
   return static_cast<uint16_t>(part(entry->peBlue, kChBlue) | part(entry->peGreen, kChGreen) | part(entry->peRed, kChRed));
 }

@@ -7,6 +7,7 @@
 #include "core/thread/park_gate.h"
 #include "core/timing/frame_pacer.h"
 #include "platform/dd/dd_objects.h"
+#include "platform/dd/debug_text.h"
 #include "platform/dd/device_config.h"
 #include "platform/dd/device_records.h"
 #include "platform/dd/display_state.h"
@@ -44,18 +45,27 @@ void HandPrimary() {
 
 bool HasDD(const DDSURFACEDATA& sd) { return sd.lpDDS && sd.lpDDS->lpDDSurface; }
 
+// The pacer's figures over the frame, for tools that ask for them.
+void DrawPacerOverlay(DDSURFACEDATA* lpGlyphSD) {
+  const cFramePacerSnapshot pacer = FramePacerSnapshot();
+  DDDebugPrintf(&g_SDBackBuffer, 0, 16, 8, 16, lpGlyphSD, "FPS-Ave %u(%u)\ndwTime_OneSec %u\nnFrameCt_OneSec %u",
+                pacer.nFpsAverage, pacer.nWorkAverage, pacer.dwTime_OneSec,
+                static_cast<unsigned>(pacer.nFrameCt_OneSec));
+}
+
 void ShowCursor(bool show) {
   if (SDL_WasInit(SDL_INIT_VIDEO) != 0) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
 }  // namespace
 
-int32_t DDPresent(int32_t nRate, int32_t, DDSURFACEDATA*) {
+int32_t DDPresent(int32_t nRate, int32_t bShowFps, DDSURFACEDATA* lpGlyphSD) {
   if (lpDTCon == nullptr) return 1;
   if (lpDTCon->bVirBackBuffer != 0) DDCopyVirBackBuffer(&g_SDBackBuffer, &g_SDVirBackBuffer);
   // The present goes to another thread and cannot wait for the display: the
   // clock paces the frames, with or without vertical sync.
   while (!PaceFrame(nRate)) ParkingSleep(1);
+  if (bShowFps != 0 && lpGlyphSD != nullptr && nRate > 0) DrawPacerOverlay(lpGlyphSD);
   DDEndScene();
   if (lpDevice == nullptr || lpDevice->TestCooperativeLevel() != 0) return 0;
   if (const cPixelStore* store = g_SDBackBuffer.Pixels()) Hand(*store, nullptr);

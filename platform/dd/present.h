@@ -9,7 +9,8 @@
 struct DDSURFACEDATA;
 
 // 1 presented (or DirectDraw mode), 0 when the device is lost. Paces the frames
-// by the clock at nRate.
+// by the clock at nRate; with bShowFps and a glyph sheet the pacer's figures are
+// drawn at (0, 16) first. The frame step passes 0 and null.
 int32_t DDPresent(int32_t nRate, int32_t bShowFps, DDSURFACEDATA* lpGlyphSD);
 
 // DirectDraw: the flip chain turns (one back buffer swaps with the primary,

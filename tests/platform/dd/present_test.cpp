@@ -8,6 +8,7 @@
 
 #include "core/mesbox/mesbox.h"
 #include "core/timing/frame_pacer.h"
+#include "platform/dd/blit.h"
 #include "platform/dd/dd_init.h"
 #include "platform/dd/dd_mesbox.h"
 #include "platform/dd/device_records.h"
@@ -129,6 +130,37 @@ TEST(PresentTest, TheVirtualBackBufferKeepsWhatWasDrawnAcrossSwitches) {
   const cHandoffFrame frame = TakeFrame();
   EXPECT_EQ(FrameAt(frame, 1, 0), 0x00FF00u);
   EXPECT_EQ(FrameAt(frame, 2, 0), 0x0000FFu);
+}
+
+// The back buffer has no texture: as a source it samples opaque white, unless
+// the virtual back buffer stands in for it.
+TEST(PresentTest, TheBackBufferAsASourceIsWhiteOrTheVirtualBackBuffer) {
+  ScopedDisplay display({1, 32, 1});
+  DDSURFACEDATA target;
+  ASSERT_TRUE(DDCreateSurface(&target, 1, 1, 0, 0, 0, nullptr, 0));
+  DDFillRectRGB(&g_SDBackBuffer, 0, 0, 1, 1, 0xFF102030);
+  DDBlt(&target, 0, 0, 1, 1, &g_SDBackBuffer, 0, 0, 0);
+  EXPECT_EQ(PixelAt(target, 0, 0), 0xFFFFFFFFu);
+  DDSetVirBackBuffer(1);
+  DDFillRectRGB(&g_SDBackBuffer, 0, 0, 1, 1, 0xFF405060);
+  DDBlt(&target, 0, 0, 1, 1, &g_SDBackBuffer, 0, 0, 0);
+  EXPECT_EQ(PixelAt(target, 0, 0), 0xFF405060u);
+}
+
+TEST(PresentTest, ThePacerOverlayIsDrawnOnlyWhenAsked) {
+  ScopedDisplay display({1, 32, 1});
+  DDSURFACEDATA glyphs;
+  ASSERT_TRUE(DDCreateSurface(&glyphs, 128, 128, 1, 0, 0, nullptr, 0));
+  DDFillSurfaceRGB(&glyphs, 0xFFFFFFFF);
+  for (int32_t showFps : {0, 1}) {
+    SCOPED_TRACE(showFps);
+    ResetFramePacer();
+    DDFillRectRGB(&g_SDBackBuffer, 0, 0, 640, 480, 0xFF000000);
+    ASSERT_EQ(DDPresent(60, showFps, &glyphs), 1);
+    const cHandoffFrame frame = TakeFrame();
+    EXPECT_EQ(FrameAt(frame, 3, 20), showFps != 0 ? 0xFFFFFFu : 0u);  // inside the first cell
+    EXPECT_EQ(FrameAt(frame, 3, 8), 0u);                              // above the text
+  }
 }
 
 TEST(PresentTest, FrameRectKeepsFourToThreeWithBars) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/log/ec_log.h"
 #include "core/log/report_log.h"
 #include "core/mesbox/mesbox.h"
 #include "platform/dd/bitmap_data.h"
@@ -144,6 +145,41 @@ TEST_F(SurfaceFromFileTest, DrawingIntoALoadedTextureMakesItsAlphaCountAgain) {
   DDBlt(&target, 0, 0, 2, 1, &picture, 0, 0, 1);
   EXPECT_EQ(PixelAt(target, 0, 0), 0xFFFF0000u);
   EXPECT_EQ(PixelAt(target, 1, 0), 0xBF80007Fu);
+}
+
+TEST_F(SurfaceFromFileTest, MemoryTypeTwoFromAFileLoadsAManagedTextureWithAMessage) {
+  ScopedDisplay display({1, 32, 1});
+  const std::string file = WriteRow("two.bmp", {kRedRgb});
+  SetEcLog(1, dir_.file("EC_Game.txt").c_str());
+  DDSURFACEDATA sd;
+  EXPECT_EQ(DDCreateSurfaceFromFile(&sd, file.c_str(), 1, 32, 0, DTMEMORYTYPE_VIDEO_NORT, nullptr, 0, 0, 0, 0),
+            kCreateOk);
+  SetEcLog(0, "");
+  EXPECT_EQ(sd.lpDT->nMemoryType, DTMEMORYTYPE_VIDEO_RT);
+  EXPECT_EQ(sd.lpDT->bRenderTarget, 0);
+  EXPECT_NE(ReadFileBytes(dir_.file("EC_Game.txt")).find("DTMEMORYTYPE_VIDEO_NORTの指定は未対応です"), std::string::npos);
+}
+
+TEST_F(SurfaceFromFileTest, CheckBitmapSizeMeasuresOnlyInDirectDraw) {
+  const std::string file = WriteRow("size.bmp", {kRedRgb, kRedRgb, kRedRgb});
+  {
+    ScopedDisplay display({1, 32, 1});
+    int32_t tooLarge = 7;
+    EXPECT_EQ(DDCheckBitmapSize(&tooLarge, file.c_str(), 1, 1), 1);
+    EXPECT_EQ(tooLarge, 7);
+  }
+  ScopedDisplay display({0, 32, 1});
+  const struct {
+    int32_t maxW, maxH, tooLarge;
+  } cases[] = {{3, 1, 0}, {2, 1, 1}, {3, 0, 1}};
+  for (const auto& c : cases) {
+    int32_t tooLarge = -1;
+    EXPECT_EQ(DDCheckBitmapSize(&tooLarge, file.c_str(), c.maxW, c.maxH), 1);
+    EXPECT_EQ(tooLarge, c.tooLarge) << c.maxW << "x" << c.maxH;
+  }
+  int32_t tooLarge = 5;
+  EXPECT_EQ(DDCheckBitmapSize(&tooLarge, dir_.file("none.bmp").c_str(), 3, 1), 0);
+  EXPECT_EQ(tooLarge, 0);
 }
 
 TEST_F(SurfaceFromFileTest, BadFilesAndPathsFailWithCodeEight) {
