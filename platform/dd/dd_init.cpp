@@ -17,6 +17,7 @@
 #include "platform/dd/surface_create.h"
 #include "platform/dd/surface_format.h"
 #include "platform/dd/virtual_back_buffer.h"
+#include "platform/ui/sdl_message_box.h"
 
 namespace {
 
@@ -162,6 +163,7 @@ void OpenPresenter(int32_t width, int32_t height, int32_t windowMode) {
   SetDialogModeSwitch(&DialogModeSwitch);
   if (DisplayRenderer() == nullptr) return;
   g_FramePresenter.Open(DisplayRenderer(), width, height);
+  SetMesBoxParentWindow(DisplayWindow());
   SDL_ShowCursor(windowMode == 0 ? SDL_DISABLE : SDL_ENABLE);
 }
 
@@ -341,6 +343,7 @@ void DDAnalyzePixelFormat(PIXELCHANNELS* out) {
 
 void DDReleaseAll() {
   g_FramePresenter.Close();
+  if (DisplayWindow() != nullptr) SetMesBoxParentWindow(nullptr);
   SetDialogModeSwitch(nullptr);
   if (g_lpDD != nullptr) ReleaseDirectDraw();
   if (g_lpD3D != nullptr) ReleaseDirect3D();

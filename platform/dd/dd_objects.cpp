@@ -1,13 +1,17 @@
 #include "platform/dd/dd_objects.h"
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <set>
 
 namespace {
 // Every surface alive: the DirectDraw object's references, and what a loss reaches.
+// Never destroyed: the screen surfaces are global and are destroyed after every
+// function-local static, and their destructors still unregister here.
 std::set<cDirectDrawSurface*>& LiveSurfaces() {
-  static std::set<cDirectDrawSurface*> live;
-  return live;
+  static auto* live = new std::set<cDirectDrawSurface*>;
+  return *live;
 }
 }  // namespace
 
@@ -42,4 +46,10 @@ void cDirectDrawPalette::SetEntries(int32_t first, int32_t count, const PALETTEE
   if (entries == nullptr || first < 0 || count <= 0 || first >= 256) return;
   const int32_t n = std::min(count, 256 - first);
   std::copy(entries, entries + n, m_entries.begin() + first);
+}
+
+int32_t cDirectDraw::GetMonitorFrequency() const {
+  SDL_DisplayMode mode;
+  if (SDL_WasInit(SDL_INIT_VIDEO) == 0 || SDL_GetCurrentDisplayMode(0, &mode) != 0) return 0;
+  return mode.refresh_rate;
 }

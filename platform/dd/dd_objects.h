@@ -62,6 +62,10 @@ class cDirectDrawSurface {
   const uint32_t& ColorKeyRef() const { return m_dwKey; }
   bool SystemMemory() const { return m_bSystemMemory; }
 
+  // The primary: the flip chain turns and the new frame is shown (present.cpp);
+  // DDERR_SURFACELOST on any other surface or while lost.
+  int32_t Flip();
+
   // The pixels; null while lost.
   cPixelStore* Lock() { return m_bLost ? nullptr : &m_store; }
   void Unlock() {}
@@ -89,5 +93,8 @@ class cDirectDrawPalette {
 // g_lpDD: the DirectDraw object. Its only state is whether surfaces outlive it.
 class cDirectDraw {
  public:
+  // Returns at once: the present goes to the window thread, the clock paces.
   void WaitForVerticalBlank() {}
+  // The display's refresh rate as SDL reports it; 0 when unknown.
+  int32_t GetMonitorFrequency() const;
 };

@@ -48,7 +48,7 @@ void DDDrawCircle(DDSURFACEDATA* lpDstSD, int32_t cx, int32_t cy, int32_t r, uin
   };
   int64_t x = 0, y = r, d = 3 - 2 * static_cast<int64_t>(r);
   while (x <= y) {
-    for (const auto [a, b] : {std::pair{x, y}, {y, x}}) {
+    for (const auto& [a, b] : {std::pair{x, y}, {y, x}}) {
       dot(cx + a, cy + b), dot(cx - a, cy + b), dot(cx + a, cy - b), dot(cx - a, cy - b);
     }
     if (d < 0) {

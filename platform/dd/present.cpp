@@ -92,6 +92,11 @@ int32_t DDFlipPrimary() {
   return DD_OK;
 }
 
+int32_t cDirectDrawSurface::Flip() {
+  if (!HasDD(g_SDPrimary) || g_SDPrimary.lpDDS->lpDDSurface.get() != this) return DDERR_SURFACELOST;
+  return DDFlipPrimary();
+}
+
 int32_t DDBltToPrimary() {
   if (lpDDCon == nullptr || !HasDD(g_SDPrimary) || !HasDD(g_SDBackBuffer)) return DDERR_SURFACELOST;
   cPixelStore* to = g_SDPrimary.lpDDS->lpDDSurface->Lock();

@@ -94,7 +94,7 @@ TEST(PresentTest, FlipSwapsOrRotatesTheChain) {
     std::vector<uint32_t> shown;
     for (uint32_t frame = 1; frame <= 4; ++frame) {
       SetPixel(g_SDBackBuffer, 0, 0, frame);  // each frame marks the buffer it drew into
-      ASSERT_EQ(DDFlipPrimary(), DD_OK);
+      ASSERT_EQ(g_SDPrimary.lpDDS->lpDDSurface->Flip(), DD_OK);
       shown.push_back(FrameAt(TakeFrame(), 0, 0));
       // What the next frame finds in its back buffer: two frames ago with one
       // back buffer, three with two.
