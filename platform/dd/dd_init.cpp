@@ -155,12 +155,12 @@ void ReleaseDirect3D() {
   lpDTCon = nullptr;
 }
 
-bool DialogModeSwitch(bool on) { return DDDialogBoxMode(on ? 1 : 0) != 0; }
+bool DialogModeFromDevice(bool on) { return DDDialogBoxMode(on ? 1 : 0) != 0; }
 
 // With a window (the window framework's, or CreateDisplayWindow's) the frames
 // are shown; without one (tests, tools) they are only handed off.
 void OpenPresenter(int32_t width, int32_t height, int32_t windowMode) {
-  SetDialogModeSwitch(&DialogModeSwitch);
+  SetDialogModeSwitch(&DialogModeFromDevice);
   if (DisplayRenderer() == nullptr) return;
   g_FramePresenter.Open(DisplayRenderer(), width, height);
   SetMesBoxParentWindow(DisplayWindow());
