@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/containers/checked_vector.h"
 #include "core/log/report_log.h"
@@ -169,6 +170,26 @@ TEST(SurfaceCreateTest, MirrorViewsDrawFromTheirSourceAndReleaseOnlyTheirOwnPart
   DDFillSurfaceRGB(&target, 0xFF00FF00u);
   DDBlt(&target, 0, 0, 4, 1, &view, 0, 0, 1);
   for (int x = 0; x < 4; ++x) EXPECT_EQ(PixelAt(target, x, 0), 0xFF00FF00u) << x;
+}
+
+// Cells below one dot (the chara-exclusive pictures take theirs from the
+// database) leave the rectangle as it is instead of dividing by zero.
+TEST(SurfaceCreateTest, MirrorCellsBelowOneDotDoNotMirror) {
+  ScopedDisplay display({1, 32, 1});
+  DDSURFACEDATA source, view;
+  ASSERT_TRUE(DDCreateSurface(&source, 4, 4, 1, 0, 0, nullptr, 0));
+  view.lpShareSD = &source;
+  ASSERT_TRUE(DDCreateSurface(&view, 4, 4, 1, 0, 0, &source, 0));
+  for (int32_t cell : {0, -3}) {
+    view.nMirrorCellW = view.nMirrorCellH = cell;
+    int32_t sx = 1, sy = 2, sw = -2, sh = 2;
+    DDAdjustMirrorRect(&view, &sx, &sy, &sw, &sh);
+    EXPECT_EQ((std::vector<int32_t>{sx, sy, sw, sh}), (std::vector<int32_t>{1, 2, -2, 2})) << cell;
+  }
+  view.nMirrorCellW = 4;
+  int32_t sx = 1, sy = 0, sw = 2, sh = 4;
+  DDAdjustMirrorRect(&view, &sx, &sy, &sw, &sh);
+  EXPECT_EQ((std::vector<int32_t>{sx, sw}), (std::vector<int32_t>{3, -2}));
 }
 
 TEST(SurfaceCreateTest, CheckCreateResultIsFalseForEveryFailure) {
