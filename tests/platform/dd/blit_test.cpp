@@ -137,6 +137,23 @@ TEST(BlitTest, ScaledAndMirroredPatternsPerPath) {
   }
 }
 
+// A system-memory texture onto the full-screen 16-bit back buffer goes through
+// the CPU: texels move to the 5-6-5 layout with green doubled, and the keyed
+// test looks at bits 15 and 13 only.
+TEST(BlitTest, CpuPathToTheSixteenBitFullScreenBackBuffer) {
+  ScopedDisplay display({1, 16, 0});
+  DDSURFACEDATA src;
+  ASSERT_TRUE(DDCreateSurface(&src, 3, 1, 1, 0, DTMEMORYTYPE_SYSTEM, nullptr, 0));
+  SetPixel(src, 0, 0, 0xFE01);  // opaque (31, 16, 1)
+  SetPixel(src, 1, 0, 0x1234);  // neither bit 15 nor 13: transparent
+  SetPixel(src, 2, 0, 0x2001);  // bit 13 set: drawn
+  for (int32_t x = 0; x < 3; ++x) SetPixel(g_SDBackBuffer, x, 0, 0x5555);
+  DDBlt(&g_SDBackBuffer, 0, 0, 3, 1, &src, 0, 0, 1);
+  EXPECT_EQ(PixelAt(g_SDBackBuffer, 0, 0), 0xFC01u);
+  EXPECT_EQ(PixelAt(g_SDBackBuffer, 1, 0), 0x5555u);
+  EXPECT_EQ(PixelAt(g_SDBackBuffer, 2, 0), 0x4001u);  // red 8, blue 1
+}
+
 // One texel over one destination pixel through stage 0 and the blend.
 TEST(BlitTest, KnobsCombineTexelAndDrawColourAsTheDeviceDoes) {
   const struct {
