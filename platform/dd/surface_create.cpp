@@ -46,6 +46,7 @@ bool CreateSurfaceD3D(DDSURFACEDATA* lpSD, int32_t w, int32_t h, int32_t bColorK
   lpSD->AllocBacking();
   DTSURFACEDATA& dt = *lpSD->lpDT;
   if (bRestore == 0) {
+    ForgetListEntry(lpSD);
     SetSurfaceName(lpSD->szName, "OffScreen");
     SetSurfaceName(lpSD->szFileName, "E");
     dt.nMemoryType = nMemoryType;
@@ -113,6 +114,10 @@ bool CreateSurfaceDD(DDSURFACEDATA* lpSD, int32_t w, int32_t h, int32_t bColorKe
 
 }  // namespace
 
+void ForgetListEntry(DDSURFACEDATA* lpSD) {
+  if (lpSD->lpDT && g_DTSurfaceList.Find(lpSD->lpDT->nSurfaceId) == lpSD) g_DTSurfaceList.Remove(lpSD->lpDT->nSurfaceId);
+}
+
 bool SetSurfaceName(char (&field)[260], const char* text) {
   const std::size_t length = std::strlen(text);
   if (length >= sizeof field) {
@@ -138,7 +143,7 @@ void DDDestroySurface(DDSURFACEDATA* lpSD) {
   if (lpSD->lpDT) {
     DTSURFACEDATA& dt = *lpSD->lpDT;
     if (lpSD->lpShareSD == nullptr || dt.lpTexture) {
-      if (dt.lpTexture && g_DTSurfaceList.Find(dt.nSurfaceId) == lpSD) g_DTSurfaceList.Remove(dt.nSurfaceId);
+      if (dt.lpTexture) ForgetListEntry(lpSD);
     }
     lpSD->lpDT.reset();
   }

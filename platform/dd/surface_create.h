@@ -35,5 +35,9 @@ inline constexpr int32_t kSetColorKeyErr = 9;
 // "LOADIMAGE_ERR", "SETCOLORKEY_ERR") are written to the EC log.
 bool DDCheckCreateResult(int32_t code);
 
+// A record created again without being released first leaves its old entry of
+// g_DTSurfaceList behind unless it is forgotten here.
+void ForgetListEntry(DDSURFACEDATA* lpSD);
+
 // Fills the string field with text, or with nothing when it does not fit.
 bool SetSurfaceName(char (&field)[260], const char* text);

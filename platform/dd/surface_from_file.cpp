@@ -93,6 +93,7 @@ int32_t FromFileDirect3D(DDSURFACEDATA* lpSD, const char* file, int32_t bColorKe
   lpSD->AllocBacking();
   DTSURFACEDATA& dt = *lpSD->lpDT;
   if (bRestore == 0) {
+    ForgetListEntry(lpSD);
     SetSurfaceName(lpSD->szName, "OffScreenFromFile");
     if (!SetSurfaceName(lpSD->szFileName, file)) return kLoadImageErr;
     dt.nMemoryType = nMemoryType;

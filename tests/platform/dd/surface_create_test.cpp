@@ -122,6 +122,18 @@ TEST(SurfaceCreateTest, TheSurfaceListFollowsRecordsMovedByAGrowingVector) {
   EXPECT_EQ(g_DTSurfaceList.Count(), before);
 }
 
+TEST(SurfaceCreateTest, CreatingARecordAgainKeepsOneListEntry) {
+  ScopedDisplay display({1, 32, 1});
+  const int32_t before = g_DTSurfaceList.Count();
+  DDSURFACEDATA sd;
+  ASSERT_TRUE(DDCreateSurface(&sd, 4, 4, 0, 0, 0, nullptr, 0));
+  ASSERT_TRUE(DDCreateSurface(&sd, 8, 8, 0, 0, 0, nullptr, 0));
+  EXPECT_EQ(g_DTSurfaceList.Count(), before + 1);
+  EXPECT_EQ(g_DTSurfaceList.Find(sd.lpDT->nSurfaceId), &sd);
+  DDReleaseSurface(&sd);
+  EXPECT_EQ(g_DTSurfaceList.Count(), before);
+}
+
 TEST(SurfaceCreateTest, MoveAssignmentReleasesTheTargetsOldTexture) {
   ScopedDisplay display({1, 32, 1});
   DDSURFACEDATA a, b;
