@@ -7,6 +7,8 @@
 
 #include "core/containers/checked_vector.h"
 #include "core/log/report_log.h"
+#include "core/mesbox/mesbox.h"
+#include "core/thread/messages.h"
 #include "platform/dd/blit.h"
 #include "platform/dd/device_records.h"
 #include "platform/dd/fill.h"
@@ -70,6 +72,27 @@ TEST(SurfaceCreateTest, MemoryTypesChooseRenderTargetOrSystemTexture) {
     EXPECT_EQ(sd.lpDT->bRenderTarget, c.renderTarget);
     EXPECT_EQ(g_DTSurfaceList.Find(sd.lpDT->nSurfaceId), &sd);
   }
+}
+
+// A texture that cannot be made at run time tells the user with the start-up's
+// text and asks the main window to close.
+TEST(SurfaceCreateTest, ATextureThatCannotBeMadeShowsTheTextureErrorAndCloses) {
+  ResetWindowQueue();
+  std::vector<std::string> boxes;
+  ScopedDisplay display({1, 32, 1});
+  SetMesBoxAnswerer([&boxes](const std::string& text, const std::string&, unsigned) {
+    boxes.push_back(text);
+    return 1;
+  });
+  lpDTCon->strTextureError = "texture failed";
+  lpDTCon->bPow2Only = 1;  // 20000 becomes 32768, more than a store may hold
+  DDSURFACEDATA sd;
+  EXPECT_FALSE(DDCreateSurface(&sd, 20000, 1, 0, 0, DTMEMORYTYPE_SYSTEM, nullptr, 0));
+  EXPECT_EQ(boxes, std::vector<std::string>{"texture failed"});
+  MSG msg;
+  ASSERT_TRUE(PeekMessage(&msg, g_hWnd, true));
+  EXPECT_EQ(msg.message, WM_CLOSE);
+  ResetWindowQueue();
 }
 
 TEST(SurfaceCreateTest, EmptySurfacesBelowOneDotFailInBothModes) {
