@@ -67,7 +67,11 @@ int32_t DDPresent(int32_t nRate, int32_t bShowFps, DDSURFACEDATA* lpGlyphSD) {
   while (!PaceFrame(nRate)) ParkingSleep(1);
   if (bShowFps != 0 && lpGlyphSD != nullptr && nRate > 0) DrawPacerOverlay(lpGlyphSD);
   DDEndScene();
-  if (lpDevice == nullptr || lpDevice->TestCooperativeLevel() != 0) return 0;
+  if (lpDevice == nullptr || lpDevice->TestCooperativeLevel() != 0) {
+    // A lost full-screen display steps aside until the program is active again.
+    if (g_bWindowMode.load() == 0 && DisplayWindow() != nullptr) SDL_MinimizeWindow(DisplayWindow());
+    return 0;
+  }
   if (const cPixelStore* store = g_SDBackBuffer.Pixels()) Hand(*store, nullptr);
   return 1;
 }

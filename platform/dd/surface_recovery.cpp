@@ -5,6 +5,7 @@
 
 #include "core/log/ec_log.h"
 #include "platform/dd/dd_init.h"
+#include "platform/dd/frame_presenter.h"
 #include "platform/dd/device_config.h"
 #include "platform/dd/device_records.h"
 #include "platform/dd/display_state.h"
@@ -78,6 +79,7 @@ int32_t DDRestoreSurface() {
   if (g_SDBackBuffer.lpDT) g_SDBackBuffer.lpDT->lpSurface = &lpDevice->BackBuffer();
   for (DDSURFACEDATA* sd : ListedSurfaces()) RecreateSurface(*sd);
   if (g_restoreFonts != nullptr) g_restoreFonts();
+  if (g_bWindowMode.load() == 0 && DisplayWindow() != nullptr) SDL_RestoreWindow(DisplayWindow());
   EcLog("Restore Out");
   return 1;
 }
