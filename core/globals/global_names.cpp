@@ -10,7 +10,8 @@ namespace {
 constexpr std::array<const char*, kGlobalCount> kNames = {
     "g_FontFaceNames", "g_ColourModeNames", "g_FullScreenDepthNamesDD",
     "g_FullScreenDepthNamesD3D", "vocabulary tables", "g_PathTable", "g_ExtTable", "g_ColorNames",
-    "main window queue", "g_WindowRegistry", "g_MainWindow", "thGame", "thPause", "thRanking",
+    "main window queue", "g_DTSurfaceList", "g_FillBatch", "g_SpriteBatch", "g_SDPrimary",
+    "g_SDBackBuffer", "g_SDScreenCopy", "g_SDVirBackBuffer", "g_SDWork", "g_WindowRegistry", "g_MainWindow", "thGame", "thPause", "thRanking",
     "thLoad", "g_MenuCursor", "g_InputList", "chara surfaces", "chara bitmaps", "shot surfaces",
     "shot bitmaps", "effect surfaces", "effect bitmaps", "menu surfaces", "menu bitmaps",
     "picture surfaces", "picture bitmaps", "Off_Msg", "message bitmaps", "g_SDTable", "g_Fonts",
@@ -26,6 +27,7 @@ constexpr std::array<const char*, kGlobalCount> kNames = {
 constexpr bool NameIs(int32_t entry, std::string_view name) { return kNames[entry] == name; }
 static_assert(NameIs(kGlobalMainWindowQueue, "main window queue"));
 static_assert(NameIs(kGlobalThGame, "thGame"));
+static_assert(NameIs(kGlobalSDWork, "g_SDWork"));
 static_assert(NameIs(kGlobalSDTable, "g_SDTable"));
 static_assert(NameIs(kGlobalSystemData, "g_SystemData"));
 static_assert(NameIs(kGlobalRanking, "g_Ranking"));

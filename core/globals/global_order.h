@@ -53,6 +53,17 @@ enum eGlobal : int32_t {
   // WM_CLOSE, so it comes before every object that can.
   kGlobalMainWindowQueue,  // core/thread/messages.cpp (g_mainWindowQueue)
 
+  // The surface library's list of Direct3D surfaces and its two draw batches:
+  // every surface global below may touch them when it is destroyed.
+  kGlobalDTSurfaceList,  // g_DTSurfaceList (platform/dd/surface_list.cpp)
+  kGlobalFillBatch,      // g_FillBatch (platform/dd/fill_batch.cpp)
+  kGlobalSpriteBatch,    // g_SpriteBatch (platform/dd/sprite_batch.cpp)
+  kGlobalSDPrimary,       // g_SDPrimary (platform/dd/screen_surfaces.cpp)
+  kGlobalSDBackBuffer,    // g_SDBackBuffer
+  kGlobalSDScreenCopy,    // g_SDScreenCopy
+  kGlobalSDVirBackBuffer, // g_SDVirBackBuffer
+  kGlobalSDWork,          // g_SDWork
+
   kGlobalWindowRegistry,  // g_WindowRegistry (platform/ui, later)
   kGlobalMainWindow,      // g_MainWindow (app, later)
   kGlobalThGame,          // thGame    (core/globals/worker_threads.cpp)

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "core/timing/first_call_tick.h"
+#include "core/timing/stopwatch.h"
 #include "core/timing/tick_source.h"
 
 namespace {
@@ -10,9 +11,18 @@ namespace {
 // Set by the graphics layer on the window thread, read by the presenting thread.
 std::atomic<bool> g_bDirect3DPacing{false};
 
+constexpr int kPacerSamples = 16;
+
 struct FramePacer {
   FirstCallTick dwTime_OneSec;  // start of the current one-second window
   int32_t nFrameCt_OneSec = 0;
+  // The overlay's samples: frame rate and work time of the last due frames.
+  uint32_t fps[kPacerSamples] = {};
+  uint32_t work[kPacerSamples] = {};
+  int32_t nSamples = 0;
+  int32_t nNext = 0;
+  uint32_t dwLastDue = 0;
+  bool bHasLastDue = false;
 };
 
 FramePacer g_Pacer;
@@ -38,6 +48,13 @@ bool PaceFrame(int32_t rate) {
   if (!FrameIsDue(TicksBetween(windowStart, now), rate, g_Pacer.nFrameCt_OneSec)) {
     return false;
   }
+  const uint32_t interval = g_Pacer.bHasLastDue ? TicksBetween(g_Pacer.dwLastDue, now) : 0;
+  g_Pacer.fps[g_Pacer.nNext] = interval > 0 ? 1000u / interval : static_cast<uint32_t>(rate);
+  g_Pacer.work[g_Pacer.nNext] = FrameWorkTime(false);
+  g_Pacer.nNext = (g_Pacer.nNext + 1) % kPacerSamples;
+  if (g_Pacer.nSamples < kPacerSamples) ++g_Pacer.nSamples;
+  g_Pacer.dwLastDue = now;
+  g_Pacer.bHasLastDue = true;
   if (++g_Pacer.nFrameCt_OneSec >= rate) {
     g_Pacer.nFrameCt_OneSec = 0;
     windowStart = now;
@@ -46,3 +63,19 @@ bool PaceFrame(int32_t rate) {
 }
 
 void ResetFramePacer() { g_Pacer = FramePacer{}; }
+
+cFramePacerSnapshot FramePacerSnapshot() {
+  cFramePacerSnapshot snapshot;
+  snapshot.dwTime_OneSec = g_Pacer.dwTime_OneSec.Get();
+  snapshot.nFrameCt_OneSec = g_Pacer.nFrameCt_OneSec;
+  uint64_t fps = 0, work = 0;
+  for (int i = 0; i < g_Pacer.nSamples; ++i) {
+    fps += g_Pacer.fps[i];
+    work += g_Pacer.work[i];
+  }
+  if (g_Pacer.nSamples > 0) {
+    snapshot.nFpsAverage = static_cast<uint32_t>(fps / static_cast<uint64_t>(g_Pacer.nSamples));
+    snapshot.nWorkAverage = static_cast<uint32_t>(work / static_cast<uint64_t>(g_Pacer.nSamples));
+  }
+  return snapshot;
+}

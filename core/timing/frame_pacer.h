@@ -20,3 +20,14 @@ bool PaceFrame(int32_t rate);
 // Back to the state before the first call (tests, device changes). Leaves the
 // mode switch as it is.
 void ResetFramePacer();
+
+// What the frame-rate overlay shows, read after a due frame: the window start,
+// the frame count, and averages over the last 16 due frames of the frame rate
+// (from the ticks between them) and of the frame-work time.
+struct cFramePacerSnapshot {
+  uint32_t dwTime_OneSec = 0;
+  int32_t nFrameCt_OneSec = 0;
+  uint32_t nFpsAverage = 0;
+  uint32_t nWorkAverage = 0;
+};
+cFramePacerSnapshot FramePacerSnapshot();

@@ -14,10 +14,10 @@ struct BITMAPDATA {
   int32_t bSystemMemory = 0;  // kept in system memory
   int32_t nMemoryType = 0;    // the Direct3D texture's memory type
   int32_t bShare = 0;         // takes the picture of another surface (LinkBitmapTables)
-  int32_t bPaletteMap = 0;
-  int32_t bFailOk = 0;        // a failed load shows no message and loading goes on
-  int32_t nMirrorWidth = 0;   // cell size of the mirrored picture; 0 none
-  int32_t nMirrorHeight = 0;
+  int32_t bPalMap = 0;        // build the palette-index map after loading (above 8 bits)
+  int32_t bNoError = 0;       // a failed load shows no message and loading goes on
+  int32_t nMirrorCellW = 0;   // cell size of the mirrored picture; 0 none
+  int32_t nMirrorCellH = 0;
   int32_t nWidth = 0;         // size of an empty surface
   int32_t nHeight = 0;
 };

@@ -39,8 +39,8 @@ constexpr BitmapRow Picture(const PictureDesc& desc) {
   row.data.bTransparent = desc.transparent;
   row.data.bSystemMemory = desc.systemMemory;
   row.data.bShare = desc.shareSource != kOwnPicture ? 1 : 0;
-  row.data.bFailOk = desc.failOk;
-  row.data.nMirrorWidth = desc.mirrorWidth;
+  row.data.bNoError = desc.failOk;
+  row.data.nMirrorCellW = desc.mirrorWidth;
   row.nShareSource = desc.shareSource;
   return row;
 }

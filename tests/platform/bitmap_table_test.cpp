@@ -49,7 +49,7 @@ TEST(BitmapTable, TransparentExceptThePaletteTitleWorldBackAndOneScreenBuffer) {
 TEST(BitmapTable, OnlyOptionalPicturesMayFailToLoad) {
   // Charas 2 to 8 with their copies, the game-mode picture, the world-map
   // background and the eight stage backgrounds.
-  EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.bFailOk != 0; }),
+  EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.bNoError != 0; }),
             Span(6, 19, Span(24, 37, Span(55, 62, {48, 54}))));
 
   struct FileCase {
@@ -64,7 +64,7 @@ TEST(BitmapTable, OnlyOptionalPicturesMayFailToLoad) {
   for (const FileCase& c : cases) {
     const Entries named = EntriesWhere([&](const BITMAPDATA& b) { return std::strcmp(b.szFileName, c.file) == 0; });
     EXPECT_EQ(named.size(), c.entries) << c.file;
-    for (int32_t i : named) EXPECT_EQ(Entry(i).bFailOk != 0, c.failOk) << c.file << " entry " << i;
+    for (int32_t i : named) EXPECT_EQ(Entry(i).bNoError != 0, c.failOk) << c.file << " entry " << i;
   }
   EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return std::strcmp(b.szFileName, "bmp\\Character5.bmp") == 0; }),
             (Entries{12, 13, 30, 31}));
@@ -109,11 +109,11 @@ TEST(BitmapTable, SharingEntriesShowAPictureLoadedEarlierFromTheSameFile) {
 
 TEST(BitmapTable, MirroredCellsAndMemoryPlacement) {
   const Entries charaMirrors = {5, 7, 9, 11, 13, 15, 17, 19, 23, 25, 27, 29, 31, 33, 35, 37};
-  EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.nMirrorWidth == 32; }), charaMirrors);
-  EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.nMirrorWidth == 16; }), (Entries{21, 39}));
-  EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.nMirrorWidth != 0 && b.nMirrorWidth != 16 && b.nMirrorWidth != 32; }),
+  EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.nMirrorCellW == 32; }), charaMirrors);
+  EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.nMirrorCellW == 16; }), (Entries{21, 39}));
+  EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.nMirrorCellW != 0 && b.nMirrorCellW != 16 && b.nMirrorCellW != 32; }),
             Entries{});
-  EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.nMirrorHeight != 0 || b.bPaletteMap != 0; }), Entries{});
+  EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.nMirrorCellH != 0 || b.bPalMap != 0; }), Entries{});
   EXPECT_EQ(EntriesWhere([](const BITMAPDATA& b) { return b.bSystemMemory != 0; }),
             Span(22, 39, Span(63, 66, {0, 3, 41, 44, 53, 54, 68, 70})));
 }
@@ -147,19 +147,19 @@ TEST(BitmapTable, StageBackgroundsLieInTheProjectFolder) {
 TEST(LinkBitmapTables, EachSharingSurfacePointsAtItsSourceAndNoOtherIsTouched) {
   std::array<DDSURFACEDATA, kBitmapCount> surfaces{};
   DDSURFACEDATA other;
-  surfaces[0].lpShare = &other;  // an entry with its own picture keeps what it holds
+  surfaces[0].lpShareSD = &other;  // an entry with its own picture keeps what it holds
   LinkBitmapTables(surfaces);
   for (int32_t i = 1; i < kBitmapCount; ++i) {
     const int32_t source = ExpectedSource(i);
     const DDSURFACEDATA* expected = source >= 0 ? &surfaces[static_cast<std::size_t>(source)] : nullptr;
-    EXPECT_EQ(surfaces[static_cast<std::size_t>(i)].lpShare, expected) << "entry " << i;
+    EXPECT_EQ(surfaces[static_cast<std::size_t>(i)].lpShareSD, expected) << "entry " << i;
   }
-  EXPECT_EQ(surfaces[0].lpShare, &other);
+  EXPECT_EQ(surfaces[0].lpShareSD, &other);
 
   LinkBitmapTables();
-  EXPECT_EQ(g_SDTable[68].lpShare, &g_SDTable[67]);
-  EXPECT_EQ(g_SDTable[39].lpShare, &g_SDTable[20]);
-  EXPECT_EQ(g_SDTable[40].lpShare, nullptr);
+  EXPECT_EQ(g_SDTable[68].lpShareSD, &g_SDTable[67]);
+  EXPECT_EQ(g_SDTable[39].lpShareSD, &g_SDTable[20]);
+  EXPECT_EQ(g_SDTable[40].lpShareSD, nullptr);
 }
 
 TEST(FontTable, ThreeFontsFramedWithTheWindowAndSymbolPictures) {
@@ -187,8 +187,8 @@ TEST(SurfaceTables, DigitSurfaceDescriptorsAreNamelessAndTransparent) {
   for (const BITMAPDATA& b : g_BDNumbers) {
     EXPECT_STREQ(b.szFileName, "");
     EXPECT_EQ(b.bTransparent, 1);
-    EXPECT_EQ(b.bSystemMemory | b.nMemoryType | b.bShare | b.bPaletteMap | b.bFailOk, 0);
-    EXPECT_EQ(b.nMirrorWidth | b.nMirrorHeight | b.nWidth | b.nHeight, 0);
+    EXPECT_EQ(b.bSystemMemory | b.nMemoryType | b.bShare | b.bPalMap | b.bNoError, 0);
+    EXPECT_EQ(b.nMirrorCellW | b.nMirrorCellH | b.nWidth | b.nHeight, 0);
   }
 }
 

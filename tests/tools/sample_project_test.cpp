@@ -114,7 +114,7 @@ TEST_F(SampleProject, EveryPictureTheBitmapTableRequiresIsAnEightBitBmpWithThePr
   for (int32_t entry = 0; entry < kBitmapCount; ++entry) {
     const BITMAPDATA& data = g_BitmapTable[static_cast<std::size_t>(entry)];
     const std::string name = data.szFileName;
-    if (name == kEmptyBitmapName || data.bFailOk != 0) continue;
+    if (name == kEmptyBitmapName || data.bNoError != 0) continue;
     SCOPED_TRACE(Cp932ToUtf8Lossy(name));
     const std::string bmp = Bytes(name);
     ASSERT_GE(bmp.size(), 54u + 1024u);
