@@ -19,5 +19,21 @@ class cInputSource {
   virtual bool ReadJoystick(int32_t nJoystick, JOYPOSDATA& out) const = 0;
 };
 
-// Keys from GetAsyncKeyState, joysticks from the published slots.
+class cKeyStateTable;
+class cJoystickSlots;
+
+// Reads a key table and a set of joystick slots that an event intake fills.
+class cPublishedInputSource final : public cInputSource {
+ public:
+  cPublishedInputSource(const cKeyStateTable& keys, const cJoystickSlots& joysticks)
+      : keys_(keys), joysticks_(joysticks) {}
+  bool IsKeyDown(int32_t vk) const override;
+  bool ReadJoystick(int32_t nJoystick, JOYPOSDATA& out) const override;
+
+ private:
+  const cKeyStateTable& keys_;
+  const cJoystickSlots& joysticks_;
+};
+
+// The program's: KeyStates() (what GetAsyncKeyState reads) and JoystickSlots().
 const cInputSource& SystemInputSource();

@@ -2,19 +2,13 @@
 #include "platform/input/joystick_slots.h"
 #include "platform/input/key_state_table.h"
 
-namespace system_input_source {
+bool cPublishedInputSource::IsKeyDown(int32_t vk) const { return keys_.IsDown(vk); }
 
-class cSystemInputSource final : public cInputSource {
- public:
-  bool IsKeyDown(int32_t vk) const override { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
-  bool ReadJoystick(int32_t nJoystick, JOYPOSDATA& out) const override {
-    return JoystickSlots().Read(nJoystick, out);
-  }
-};
-
-}  // namespace system_input_source
+bool cPublishedInputSource::ReadJoystick(int32_t nJoystick, JOYPOSDATA& out) const {
+  return joysticks_.Read(nJoystick, out);
+}
 
 const cInputSource& SystemInputSource() {
-  static const system_input_source::cSystemInputSource source;
+  static const cPublishedInputSource source(KeyStates(), JoystickSlots());
   return source;
 }
