@@ -65,10 +65,9 @@ int32_t LoadKeyConfig(const char* path, KEYCONFIGDATA* out) {
   if (!in) return 0;
   uint8_t bytes[kKeyConfigFileSize] = {};
   in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
+  if (in.bad()) return 0;  // opened but unreadable (a folder): the defaults, as for a missing file
   const KEYCONFIGDATA config = ParseKeyConfig(bytes, static_cast<std::size_t>(in.gcount()));
-  const bool bBindsOk = config.nBindCount >= 0 && config.nBindCount <= kKeyBindCount;
-  const bool bJoysticksOk = config.nJoystickCount >= 0 && config.nJoystickCount <= kMaxConfigJoysticks;
-  if (!bBindsOk || !bJoysticksOk) {
+  if (!IsKeyConfigUsable(config)) {
     ReportLog("%s: binding count %d or joystick count %d out of range, default keys used", path,
               config.nBindCount, config.nJoystickCount);
     SetDefaultKeyConfig(out);
@@ -76,6 +75,11 @@ int32_t LoadKeyConfig(const char* path, KEYCONFIGDATA* out) {
   }
   *out = config;
   return 1;
+}
+
+bool IsKeyConfigUsable(const KEYCONFIGDATA& config) {
+  return config.nBindCount >= 0 && config.nBindCount <= kKeyBindCount && config.nJoystickCount >= 0 &&
+         config.nJoystickCount <= kMaxConfigJoysticks;
 }
 
 bool IsBindingDeviceValid(const KEYCONFIGDATA& config, const KEYBINDDATA& bind) {

@@ -51,5 +51,9 @@ KEYCONFIGDATA ParseKeyConfig(const uint8_t* data, std::size_t size);
 // refused: out gets the defaults, one report-log line says why, and 0 returns.
 int32_t LoadKeyConfig(const char* path, KEYCONFIGDATA* out);
 
+// False when a count lies outside what the polls read (bindings 0..12,
+// joysticks 0..16): LoadKeyConfig refuses such a file.
+bool IsKeyConfigUsable(const KEYCONFIGDATA& config);
+
 // True when the binding names the keyboard or a joystick the configuration reads.
 bool IsBindingDeviceValid(const KEYCONFIGDATA& config, const KEYBINDDATA& bind);

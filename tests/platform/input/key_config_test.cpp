@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "core/log/report_log.h"
@@ -70,6 +71,9 @@ TEST_F(KeyConfigFileTest, MissingFileLeavesTheCallerToTheDefaults) {
   KEYCONFIGDATA config;
   config.bCustom = 7;
   EXPECT_EQ(LoadKeyConfig(dir.file("none.dat").c_str(), &config), 0);
+  EXPECT_EQ(config.bCustom, 7);
+  std::filesystem::create_directory(dir.path() / "folder.dat");
+  EXPECT_EQ(LoadKeyConfig(dir.file("folder.dat").c_str(), &config), 0) << "a folder opens but cannot be read";
   EXPECT_EQ(config.bCustom, 7);
 }
 
