@@ -67,7 +67,7 @@ struct DirKey {
   int16_t bit;
   int32_t keypadStep;
 };
-constexpr DirKey kFixedDirKeys[4] = {{0x25, 1, -1}, {0x27, 2, 1}, {0x26, 4, -3}, {0x28, 8, 3}};
+constexpr DirKey kFixedDirKeys[4] = {{VK_LEFT, 1, -1}, {VK_RIGHT, 2, 1}, {VK_UP, 4, -3}, {VK_DOWN, 8, 3}};
 constexpr int32_t kFixedButtonKeys[8] = {'Z', 'X', 'C', 'V', 'A', 'S', 'D', 'F'};
 
 void ApplyKeyboardDirections(cInput& input, const cInputSource& source) {
