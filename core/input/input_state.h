@@ -53,6 +53,10 @@ class cInput {
   uint16_t wJoyButtonMask[8] = {};
   int32_t bJoystickOk = 0;
   int32_t nJoyRetry = 0;
+  // The same pair for joysticks 1..15 of the configured poll, so an absent
+  // joystick 0 does not hold back the others; joystick 0 uses the two above.
+  int32_t bJoystickOkMore[15] = {};
+  int32_t nJoyRetryMore[15] = {};
 
   // ClearHistory, ResetPressHistory, ResetDirection, ClearButtons (a stage start).
   void Reset();

@@ -84,6 +84,22 @@ TEST(InputStateTest, PressHistoryPutsANewRunInFrontAndKeepsThirtyTwo) {
   EXPECT_EQ(right.VectorSize(), kInputHistoryLength);
 }
 
+TEST(InputStateTest, RingAndPressRunsSaturateInsteadOfWrapping) {
+  constexpr int32_t kMax = 2147483647;
+  cInput input;
+  Push(input, 2, 1, 1);
+  input.aHistory[0][input.nHistoryPos[0]].nFrames = kMax;
+  input.aHistory[1][input.nHistoryPos[1]].nFrames = kMax - 1;
+  input.vDirPress.CheckedVectorAt(2).front().nFrames = kMax;
+  input.vButtonPress.CheckedVectorAt(1).front().nFrames = kMax;
+  Push(input, 2, 1, 3);
+  EXPECT_EQ(input.aHistory[0][input.nHistoryPos[0]].nFrames, kMax);
+  EXPECT_EQ(input.aHistory[1][input.nHistoryPos[1]].nFrames, kMax);
+  EXPECT_EQ(input.vDirPress.CheckedVectorAt(2).front().nFrames, kMax);
+  EXPECT_EQ(input.vButtonPress.CheckedVectorAt(1).front().nFrames, kMax);
+  EXPECT_EQ(input.GetPastState(0, kMax), 2) << "a saturated run still answers the furthest look back";
+}
+
 TEST(InputStateTest, PatternsMatchExactlyButAnyDirectionAndButtonsByMask) {
   struct Case {
     int16_t dir, button;
