@@ -7,7 +7,9 @@
 
 #include "records/database/anime_set.h"
 #include "records/options/option_data.h"
+#include "records/palette/common_palette.h"
 #include "records/project/font_face_names.h"
+#include "records/record/record_file.h"
 #include "records/replay/input_log.h"
 #include "records/save/save_data.h"
 #include "records/settings/flag_list.h"
@@ -103,6 +105,25 @@ void CheckStage(const cStageData& st) {
   Require(st.m_nBgm == 0 || CurrentValidateContext().InRange(eDatabaseList::Bgm, st.m_nBgm), "stage: music");
 }
 
+// Entry 0 of a common palette list is the empty part, and no loaded part
+// still asks to inherit from its template.
+template <class Part>
+void CheckCommonPaletteList(const cVector<Part>& list, const char* rule) {
+  Require(AtLeast(list, 2), rule);
+  Part empty;
+  Part first = list.front();
+  Require(SaveRecordImage(first) == SaveRecordImage(empty), rule);
+  for (const Part& part : list) {
+    for (int8_t flag : part.m_Inherit) Require(flag == 0, rule);
+  }
+}
+
+void CheckCommonPalette(const cCommonPalette& p) {
+  CheckCommonPaletteList(p.m_BlockPalette, "common palette: blocks");
+  CheckCommonPaletteList(p.m_CharaPalette, "common palette: charas");
+  CheckCommonPaletteList(p.m_ItemPalette, "common palette: items");
+}
+
 // Walks every record the file holds, checking those with rules.
 class cInvariantVisitor : public cRecordVisitor {
  public:
@@ -116,6 +137,7 @@ class cInvariantVisitor : public cRecordVisitor {
     if (const auto* o = dynamic_cast<const cOptionData*>(&record)) CheckOptionData(*o);
     if (const auto* m = dynamic_cast<const cWorldMap*>(&record)) CheckWorldMap(*m);
     if (const auto* st = dynamic_cast<const cStageData*>(&record)) CheckStage(*st);
+    if (const auto* p = dynamic_cast<const cCommonPalette*>(&record)) CheckCommonPalette(*p);
     if (const auto* a = dynamic_cast<const cAnimeSet*>(&record)) {
       Require(AtLeast(a->m_Animes, cAnimeSet::kBaseAnimes), "anime set: base animes");
     }
