@@ -90,7 +90,7 @@ void FuzzDataFile(const cFuzzFileKind& kind, const uint8_t* data, std::size_t si
   }
   const bool replay = target.lpKind->nMatch == eFileMatch::ExtensionPrefix &&
                       std::string_view(target.lpKind->lpExt) == "rpl4_";
-  CheckDataFileInvariants(*target.file, !replay || g_nFileVersion >= kReplayStateFrom);
+  CheckDataFileInvariants(*target.file, g_nFileVersion, !replay || g_nFileVersion >= kReplayStateFrom);
   const std::vector<uint8_t> saved = target.Saved(*target.file);
   std::unique_ptr<cDataFile> again = target.lpKind->make();
   if (again->Load(target.outPath) != eRecordFile::Ok) Broken("a resaved file does not load");

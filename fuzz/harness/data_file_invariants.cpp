@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "records/database/anime_set.h"
+#include "records/database/database_versions.h"
+#include "records/database/sword_type.h"
 #include "records/options/option_data.h"
 #include "records/palette/common_palette.h"
 #include "records/project/font_face_names.h"
@@ -127,7 +129,8 @@ void CheckCommonPalette(const cCommonPalette& p) {
 // Walks every record the file holds, checking those with rules.
 class cInvariantVisitor : public cRecordVisitor {
  public:
-  explicit cInvariantVisitor(bool bSaveDataLoaded) : m_bSaveDataLoaded(bSaveDataLoaded) {}
+  cInvariantVisitor(int32_t nVersion, bool bSaveDataLoaded)
+      : m_nVersion(nVersion), m_bSaveDataLoaded(bSaveDataLoaded) {}
 
   void Check(cRecord& record) {
     if (const auto* s = dynamic_cast<const cSaveData*>(&record); s && m_bSaveDataLoaded) {
@@ -139,7 +142,10 @@ class cInvariantVisitor : public cRecordVisitor {
     if (const auto* st = dynamic_cast<const cStageData*>(&record)) CheckStage(*st);
     if (const auto* p = dynamic_cast<const cCommonPalette*>(&record)) CheckCommonPalette(*p);
     if (const auto* a = dynamic_cast<const cAnimeSet*>(&record)) {
-      Require(AtLeast(a->m_Animes, cAnimeSet::kBaseAnimes), "anime set: base animes");
+      // Older files held exactly the base animations.
+      Require(m_nVersion < kVersionFourBaseAnimes ? a->m_Animes.size() == cAnimeSet::kBaseAnimes
+                                                  : AtLeast(a->m_Animes, cAnimeSet::kBaseAnimes),
+              "anime set: base animes");
     }
     if (const auto* l = dynamic_cast<const cInputLog*>(&record)) {
       Require(l->IsConsistent(), "input log: consistent");
@@ -151,7 +157,10 @@ class cInvariantVisitor : public cRecordVisitor {
   void OnValue(std::string_view, const cValueView&) override {}
   void OnValueList(std::string_view, const cValueView&) override {}
   void OnTextList(std::string_view, std::span<const std::string>) override {}
-  void OnRecordList(std::string_view, std::span<cRecord* const> records) override {
+  void OnRecordList(std::string_view name, std::span<cRecord* const> records) override {
+    if (name == "m_SwordTypes" && m_nVersion < kVersionManySwordTypes) {
+      Require(records.size() <= kMaxOldSwordTypes, "sword types: older files hold at most 128");
+    }
     for (cRecord* record : records) Check(*record);
   }
   void OnRecord(std::string_view, cRecord& record) override { Check(record); }
@@ -160,12 +169,13 @@ class cInvariantVisitor : public cRecordVisitor {
   }
 
  private:
+  int32_t m_nVersion;
   bool m_bSaveDataLoaded;
 };
 
 }  // namespace
 
-void CheckDataFileInvariants(cDataFile& file, bool bSaveDataLoaded) {
-  cInvariantVisitor visitor(bSaveDataLoaded);
+void CheckDataFileInvariants(cDataFile& file, int32_t nVersion, bool bSaveDataLoaded) {
+  cInvariantVisitor visitor(nVersion, bSaveDataLoaded);
   file.VisitParts(visitor);
 }

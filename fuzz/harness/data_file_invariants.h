@@ -4,8 +4,10 @@
 // numbers and the values the loads bring into range. Checked on every record
 // the file holds, nested ones included; a broken rule aborts with its name.
 
+#include <cstdint>
+
 #include "tools/gamedata/data_file.h"
 
-// bSaveDataLoaded: the game state the file holds was loaded (a replay older
+// nVersion: the data version the file held. bSaveDataLoaded: the game state the file holds was loaded (a replay older
 // than kReplayStateFrom leaves its state as it was, unchecked).
-void CheckDataFileInvariants(cDataFile& file, bool bSaveDataLoaded);
+void CheckDataFileInvariants(cDataFile& file, int32_t nVersion, bool bSaveDataLoaded);
