@@ -13,6 +13,7 @@
 #include "records/project/project_host_path.h"
 #include "records/record/record_version.h"
 #include "records/replay/replay_file.h"
+#include "records/stage/stage_end_mark.h"
 #include "tools/gamedata/file_kinds.h"
 #include "tools/gamedata/file_project.h"
 
@@ -79,21 +80,34 @@ cFuzzTarget MakeTarget(const cFuzzFileKind& kind) {
   return target;
 }
 
-}  // namespace
+bool HasExtensionPrefix(const cFileKind& kind, std::string_view prefix) {
+  return kind.nMatch == eFileMatch::ExtensionPrefix && std::string_view(kind.lpExt) == prefix;
+}
 
-void FuzzDataFile(const cFuzzFileKind& kind, const uint8_t* data, std::size_t size) {
-  static cFuzzTarget target = MakeTarget(kind);
-  WriteBytes(target.inHost, data, size);
+void FuzzLoad(cFuzzTarget& target) {
+  // The player checks a stage's end mark before it loads the stage: a file
+  // that check refuses must not load either.
+  const bool stage = HasExtensionPrefix(*target.lpKind, "stg4_");
+  const bool marked = !stage || CheckStageEndMark(target.inPath) == 1;
   if (target.file->Load(target.inPath) != eRecordFile::Ok) {
     if (target.Saved(*target.file) != target.before) Broken("a failed load changed the record");
     return;
   }
-  const bool replay = target.lpKind->nMatch == eFileMatch::ExtensionPrefix &&
-                      std::string_view(target.lpKind->lpExt) == "rpl4_";
+  if (!marked) Broken("a stage whose end mark the player refuses loads");
+  const bool replay = HasExtensionPrefix(*target.lpKind, "rpl4_");
   CheckDataFileInvariants(*target.file, g_nFileVersion, !replay || g_nFileVersion >= kReplayStateFrom);
   const std::vector<uint8_t> saved = target.Saved(*target.file);
   std::unique_ptr<cDataFile> again = target.lpKind->make();
   if (again->Load(target.outPath) != eRecordFile::Ok) Broken("a resaved file does not load");
   if (target.Saved(*again) != saved) Broken("a resaved file resaves to other bytes");
   target.file = target.Started();
+}
+
+}  // namespace
+
+void FuzzDataFile(const cFuzzFileKind& kind, const uint8_t* data, std::size_t size) {
+  static cFuzzTarget target = MakeTarget(kind);
+  WriteBytes(target.inHost, data, size);
+  FuzzLoad(target);
+  TakeFuzzBoxes();
 }

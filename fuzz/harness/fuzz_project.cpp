@@ -38,10 +38,15 @@ struct cFolderCleanup {
   }
 };
 
+// Boxes a load asks for are answered at once for the whole run.
+cBoxCapture& FuzzBoxes() {
+  static cBoxCapture boxes;
+  return boxes;
+}
+
 cFuzzProject* MakeFuzzProject() {
   static cFolderCleanup cleanup;
-  // Boxes a load asks for are answered at once for the whole run.
-  static cBoxCapture boxes;
+  FuzzBoxes();
   auto* project = new cFuzzProject;
   const fs::path root = ScratchRoot() / ("vp-fuzz-" + std::to_string(getpid()));
   cleanup.root = root;
@@ -57,7 +62,7 @@ cFuzzProject* MakeFuzzProject() {
     SetupFailed(why);
   }
   project->context = loaded.context;
-  boxes.Take();
+  FuzzBoxes().Take();
   return project;
 }
 
@@ -70,3 +75,5 @@ const cFuzzProject& FuzzProject() {
   static const cValidateContextScope scope(project->context);
   return *project;
 }
+
+std::vector<std::string> TakeFuzzBoxes() { return FuzzBoxes().Take(); }

@@ -12,6 +12,8 @@
 // report nothing useful.
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "records/script/validate_context.h"
 
@@ -22,3 +24,8 @@ struct cFuzzProject {
 };
 
 const cFuzzProject& FuzzProject();
+
+// The texts of the message boxes the loads asked for since the last call
+// (answered at once, never shown); a target takes them after every input so
+// they do not pile up over a long run.
+std::vector<std::string> TakeFuzzBoxes();
