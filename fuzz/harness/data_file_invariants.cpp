@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <cstdlib>
 
 #include "records/database/anime_set.h"
@@ -107,16 +108,19 @@ void CheckStage(const cStageData& st) {
   Require(st.m_nBgm == 0 || CurrentValidateContext().InRange(eDatabaseList::Bgm, st.m_nBgm), "stage: music");
 }
 
-// Entry 0 of a common palette list is the empty part, and no loaded part
+// Entry 0 of a common palette list is the empty part (the reset keeps the
+// position a part carries, meaningless in a palette), and no loaded part
 // still asks to inherit from its template.
 template <class Part>
-void CheckCommonPaletteList(const cVector<Part>& list, const char* rule) {
-  Require(AtLeast(list, 2), rule);
-  Part empty;
+void CheckCommonPaletteList(const cVector<Part>& list, const std::string& what) {
+  Require(AtLeast(list, 2), (what + ": at least 2 entries").c_str());
   Part first = list.front();
-  Require(SaveRecordImage(first) == SaveRecordImage(empty), rule);
+  Part empty;
+  empty.m_nX = first.m_nX;
+  empty.m_nY = first.m_nY;
+  Require(SaveRecordImage(first) == SaveRecordImage(empty), (what + ": entry 0 is the empty part").c_str());
   for (const Part& part : list) {
-    for (int8_t flag : part.m_Inherit) Require(flag == 0, rule);
+    for (int8_t flag : part.m_Inherit) Require(flag == 0, (what + ": no inherit flag set").c_str());
   }
 }
 
