@@ -32,7 +32,10 @@ if(VP_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Undefined behaviour stops a fuzz run as a crash does, rather than printing a
+# line the run then passes over.
 if(VP_FUZZ)
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
