@@ -27,6 +27,8 @@ size_t OggMemoryRead(void* ptr, size_t size, size_t count, void* data) {
   if (size == 0) return 0;
   const std::size_t left = source->bytes.size() - source->pos;
   const std::size_t items = std::min(count, left / size);
+  // An empty file has no data pointer at all, and memcpy must not see it.
+  if (items == 0) return 0;
   std::memcpy(ptr, source->bytes.data() + source->pos, items * size);
   source->pos += items * size;
   return items;

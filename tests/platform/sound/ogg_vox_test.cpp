@@ -141,4 +141,11 @@ TEST_F(OggVoxTest, RefusesWhatItCannotPlay) {
   }
 }
 
+// An empty image has no data pointer; the read callback must not hand it on.
+TEST(OggDecoderTest, AnEmptyImageIsNotVorbis) {
+  eOggOpen why = eOggOpen::Ok;
+  EXPECT_EQ(cOggDecoder::Open({}, why), nullptr);
+  EXPECT_EQ(why, eOggOpen::NotVorbis);
+}
+
 }  // namespace
