@@ -78,10 +78,17 @@ bool cAnimeSequence::IsEndStep(const ANIMESTEP& step) const {
   return step.nPattern == kAnimeStepEnd || (step.nPattern == kAnimeStepJump && !HoldsSequence(step.nTicks));
 }
 
+const ANIMESTEP* cAnimeSequence::CurrentStep() const {
+  if (!HoldsSequence(m_nSequence)) return nullptr;
+  const cAnimeStepList& steps = m_Sequences.CheckedVectorAt(m_nSequence);
+  if (m_nStep < 0 || m_nStep >= steps.VectorSize()) return nullptr;
+  return &steps.CheckedVectorAt(m_nStep);
+}
+
 int32_t cAnimeSequence::SetSequence(int32_t sequence, int32_t force) {
-  if (force == 0 && !m_Sequences.empty()) {
-    const ANIMESTEP& current = m_Sequences.CheckedVectorAt(m_nSequence).CheckedVectorAt(m_nStep);
-    if (current.bHold != 0) return 0;
+  if (force == 0) {
+    const ANIMESTEP* current = CurrentStep();
+    if (current != nullptr && current->bHold != 0) return 0;
   }
   m_nSequence = sequence;
   m_nStep = 0;
@@ -96,8 +103,11 @@ int32_t cAnimeSequence::ChangeSequence(int32_t sequence, int32_t force) {
 
 int32_t cAnimeSequence::Step() {
   if (m_Sequences.empty()) return 0;
+  // A sequence the table does not hold (an anime number from the data past
+  // its animation set) plays as an end step.
+  const ANIMESTEP* current = CurrentStep();
+  if (current == nullptr || IsEndStep(*current)) return kAnimeStepEnd;
   const cAnimeStepList& steps = m_Sequences.CheckedVectorAt(m_nSequence);
-  if (IsEndStep(steps.CheckedVectorAt(m_nStep))) return kAnimeStepEnd;
   m_nTick += 1;
   if (m_nTick >= steps.CheckedVectorAt(m_nStep).nTicks) {
     m_nTick = 0;
@@ -124,8 +134,9 @@ int32_t cAnimeSequence::Step() {
 
 int32_t cAnimeSequence::GetPattern() const {
   if (m_Sequences.empty()) return 0;
-  const ANIMESTEP& step = m_Sequences.CheckedVectorAt(m_nSequence).CheckedVectorAt(m_nStep);
-  return IsEndStep(step) ? kAnimeStepEnd : step.nPattern;
+  const ANIMESTEP* step = CurrentStep();
+  if (step == nullptr) return kAnimeStepEnd;
+  return IsEndStep(*step) ? kAnimeStepEnd : step->nPattern;
 }
 
 void cAnimeSequence::VisitState(cStateVisitor& visitor) {

@@ -18,7 +18,8 @@
 // to step 0, -3 jumps to step 0 of the sequence in its tick field (forced),
 // -4 ends. Step never moves past the last step of a sequence: an end step, or
 // a jump to a sequence the table does not hold, stays where it is and keeps
-// returning -4; a list without a closing code holds its last step. The
+// returning -4; so does a current sequence the table does not hold (set
+// directly); a list without a closing code holds its last step. The
 // patterns come raw from the database's animation files, so none of that
 // may depend on the data being well formed.
 
@@ -60,6 +61,8 @@ class cAnimeSequence {
  private:
   bool IsEndStep(const ANIMESTEP& step) const;
   bool HoldsSequence(int32_t sequence) const;
+  // The current step; null when the current sequence is not in the table.
+  const ANIMESTEP* CurrentStep() const;
 };
 
 // Built-in tables, in Build's form: items (0: patterns 0 and 1 for 15 ticks,

@@ -104,6 +104,22 @@ TEST_F(AnimeSequence, JumpIsForcedAndAJumpNowhereEnds) {
   EXPECT_TRUE(NoCloseRequested());
 }
 
+// Anime numbers come from the data and may name a sequence past the table.
+TEST_F(AnimeSequence, ASequenceSetPastTheTablePlaysAsAnEnd) {
+  static constexpr int32_t kS0[] = {1, 4, 1, kAnimeStepLoop, 0, 0};
+  static constexpr const int32_t* kTables[] = {kS0, nullptr};
+  for (int32_t sequence : {1, 9, -1}) {
+    SCOPED_TRACE(sequence);
+    cAnimeSequence anime = Built(kTables);
+    EXPECT_EQ(anime.SetSequence(sequence, 1), 1);
+    EXPECT_EQ(Steps(anime, 3), (Patterns{kAnimeStepEnd, kAnimeStepEnd, kAnimeStepEnd}));
+    EXPECT_EQ(anime.GetPattern(), kAnimeStepEnd);
+    EXPECT_EQ(anime.SetSequence(0, 0), 1);  // nothing there holds the change back
+    EXPECT_EQ(anime.Step(), 1);
+    EXPECT_TRUE(NoCloseRequested());
+  }
+}
+
 TEST_F(AnimeSequence, EmptyTableAnswersZero) {
   cAnimeSequence anime;
   EXPECT_EQ(anime.Step(), 0);
