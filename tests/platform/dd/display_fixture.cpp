@@ -38,3 +38,15 @@ uint32_t ArgbAt(DDSURFACEDATA& sd, int32_t x, int32_t y) {
   const cPixelStore* store = sd.Pixels();
   return PixelToArgb(store->Get(x, y), store->Format());
 }
+
+std::string IndexPicture(DDSURFACEDATA& sd, int32_t w, int32_t h) {
+  std::string out;
+  for (int32_t y = 0; y < h; ++y) {
+    for (int32_t x = 0; x < w; ++x) {
+      const uint32_t p = PixelAt(sd, x, y);
+      out += p == kGround ? '.' : static_cast<char>('a' + (p - kFirstColour));
+    }
+    out += '\n';
+  }
+  return out;
+}

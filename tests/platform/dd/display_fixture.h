@@ -43,3 +43,11 @@ uint32_t PixelAt(DDSURFACEDATA& sd, int32_t x, int32_t y);
 void SetPixel(DDSURFACEDATA& sd, int32_t x, int32_t y, uint32_t pixel);
 // The store's pixel as 0xAARRGGBB (alpha 255 for formats without one).
 uint32_t ArgbAt(DDSURFACEDATA& sd, int32_t x, int32_t y);
+
+// Palette indices the drawing tests paint with: the ground a drawing goes onto,
+// and the first of the colours a source picture's pixels count up from.
+constexpr uint32_t kGround = 5;
+constexpr uint32_t kFirstColour = 30;
+// The top-left w x h of an 8-bit surface as text, one line a row: '.' for the
+// ground, 'a' + (index - kFirstColour) elsewhere.
+std::string IndexPicture(DDSURFACEDATA& sd, int32_t w, int32_t h);

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int32_t kSide = 12;
-constexpr uint32_t kGround = 5;
 constexpr uint32_t kBox = 10;
 constexpr uint32_t kFrame = 20;
 

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int32_t kRowWidth = 16;
-constexpr uint32_t kGround = 5;
 constexpr uint32_t kFirstDigitColour = 30;
 
 // The 8-bit row as text: digit d where cell d of the strip was drawn, '.' elsewhere.

@@ -11,22 +11,6 @@
 
 namespace {
 
-constexpr uint32_t kGround = 5;
-constexpr uint32_t kFirstColour = 30;  // source pixel colours count up from here
-
-// An 8-bit surface as text: '.' ground, 'a' + (index - kFirstColour) elsewhere.
-std::string Picture(DDSURFACEDATA& sd, int32_t w, int32_t h) {
-  std::string out;
-  for (int32_t y = 0; y < h; ++y) {
-    for (int32_t x = 0; x < w; ++x) {
-      const uint32_t p = PixelAt(sd, x, y);
-      out += p == kGround ? '.' : static_cast<char>('a' + (p - kFirstColour));
-    }
-    out += '\n';
-  }
-  return out;
-}
-
 class TransitionBlitsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -82,10 +66,10 @@ TEST_F(TransitionBlitsTest, StripeWidthZeroIsAPlainBlitAndNegativeDrawsNothing) 
   DDFillSurface(&src, kFirstColour);
   Make(dst, 5, 1);
   DDBltStripe(&dst, 1, 0, 3, 1, 0, 7, &src, 0, 0, 0, 1);
-  EXPECT_EQ(Picture(dst, 5, 1), ".aaa.\n");
+  EXPECT_EQ(IndexPicture(dst, 5, 1), ".aaa.\n");
   DDFillSurface(&dst, kGround);
   DDBltStripe(&dst, 1, 0, 3, 1, -1, 0, &src, 0, 0, 0, 1);
-  EXPECT_EQ(Picture(dst, 5, 1), ".....\n");
+  EXPECT_EQ(IndexPicture(dst, 5, 1), ".....\n");
 }
 
 TEST_F(TransitionBlitsTest, SplitMovesTheQuartersOutward) {
@@ -97,7 +81,7 @@ TEST_F(TransitionBlitsTest, SplitMovesTheQuartersOutward) {
   Make(dst, 10, 8);
   DDBltSplit(&dst, 3, 3, 5, 3, &src, 0, 0, 1, 0);
   // Odd sizes: the last column and row of the source are not drawn.
-  EXPECT_EQ(Picture(dst, 10, 8),
+  EXPECT_EQ(IndexPicture(dst, 10, 8),
             "..........\n"
             "..........\n"
             "..ab..cd..\n"
@@ -132,12 +116,12 @@ TEST_F(TransitionBlitsTest, FlipRunsATriangleWaveAndTurnsAtTheNarrowestPoint) {
                               std::string(static_cast<std::size_t>(c.inset), '.');
     DDFillSurface(&dst, kGround);
     DDBltFlip(&dst, 0, 0, 64, 1, &front, 0, 0, &back, 0, 0, 64, 1, 0, c.frame, 0);
-    EXPECT_EQ(Picture(dst, 64, 1), drawn + "\n");
+    EXPECT_EQ(IndexPicture(dst, 64, 1), drawn + "\n");
     DDFillSurface(&tall, kGround);
     DDBltFlip(&tall, 0, 0, 1, 64, &front, 0, 0, &back, 0, 0, 1, 64, 0, c.frame, 1);
     std::string column;
     for (char ch : drawn) column += std::string(1, ch) + "\n";
-    EXPECT_EQ(Picture(tall, 1, 64), column);
+    EXPECT_EQ(IndexPicture(tall, 1, 64), column);
   }
 }
 
@@ -150,7 +134,7 @@ TEST_F(TransitionBlitsTest, FlipAlongASizeBelowTwoOrInAnotherModeDrawsNothing) {
   DDBltFlip(&dst, 0, 0, 1, 4, &front, 0, 0, &front, 0, 0, 1, 4, 0, 7, 0);
   DDBltFlip(&dst, 0, 0, 4, 1, &front, 0, 0, &front, 0, 0, 4, 1, 0, 7, 1);
   DDBltFlip(&dst, 0, 0, 4, 4, &front, 0, 0, &front, 0, 0, 4, 4, 0, 0, 2);
-  EXPECT_EQ(Picture(dst, 4, 4), empty);
+  EXPECT_EQ(IndexPicture(dst, 4, 4), empty);
 }
 
 }  // namespace

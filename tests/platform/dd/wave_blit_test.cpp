@@ -12,21 +12,6 @@
 
 namespace {
 
-constexpr uint32_t kGround = 5;
-constexpr uint32_t kFirstColour = 30;
-
-std::string Picture(DDSURFACEDATA& sd, int32_t w, int32_t h) {
-  std::string out;
-  for (int32_t y = 0; y < h; ++y) {
-    for (int32_t x = 0; x < w; ++x) {
-      const uint32_t p = PixelAt(sd, x, y);
-      out += p == kGround ? '.' : static_cast<char>('a' + (p - kFirstColour));
-    }
-    out += '\n';
-  }
-  return out;
-}
-
 TEST(WaveBlitTest, BandOffsetsFollowTheSine) {
   struct Case {
     int32_t k, band, n, waves;
@@ -69,7 +54,7 @@ TEST_F(WaveBlitPictureTest, BandsMoveAlongTheWave) {
   }
   Make(dst, 9, 4);
   DDBltWave(&dst, 3, 0, 3, 4, 1, 2.0, 0, 1, &rows, 0, 0, 0, 0);
-  EXPECT_EQ(Picture(dst, 9, 4),
+  EXPECT_EQ(IndexPicture(dst, 9, 4),
             ".....aaa.\n"
             "...bbb...\n"
             ".ccc.....\n"
@@ -77,14 +62,14 @@ TEST_F(WaveBlitPictureTest, BandsMoveAlongTheWave) {
   // Bands of 3 over 4 lines: rows 0-2 move together, the short last band alone.
   DDFillSurface(&dst, kGround);
   DDBltWave(&dst, 3, 0, 3, 4, 1, 2.0, 0, 3, &rows, 0, 0, 0, 0);
-  EXPECT_EQ(Picture(dst, 9, 4),
+  EXPECT_EQ(IndexPicture(dst, 9, 4),
             ".aaa.....\n"
             ".bbb.....\n"
             ".ccc.....\n"
             "...ddd...\n");
   Make(tall, 4, 9);
   DDBltWave(&tall, 0, 3, 4, 3, 1, 2.0, 0, 1, &cols, 0, 0, 0, 1);
-  EXPECT_EQ(Picture(tall, 4, 9),
+  EXPECT_EQ(IndexPicture(tall, 4, 9),
             "....\n"
             "..c.\n"
             "..c.\n"
@@ -106,10 +91,10 @@ TEST_F(WaveBlitPictureTest, NoBandsOrAHugeAmplitudeDrawNothing) {
   DDBltWave(&dst, 3, 0, 3, 4, 1, 2.0, 0, 0, &src, 0, 0, 0, 0);
   DDBltWave(&dst, 3, 0, 3, 4, 1, 2.0, 0, -3, &src, 0, 0, 0, 0);
   DDBltWave(&dst, 3, 0, 3, 0, 1, 2.0, 0, 1, &src, 0, 0, 0, 0);
-  EXPECT_EQ(Picture(dst, 9, 4), blank);
+  EXPECT_EQ(IndexPicture(dst, 9, 4), blank);
   // Even sin(180 degrees), about 1e-16, moves every band far off the surface.
   DDBltWave(&dst, 3, 0, 3, 4, 1, 1e300, 0, 1, &src, 0, 0, 0, 0);
-  EXPECT_EQ(Picture(dst, 9, 4), blank);
+  EXPECT_EQ(IndexPicture(dst, 9, 4), blank);
 }
 
 }  // namespace
