@@ -167,6 +167,27 @@ class cCharaBase : public cGameObject {
 
   // Flows started by a trigger number (the flow engine's; see chara_flow_calls.h).
   void FireTrigger(int32_t trigger);
+  void StartFlowsByTrigger(int32_t trigger, int32_t otherId, int32_t flowId);
+
+  // Hits and death (chara_damage.cpp). The contact pass tests IsImmuneTo,
+  // then takes the damage and the impact in the order the project asks for.
+  void StartInvincibility();
+  void StartImmunity(int32_t attackerId);
+  // Once per sub-step.
+  void TickInvincibility();
+  int32_t IsInvincible() const { return m_nInvincible > 0 ? 1 : 0; }
+  int32_t IsImmuneTo(int32_t attackerId) const;
+  // Loss (or heal) of HP, hit effect, damage triggers; 1 when HP reached 0.
+  int32_t TakeBodyDamage(cCharaBase& attacker);
+  int32_t TakeShotDamage(cShot& shot);
+  // Knock-back and impact triggers.
+  void TakeBodyImpact(cCharaBase& attacker);
+  void TakeShotImpact(cShot& shot);
+  // Both kinds of triggers of a hit.
+  void FireBodyHitTriggers(cCharaBase& attacker);
+  void FireShotHitTriggers(cShot& shot);
+  // 1 when the death ends the stage (the chara then keeps its links).
+  int32_t Die();
 
   // Jumps (chara_jump.cpp). Speeds are dots per sub-step, negative upwards.
   double JumpSpeed(double height) const;

@@ -17,5 +17,17 @@ class cRecordingCharaFlowCalls : public cCharaFlowCalls {
  public:
   std::vector<std::pair<int32_t, int32_t>> m_Calls;
 
+  // {chara id, trigger, other id, flow id} of each StartFlowsByTrigger.
+  std::vector<std::vector<int32_t>> m_Started;
+  int32_t m_nItemsGiven = 0;
+  int32_t m_nGiveAnswer = 0;  // GiveItemToHero's answer
+
   void FireTrigger(cCharaBase& chara, int32_t trigger) override { m_Calls.emplace_back(chara.m_nId, trigger); }
+  void StartFlowsByTrigger(cCharaBase& chara, int32_t trigger, int32_t otherId, int32_t flowId) override {
+    m_Started.push_back({chara.m_nId, trigger, otherId, flowId});
+  }
+  int32_t GiveItemToHero(cItem&) override {
+    ++m_nItemsGiven;
+    return m_nGiveAnswer;
+  }
 };
