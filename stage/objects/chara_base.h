@@ -189,6 +189,26 @@ class cCharaBase : public cGameObject {
   // 1 when the death ends the stage (the chara then keeps its links).
   int32_t Die();
 
+  // Animation players (chara_anime_players.cpp); owner keys are flow serials.
+  void EndAnimePlayers(int32_t ownerKey);
+  // Players with nothing left to show are removed, the others paused.
+  void PauseAnimePlayers(int32_t ownerKey);
+  void ResumeAnimePlayers(int32_t ownerKey);
+  // Steps the base animation and the players unless paused; the pattern to
+  // draw (the newest running player's, else the base animation's).
+  int32_t StepAnimation(int32_t paused);
+
+  // The running chara effect's frame without drawing (chara_effect_step.cpp):
+  // its handler's state step; the effect index is cleared when it ends.
+  void StepCharaEffect(int32_t paused);
+  // The state step of a drawn living chara: animation, then the effect (also
+  // while hidden), the screen rectangle at the held position; the pattern.
+  int32_t StepDrawnChara(int32_t paused);
+  // The state step of a dead chara's presentation; 1 when it is over.
+  int32_t StepDeathEffect(int32_t paused);
+  // One drawn frame of a gauge (the change bar fades in the last 60 frames).
+  void StepGauge(GAUGEANIM& gauge) const;
+
   // Jumps (chara_jump.cpp). Speeds are dots per sub-step, negative upwards.
   double JumpSpeed(double height) const;
   double JumpSpeedHbl(int8_t halfBlocks) const;
