@@ -15,3 +15,7 @@ void cCharaBase::StartFlowsByTrigger(int32_t trigger, int32_t otherId, int32_t f
 int32_t GiveItemToHero(cItem& item) {
   return g_lpCharaFlowCalls != nullptr ? g_lpCharaFlowCalls->GiveItemToHero(item) : 0;
 }
+
+void SetCharaFlows(cCharaBase& chara) {
+  if (g_lpCharaFlowCalls != nullptr) g_lpCharaFlowCalls->SetFlows(chara);
+}

@@ -20,12 +20,17 @@ class cCharaFlowCalls {
   // Flows of chara started by trigger, with other (kNoLink none) as the other
   // chara and flowId as the flow id.
   virtual void StartFlowsByTrigger(cCharaBase& chara, int32_t trigger, int32_t otherId, int32_t flowId) = 0;
+  // Builds the flow instances of chara's definition (replacing any).
+  virtual void SetFlows(cCharaBase& chara) = 0;
   // Gives item to hero 0; 1 when that clears the stage.
   virtual int32_t GiveItemToHero(cItem& item) = 0;
 };
 
 // The installed flow calls; null: none.
 extern cCharaFlowCalls* g_lpCharaFlowCalls;
+
+// The flows of chara's definition set up through the installed calls.
+void SetCharaFlows(cCharaBase& chara);
 
 // The item given to hero 0 through the installed calls; 0 without them.
 int32_t GiveItemToHero(cItem& item);

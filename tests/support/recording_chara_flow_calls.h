@@ -26,6 +26,8 @@ class cRecordingCharaFlowCalls : public cCharaFlowCalls {
   void StartFlowsByTrigger(cCharaBase& chara, int32_t trigger, int32_t otherId, int32_t flowId) override {
     m_Started.push_back({chara.m_nId, trigger, otherId, flowId});
   }
+  std::vector<int32_t> m_FlowsSet;  // ids of the charas whose flows were set
+  void SetFlows(cCharaBase& chara) override { m_FlowsSet.push_back(chara.m_nId); }
   int32_t GiveItemToHero(cItem&) override {
     ++m_nItemsGiven;
     return m_nGiveAnswer;
