@@ -102,6 +102,38 @@ void cChara::PlaceAtBlock(int32_t column, int32_t row) {
   ClampY();
 }
 
+namespace chara {
+
+// The chara's activation group; -1 when it is in none (a group number outside
+// the scene's flags counts as none rather than writing past them).
+int32_t ActGroupOf(const cCharaDef& def, std::size_t flagCount) {
+  if (!def.m_bInActGroup) return -1;
+  const int32_t group = def.m_nActGroup;
+  return group >= 0 && group < kActGroupCount && static_cast<std::size_t>(group) < flagCount ? group : -1;
+}
+
+}  // namespace chara
+
+int32_t cChara::UpdateInRange(std::span<uint8_t> groupFlags) {
+  m_bInRange = IsOnScreenAxes(m_bIgnoreX, m_bIgnoreY);
+  const int32_t group = chara::ActGroupOf(m_Def, groupFlags.size());
+  if (m_bInRange && group >= 0) groupFlags[static_cast<std::size_t>(group)] = 1;
+  return m_bInRange;
+}
+
+int32_t cChara::UpdateActivation(std::span<const uint8_t> groupFlags) {
+  const int32_t group = chara::ActGroupOf(m_Def, groupFlags.size());
+  const bool active = m_bInRange || (group >= 0 && groupFlags[static_cast<std::size_t>(group)] != 0) ||
+                      (!m_bFlying && m_bJumpRising) || (!m_bFlying && m_bActivated && m_bInAir);
+  if (!active) return 0;
+  m_bActivated = 1;
+  // Mode 1 keeps a chara running once it has been active; mode 2 has no rule
+  // of its own and acts as mode 0.
+  if (m_Def.m_nActivation == 1) m_bIgnoreX = m_bIgnoreY = 1;
+  UpdateScreenRect();
+  return 1;
+}
+
 int32_t cChara::OverlapsRect(double left, double top, double right, double bottom) const {
   return m_dX <= right && m_dRight >= left && m_dY <= bottom && m_dBottom >= top ? 1 : 0;
 }

@@ -10,9 +10,13 @@
 //   int32_t code = chara.MoveX();                  // 4: pushed back at a world end
 
 #include <cstdint>
+#include <span>
 
 #include "stage/objects/chara_base.h"
 #include "stage/objects/item.h"
+
+// Activation groups a chara can belong to.
+inline constexpr int32_t kActGroupCount = 60;
 
 class cChara : public cCharaBase {
  public:
@@ -30,6 +34,11 @@ class cChara : public cCharaBase {
   // parent is linked by LinkHeroAndParent afterwards.
   void Init(int32_t id, const cCharaDef* lpDef, const cItem* lpCarried, double x, double y, int16_t index);
   void PlaceAtBlock(int32_t column, int32_t row);
+  // The activation test of a sub-step over the scene's activation-group
+  // flags (kActGroupCount): in range (a group member in range sets its
+  // group's flag), then active; each returns its result.
+  int32_t UpdateInRange(std::span<uint8_t> groupFlags);
+  int32_t UpdateActivation(std::span<const uint8_t> groupFlags);
   // Edges inclusive.
   int32_t OverlapsRect(double left, double top, double right, double bottom) const;
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "chara_world.h"
 #include "records/stage/stage_globals.h"
 #include "stage/objects/chara.h"
@@ -179,6 +182,93 @@ TEST_F(CharaTest, PushOverridesSpeedAndPlacementUsesTheMargin) {
   EXPECT_EQ(chara.m_HitBox.dRight, chara.m_HitBox.dLeft + 15);
   EXPECT_EQ(chara.OverlapsRect(chara.m_dRight, chara.m_dBottom, 9999, 9999), 1);
   EXPECT_EQ(chara.OverlapsRect(chara.m_dRight + 1, 0, 9999, 9999), 0);
+}
+
+}  // namespace
+
+namespace {
+
+class CharaActivationTest : public CharaTest {
+ protected:
+  // A chara at (x, y) in world dots; the view shows 320..959 x 320..799.
+  cChara At(double x, double y, int8_t range = 0) {
+    cCharaDef def;
+    def.m_nActiveRange = range;
+    cChara chara = Make(def);
+    chara.m_dX = x;
+    chara.m_dY = y;
+    chara.m_bInAir = 0;
+    chara.UpdateScreenRect();
+    return chara;
+  }
+
+  uint8_t flags_[kActGroupCount] = {};
+};
+
+TEST_F(CharaActivationTest, RangeKindsAndGroups) {
+  struct Case {
+    const char* name;
+    double x, y;
+    int8_t range;
+    bool member;
+    int16_t group;
+    int32_t inRange;
+    int32_t flagged;  // flags_ entries set
+  };
+  const Case cases[] = {
+      {"on screen", 400, 400, 0, false, 0, 1, 0},
+      {"below the view", 400, 1100, 0, false, 0, 0, 0},
+      {"x only: below the view still counts", 400, 1100, 1, false, 0, 1, 0},
+      {"y only: right of the view", 1300, 400, 2, false, 0, 1, 0},
+      {"everywhere", 1300, 1100, 3, false, 0, 1, 0},
+      {"group 0 member in range", 400, 400, 0, true, 0, 1, 1},
+      {"group 60 is no group", 400, 400, 0, true, 60, 1, 0},
+      {"group -1 is no group", 400, 400, 0, true, -1, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::fill(std::begin(flags_), std::end(flags_), 0);
+    cChara chara = At(c.x, c.y, c.range);
+    chara.m_Def.m_bInActGroup = c.member;
+    chara.m_Def.m_nActGroup = c.group;
+    EXPECT_EQ(chara.UpdateInRange(flags_), c.inRange);
+    EXPECT_EQ(std::count(std::begin(flags_), std::end(flags_), 1), c.flagged);
+  }
+}
+
+TEST_F(CharaActivationTest, ActiveOutOfRangeByGroupJumpOrFallAndTheModeOneLatch) {
+  cChara away = At(1300, 1100);
+  EXPECT_EQ(away.UpdateInRange(flags_), 0);
+  EXPECT_EQ(away.UpdateActivation(flags_), 0);
+
+  away.m_Def.m_bInActGroup = 1;
+  away.m_Def.m_nActGroup = 5;
+  flags_[5] = 1;  // another member of group 5 is in range
+  EXPECT_EQ(away.UpdateActivation(flags_), 1);
+  flags_[5] = 0;
+  away.m_Def.m_bInActGroup = 0;
+
+  cChara jumping = At(1300, 1100);
+  jumping.m_bJumpRising = 1;
+  EXPECT_EQ(jumping.UpdateActivation(flags_), 1);
+
+  cChara falling = At(1300, 1100);
+  falling.m_bInAir = 1;
+  EXPECT_EQ(falling.UpdateActivation(flags_), 0);  // never active before
+  falling.m_bActivated = 1;
+  EXPECT_EQ(falling.UpdateActivation(flags_), 1);
+
+  for (int8_t mode : {0, 1, 2}) {
+    SCOPED_TRACE(static_cast<int32_t>(mode));
+    cChara chara = At(400, 400);
+    chara.m_Def.m_nActivation = mode;
+    chara.UpdateInRange(flags_);
+    EXPECT_EQ(chara.UpdateActivation(flags_), 1);
+    chara.m_dX = 1300;  // the view moves away
+    chara.UpdateScreenRect();
+    chara.UpdateInRange(flags_);
+    EXPECT_EQ(chara.UpdateActivation(flags_), mode == 1 ? 1 : 0);
+  }
 }
 
 }  // namespace
