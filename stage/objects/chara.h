@@ -33,6 +33,9 @@ class cChara : public cCharaBase {
   // home (x, y), as member index; carried: the placement's item or none. The
   // parent is linked by LinkHeroAndParent afterwards.
   void Init(int32_t id, const cCharaDef* lpDef, const cItem* lpCarried, double x, double y, int16_t index);
+  // The object part's own set-up stays callable (tests and benchmarks build
+  // bare objects with it).
+  using cGameObject::Init;
   void PlaceAtBlock(int32_t column, int32_t row);
   // The activation test of a sub-step over the scene's activation-group
   // flags (kActGroupCount): in range (a group member in range sets its
