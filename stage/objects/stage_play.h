@@ -76,6 +76,13 @@ class cStagePlay {
   int32_t m_bHoldButtons = 0;   // a held button is kept from the game until released
   cRunFacts m_Run;              // not part of the state digest
   cList<cShot> m_ShotList;
+  // While a chara's flows run: that chara, its running flow instance and
+  // command (-1 none), which commands read; every end of a flow pass clears
+  // them, so no erased chara is left named.
+  int32_t m_nFlowOwnerId = -1;
+  int32_t m_nFlowIndex = -1;
+  int32_t m_nFlowCmdIndex = -1;
+  int32_t m_bKillRequest = 0;  // a command asked to defeat the flow owner
 
   // Builds the running stage from g_Stage. False when it could not be built
   // (the program is closing then, the stage left empty).
