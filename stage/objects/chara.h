@@ -55,6 +55,9 @@ class cChara : public cCharaBase {
   // 7 a walking chara fallen out below, 8 a flying one at the top or bottom end.
   int32_t MoveX() override;
   int32_t MoveY() override;
+  // One flow pass (dying: the pass inside Die, which runs only the death's
+  // flows); 1 when the flows ended the chara.
+  int32_t RunFlows(int32_t dying) override;
 
   void VisitState(cStateVisitor& visitor) override;
 };

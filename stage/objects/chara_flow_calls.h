@@ -22,6 +22,12 @@ class cCharaFlowCalls {
   virtual void StartFlowsByTrigger(cCharaBase& chara, int32_t trigger, int32_t otherId, int32_t flowId) = 0;
   // Builds the flow instances of chara's definition (replacing any).
   virtual void SetFlows(cCharaBase& chara) = 0;
+  // Starts the animations tied to the running flows' current commands.
+  virtual void StartCommandAnimes(cCharaBase& chara) = 0;
+  // One frame of flow instance index; 1 when its last command is done.
+  virtual int32_t RunFrame(cCharaBase& chara, int32_t index) = 0;
+  virtual void StopFlow(cCharaBase& chara, int32_t index) = 0;
+  virtual void DeleteFlowAt(cCharaBase& chara, int32_t index) = 0;
   // Gives item to hero 0; 1 when that clears the stage.
   virtual int32_t GiveItemToHero(cItem& item) = 0;
 };
