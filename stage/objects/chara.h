@@ -58,6 +58,9 @@ class cChara : public cCharaBase {
   // One flow pass (dying: the pass inside Die, which runs only the death's
   // flows); 1 when the flows ended the chara.
   int32_t RunFlows(int32_t dying) override;
+  // Takes off when it can; otherwise gives up after 4 frames of waiting. The
+  // command ends on landing.
+  void StepJump(cFlowCmdState& state) override;
 
   void VisitState(cStateVisitor& visitor) override;
 };

@@ -144,7 +144,8 @@ class cCharaBase : public cGameObject {
   virtual int32_t MoveY();
   // One flow pass; non-zero when the flows ended the chara.
   virtual int32_t RunFlows(int32_t dying);
-  virtual void StepJump();
+  // One flow pass of a running jump command.
+  virtual void StepJump(cFlowCmdState& state);
 
   void VisitState(cStateVisitor& visitor) override;
 
