@@ -61,6 +61,9 @@ void cStagePlay::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_nFlowIndex", m_nFlowIndex);
   visitor.Value("m_nFlowCmdIndex", m_nFlowCmdIndex);
   visitor.Value("m_bKillRequest", m_bKillRequest);
+  visitor.Value("m_bKill", m_bKill);
+  visitor.Value("m_nRemainTime", m_nRemainTime);
+  visitor.Value("m_bNoTimeLimit", m_bNoTimeLimit);
 }
 
 cCharaBase* FindCharaById(int32_t id) {

@@ -83,6 +83,9 @@ class cStagePlay {
   int32_t m_nFlowIndex = -1;
   int32_t m_nFlowCmdIndex = -1;
   int32_t m_bKillRequest = 0;  // a command asked to defeat the flow owner
+  int32_t m_bKill = 0;         // a script lowered another chara's HP: the kill pass runs
+  int32_t m_nRemainTime = 0;   // seconds left of the time limit, 0..999
+  int32_t m_bNoTimeLimit = 0;  // the stage has no time limit
 
   // Builds the running stage from g_Stage. False when it could not be built
   // (the program is closing then, the stage left empty).

@@ -49,3 +49,9 @@ void cRecordingStageServices::AddHitEffect(int32_t nEffect, const DRECT& a, cons
                           {"nJitterX", int64_t{nJitterX}},
                           {"nJitterY", int64_t{nJitterY}}});
 }
+
+void cRecordingStageServices::ShowErrorMessage(const std::string& text) {
+  Record("ShowErrorMessage", {{"caption", std::string("エラー")}, {"text", text}});
+}
+
+void cRecordingStageServices::RebuildDarkness() { Record("RebuildDarkness"); }

@@ -19,6 +19,7 @@
 // like the program.
 
 #include <cstdint>
+#include <string>
 
 #include "stage/objects/drect.h"
 
@@ -47,4 +48,9 @@ class cStageServices {
   // the game's whether or not a scene shows the effect).
   virtual void AddHitEffect(int32_t nEffect, const DRECT& a, const DRECT& b, int32_t nScale, int32_t nJitterX,
                             int32_t nJitterY) = 0;
+  // An error message box (caption "エラー"), text in CP932. The simulation goes
+  // on as it would after the box was closed.
+  virtual void ShowErrorMessage(const std::string& text) = 0;
+  // The darkness overlay must be rebuilt (a player chara's light radius changed).
+  virtual void RebuildDarkness() = 0;
 };
