@@ -100,6 +100,19 @@ class cStagePlay {
   // always); 0 makes the block passable and invisible.
   int32_t CheckBlockConditions(cBlock* lpBlock);
 
+  // Block collision of a chara after a move (block_collision.cpp): 2 when
+  // the blocks kill it, else 0. The side tests push it out of solid blocks,
+  // set its contacts and fire its block triggers.
+  int32_t CollideBlockLeft(cCharaBase& obj);
+  int32_t CollideBlockRight(cCharaBase& obj);
+  int32_t CollideBlockUp(cCharaBase& obj);
+  int32_t CollideBlockDown(cCharaBase& obj);
+  int32_t CollideBlocksX(cCharaBase& obj);
+  int32_t CollideBlocksY(cCharaBase& obj);
+  // After a solid chara moved obj: both sides, then floor and ceiling.
+  int32_t RecheckBlocksX(cCharaBase& obj);
+  int32_t RecheckBlocksY(cCharaBase& obj);
+
   cStageServices& Services() const { return *m_lpServices; }
   // null puts back the do-nothing services.
   void SetServices(cStageServices* lpServices);
