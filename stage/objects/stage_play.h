@@ -113,6 +113,12 @@ class cStagePlay {
   int32_t RecheckBlocksX(cCharaBase& obj);
   int32_t RecheckBlocksY(cCharaBase& obj);
 
+  // While an axis auto-scrolls or the hero flies, the hero's body stays
+  // inside the view on that axis (hero_screen_edges.cpp). The vertical one
+  // answers 2 when a walking hero was pushed out at the bottom.
+  void KeepHeroInScreenX(cCharaBase& hero);
+  int32_t KeepHeroInScreenY(cCharaBase& hero);
+
   cStageServices& Services() const { return *m_lpServices; }
   // null puts back the do-nothing services.
   void SetServices(cStageServices* lpServices);
