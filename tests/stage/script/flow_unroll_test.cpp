@@ -16,7 +16,7 @@ cVector<cFlowCmd> Build(const std::vector<std::string>& items, int8_t set = kCmd
     cFlowCmd cmd;
     cmd.m_nSet = set;
     if (item[0] == 'L') {
-      cmd.m_nKind = set == kCmdSetFlow ? kFlowCmdLoop : kItemCmdLoop;
+      cmd.m_nKind = set == kCmdSetFlow ? int8_t{kFlowCmdLoop} : int8_t{kItemCmdLoop};
       const std::size_t comma = item.find(',');
       cmd.m_Params = {std::stoi(item.substr(1, comma - 1)), std::stoi(item.substr(comma + 1))};
     } else {
