@@ -32,6 +32,10 @@ inline constexpr std::array<const char*, 8> kConditionKindLabels = {
 inline constexpr std::array<const char*, 2> kCondListModeLabels = {
     "全ての条件が真なら成立", "1つ以上の条件が真なら成立"};
 
+// Compare codes 0..7 (eCompare); the label follows the condition's value.
+inline constexpr std::array<const char*, 8> kCompareLabels = {
+    "である", "でない", "以上", "以下", "より上", "より下", "の倍数である", "の倍数でない"};
+
 // Chara statuses (selector of kind 4 for a chara owner). Selector 0 is a chara
 // variable numbered by the condition's index.
 inline constexpr int32_t kStatusCharaVariable = 0;

@@ -281,7 +281,7 @@ int32_t cCharaBase::ClampY() { return 0; }
 int32_t cCharaBase::MoveX() { return 0; }
 int32_t cCharaBase::MoveY() { return 0; }
 int32_t cCharaBase::RunFlows(int32_t) { return 0; }
-void cCharaBase::StepJump() {}
+void cCharaBase::StepJump(cFlowCmdState&) {}
 
 void cCharaBase::VisitState(cStateVisitor& visitor) {
   cGameObject::VisitState(visitor);

@@ -144,7 +144,8 @@ class cCharaBase : public cGameObject {
   virtual int32_t MoveY();
   // One flow pass; non-zero when the flows ended the chara.
   virtual int32_t RunFlows(int32_t dying);
-  virtual void StepJump();
+  // One flow pass of a running jump command.
+  virtual void StepJump(cFlowCmdState& state);
 
   void VisitState(cStateVisitor& visitor) override;
 
@@ -167,6 +168,47 @@ class cCharaBase : public cGameObject {
 
   // Flows started by a trigger number (the flow engine's; see chara_flow_calls.h).
   void FireTrigger(int32_t trigger);
+  void StartFlowsByTrigger(int32_t trigger, int32_t otherId, int32_t flowId);
+
+  // Hits and death (chara_damage.cpp). The contact pass tests IsImmuneTo,
+  // then takes the damage and the impact in the order the project asks for.
+  void StartInvincibility();
+  void StartImmunity(int32_t attackerId);
+  // Once per sub-step.
+  void TickInvincibility();
+  int32_t IsInvincible() const { return m_nInvincible > 0 ? 1 : 0; }
+  int32_t IsImmuneTo(int32_t attackerId) const;
+  // Loss (or heal) of HP, hit effect, damage triggers; 1 when HP reached 0.
+  int32_t TakeBodyDamage(cCharaBase& attacker);
+  int32_t TakeShotDamage(cShot& shot);
+  // Knock-back and impact triggers.
+  void TakeBodyImpact(cCharaBase& attacker);
+  void TakeShotImpact(cShot& shot);
+  // Both kinds of triggers of a hit.
+  void FireBodyHitTriggers(cCharaBase& attacker);
+  void FireShotHitTriggers(cShot& shot);
+  // 1 when the death ends the stage (the chara then keeps its links).
+  int32_t Die();
+
+  // Animation players (chara_anime_players.cpp); owner keys are flow serials.
+  void EndAnimePlayers(int32_t ownerKey);
+  // Players with nothing left to show are removed, the others paused.
+  void PauseAnimePlayers(int32_t ownerKey);
+  void ResumeAnimePlayers(int32_t ownerKey);
+  // Steps the base animation and the players unless paused; the pattern to
+  // draw (the newest running player's, else the base animation's).
+  int32_t StepAnimation(int32_t paused);
+
+  // The running chara effect's frame without drawing (chara_effect_step.cpp):
+  // its handler's state step; the effect index is cleared when it ends.
+  void StepCharaEffect(int32_t paused);
+  // The state step of a drawn living chara: animation, then the effect (also
+  // while hidden), the screen rectangle at the held position; the pattern.
+  int32_t StepDrawnChara(int32_t paused);
+  // The state step of a dead chara's presentation; 1 when it is over.
+  int32_t StepDeathEffect(int32_t paused);
+  // One drawn frame of a gauge (the change bar fades in the last 60 frames).
+  void StepGauge(GAUGEANIM& gauge) const;
 
   // Jumps (chara_jump.cpp). Speeds are dots per sub-step, negative upwards.
   double JumpSpeed(double height) const;

@@ -1,7 +1,69 @@
 #pragma once
-// cHero: a hero of the stage (g_Heroes); the first one is the player's. Its
-// own fields and operations come with the hero runtime.
+// cHero: a hero of the stage (g_Heroes); element 0 is the player's. Beyond
+// cCharaBase it reads the player's input, controls its jump height by the
+// key or its speed, changes between walking and flying postures with a
+// position to fall back on, and touches and collects items.
+//
+// Items touched and not yet left are kept by item id, so a new item is never
+// taken for one that was removed:
+//
+//   cHero& hero = g_Heroes.front();
+//   if (hero.IsNotTouching(item.m_nId)) { /* give it */ hero.m_Touching.push_back(item.m_nId); }
+//   hero.ForgetTouch(item.m_nId);   // the hero left the item
 
+#include <cstdint>
+
+#include "core/containers/checked_list.h"
+#include "core/containers/checked_vector.h"
+#include "records/script/flow_cmd.h"
 #include "stage/objects/chara_base.h"
+#include "stage/objects/hero_box_rect.h"
 
-class cHero : public cCharaBase {};
+class cHero : public cCharaBase {
+ public:
+  int32_t m_nInput = 0;           // index into g_InputList of the player's input
+  int32_t m_nJumpHold = 0;        // StepJump calls while the jump key is held
+  int32_t m_bJumpReady = 0;       // a new jump may start
+  int32_t m_bJumpReleased = 0;    // the key was let go during this jump
+  double m_dFloorBaseSpeed = 0;   // 4 / L: the speed-change floor's base
+  int32_t m_bJumpRan = 0;         // StepJump ran in this flow pass
+  int32_t m_bDirectionLock = 0;   // the play step clears the input's directions
+  int32_t m_bButtonLock = 0;      // ... and buttons while set
+  int32_t m_nRememberedFacing = 0;
+  int32_t m_bPositionSaved = 0;   // the posture change saved a position
+  double m_dPostureX = 0;         // the position before the posture change
+  double m_dPostureY = 0;
+  double m_dPostureRight = 0;
+  double m_dPostureBottom = 0;
+  int32_t m_bPostureChanged = 0;  // a posture change is still restorable
+  cList<int32_t> m_Touching;      // ids of the items touched and not yet left
+  int32_t m_nFloorEffect = 0;     // effect of the floor block under the hero (3 speed change)
+  double m_dFloorEffectValue = 0; // kind 3: the factor
+  int32_t m_nFloorEffectFrames = 0;
+  int32_t m_nBlockItemPause = 0;  // while set a floor block's item is not given again
+  int32_t m_nPassCount = 0;       // flow passes
+  DRECT m_ItemBox;                // item-touch rectangle in world dots
+  int32_t m_nItemBoxX = 0;        // its offsets and size, scaled
+  int32_t m_nItemBoxY = 0;
+  int32_t m_nItemBoxW = 0;
+  int32_t m_nItemBoxH = 0;
+  int32_t m_nItemBoxXBase = 0;    // ... and at scale 1
+  int32_t m_nItemBoxYBase = 0;
+  int32_t m_nItemBoxWBase = 0;
+  int32_t m_nItemBoxHBase = 0;
+  cVector<HEROBOXRECT> m_BoxRects;     // the rectangles shown on request
+  cVector<cFlowCmd> m_PendingItemCmds; // deferred to the next flow pass
+  cList<cVector<int32_t>> m_VarLinks;  // variable links of item commands
+
+  void RememberFloorBlock() { m_nPrevFloorBlock = m_nFloorBlock; }
+  void RememberFacing() { m_nRememberedFacing = m_nFacing; }
+  // 1 when item (by id) is not in the touch list.
+  int32_t IsNotTouching(int32_t itemId) const;
+  // Removes every entry of item (by id).
+  void ForgetTouch(int32_t itemId);
+  // The player's input record: g_InputList at m_nInput, element 0 for a
+  // player number the list does not hold.
+  int32_t InputIndex() const;
+
+  void VisitState(cStateVisitor& visitor) override;
+};

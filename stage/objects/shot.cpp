@@ -8,4 +8,15 @@ void cShot::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_nHomingId", m_nHomingId);
   visitor.Value("m_bOwnSpeed", m_bOwnSpeed);
   visitor.Value("m_nImpact", m_nImpact);
+  visitor.Value("m_nPower", m_nPower);
+  visitor.Value("m_nHitEffect", m_nHitEffect);
+  visitor.Value("m_nScale", m_nScale);
+  visitor.Group("m_HitBox", [&] {
+    visitor.Value("left", m_HitBox.left);
+    visitor.Value("top", m_HitBox.top);
+    visitor.Value("right", m_HitBox.right);
+    visitor.Value("bottom", m_HitBox.bottom);
+  });
+  visitor.Value("m_bOwnerTrigger", m_bOwnerTrigger);
+  visitor.Value("m_nFlowId", m_nFlowId);
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "stage/objects/drect.h"
 #include "stage/objects/game_object.h"
 
 class cShot : public cGameObject {
@@ -14,6 +15,12 @@ class cShot : public cGameObject {
   int32_t m_nHomingId = -1;  // the chara it homes on, -1 none
   int32_t m_bOwnSpeed = 0;   // moves by its own speed (m_dVX, m_dVY)
   int8_t m_nImpact = 0;      // knock-back strength in half blocks
+  int32_t m_nPower = 0;      // damage
+  uint16_t m_nHitEffect = 0; // Effect index shown where it hits, 0 none
+  int8_t m_nScale = 1;       // giant scale of the shooter
+  DRECT m_HitBox;            // its box in stage dots
+  int32_t m_bOwnerTrigger = 0;  // its hits start the owner's attack flows
+  uint8_t m_nFlowId = 0;     // flow id given to those flows
 
   void VisitState(cStateVisitor& visitor) override;
 };

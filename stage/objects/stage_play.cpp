@@ -57,6 +57,13 @@ void cStagePlay::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_nTargetFps", m_nTargetFps);
   visitor.SparseInts("m_StageVar", m_StageVar);
   visitor.Value("m_bHoldButtons", m_bHoldButtons);
+  visitor.Value("m_nFlowOwnerId", m_nFlowOwnerId);
+  visitor.Value("m_nFlowIndex", m_nFlowIndex);
+  visitor.Value("m_nFlowCmdIndex", m_nFlowCmdIndex);
+  visitor.Value("m_bKillRequest", m_bKillRequest);
+  visitor.Value("m_bKill", m_bKill);
+  visitor.Value("m_nRemainTime", m_nRemainTime);
+  visitor.Value("m_bNoTimeLimit", m_bNoTimeLimit);
 }
 
 cCharaBase* FindCharaById(int32_t id) {

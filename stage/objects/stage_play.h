@@ -76,6 +76,16 @@ class cStagePlay {
   int32_t m_bHoldButtons = 0;   // a held button is kept from the game until released
   cRunFacts m_Run;              // not part of the state digest
   cList<cShot> m_ShotList;
+  // While a chara's flows run: that chara, its running flow instance and
+  // command (-1 none), which commands read; every end of a flow pass clears
+  // them, so no erased chara is left named.
+  int32_t m_nFlowOwnerId = -1;
+  int32_t m_nFlowIndex = -1;
+  int32_t m_nFlowCmdIndex = -1;
+  int32_t m_bKillRequest = 0;  // a command asked to defeat the flow owner
+  int32_t m_bKill = 0;         // a script lowered another chara's HP: the kill pass runs
+  int32_t m_nRemainTime = 0;   // seconds left of the time limit, 0..999
+  int32_t m_bNoTimeLimit = 0;  // the stage has no time limit
 
   // Builds the running stage from g_Stage. False when it could not be built
   // (the program is closing then, the stage left empty).
@@ -89,6 +99,25 @@ class cStagePlay {
   // 1 when the conditions of a grid block hold (a block without conditions
   // always); 0 makes the block passable and invisible.
   int32_t CheckBlockConditions(cBlock* lpBlock);
+
+  // Block collision of a chara after a move (block_collision.cpp): 2 when
+  // the blocks kill it, else 0. The side tests push it out of solid blocks,
+  // set its contacts and fire its block triggers.
+  int32_t CollideBlockLeft(cCharaBase& obj);
+  int32_t CollideBlockRight(cCharaBase& obj);
+  int32_t CollideBlockUp(cCharaBase& obj);
+  int32_t CollideBlockDown(cCharaBase& obj);
+  int32_t CollideBlocksX(cCharaBase& obj);
+  int32_t CollideBlocksY(cCharaBase& obj);
+  // After a solid chara moved obj: both sides, then floor and ceiling.
+  int32_t RecheckBlocksX(cCharaBase& obj);
+  int32_t RecheckBlocksY(cCharaBase& obj);
+
+  // While an axis auto-scrolls or the hero flies, the hero's body stays
+  // inside the view on that axis (hero_screen_edges.cpp). The vertical one
+  // answers 2 when a walking hero was pushed out at the bottom.
+  void KeepHeroInScreenX(cCharaBase& hero);
+  int32_t KeepHeroInScreenY(cCharaBase& hero);
 
   cStageServices& Services() const { return *m_lpServices; }
   // null puts back the do-nothing services.

@@ -22,3 +22,7 @@ int32_t CompareByCode(int32_t a, int32_t b, uint32_t nCode) {
     default: return 0;
   }
 }
+
+int32_t CompareShort(int16_t a, int32_t b, uint32_t nCode) { return CompareByCode(a, b, nCode); }
+
+int32_t CompareByte(int8_t a, int32_t b, uint32_t nCode) { return CompareByCode(a, b, nCode); }

@@ -12,3 +12,9 @@
 #include <cstdint>
 
 int32_t CompareByCode(int32_t a, int32_t b, uint32_t nCode);
+
+// The same for statuses stored in 16 or 8 bits. The condition's value is
+// compared as given, never cut to the status's width: a キャラID (0..99)
+// compared "以上 256" fails rather than holding against a cut 0.
+int32_t CompareShort(int16_t a, int32_t b, uint32_t nCode);
+int32_t CompareByte(int8_t a, int32_t b, uint32_t nCode);

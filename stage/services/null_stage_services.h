@@ -15,4 +15,7 @@ class cNullStageServices : public cStageServices {
   void RequestClose() override {}
   uint32_t TickCount() override { return 0; }
   void PollInput() override {}
+  void AddHitEffect(int32_t, const DRECT&, const DRECT&, int32_t, int32_t, int32_t) override {}
+  void ShowErrorMessage(const std::string&) override {}
+  void RebuildDarkness() override {}
 };

@@ -33,3 +33,25 @@ uint32_t cRecordingStageServices::TickCount() {
 }
 
 void cRecordingStageServices::PollInput() { Record("PollInput"); }
+
+void cRecordingStageServices::AddHitEffect(int32_t nEffect, const DRECT& a, const DRECT& b, int32_t nScale,
+                                           int32_t nJitterX, int32_t nJitterY) {
+  Record("AddHitEffect", {{"nEffect", int64_t{nEffect}},
+                          {"aLeft", a.left},
+                          {"aTop", a.top},
+                          {"aRight", a.right},
+                          {"aBottom", a.bottom},
+                          {"bLeft", b.left},
+                          {"bTop", b.top},
+                          {"bRight", b.right},
+                          {"bBottom", b.bottom},
+                          {"nScale", int64_t{nScale}},
+                          {"nJitterX", int64_t{nJitterX}},
+                          {"nJitterY", int64_t{nJitterY}}});
+}
+
+void cRecordingStageServices::ShowErrorMessage(const std::string& text) {
+  Record("ShowErrorMessage", {{"caption", std::string("エラー")}, {"text", text}});
+}
+
+void cRecordingStageServices::RebuildDarkness() { Record("RebuildDarkness"); }

@@ -45,6 +45,10 @@ class cRecordingStageServices : public cStageServices {
   void RequestClose() override;
   uint32_t TickCount() override;
   void PollInput() override;
+  void AddHitEffect(int32_t nEffect, const DRECT& a, const DRECT& b, int32_t nScale, int32_t nJitterX,
+                    int32_t nJitterY) override;
+  void ShowErrorMessage(const std::string& text) override;
+  void RebuildDarkness() override;
 
   uint32_t m_nTickCount = 0;  // TickCount's answer
   std::vector<cStageEvent> m_Events;

@@ -19,6 +19,9 @@
 // like the program.
 
 #include <cstdint>
+#include <string>
+
+#include "stage/objects/drect.h"
 
 class cStageServices {
  public:
@@ -40,4 +43,14 @@ class cStageServices {
   virtual uint32_t TickCount() = 0;
   // Refreshes g_InputList[0] from the keyboard and joystick (the play step's poll).
   virtual void PollInput() = 0;
+  // A hit effect (Effect index nEffect) where boxes a and b overlap, at scale,
+  // moved by the jitter the simulation drew for it (its random numbers are
+  // the game's whether or not a scene shows the effect).
+  virtual void AddHitEffect(int32_t nEffect, const DRECT& a, const DRECT& b, int32_t nScale, int32_t nJitterX,
+                            int32_t nJitterY) = 0;
+  // An error message box (caption "エラー"), text in CP932. The simulation goes
+  // on as it would after the box was closed.
+  virtual void ShowErrorMessage(const std::string& text) = 0;
+  // The darkness overlay must be rebuilt (a player chara's light radius changed).
+  virtual void RebuildDarkness() = 0;
 };

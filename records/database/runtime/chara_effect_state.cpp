@@ -26,6 +26,9 @@ void cCharaEffectState::Setup(int32_t index, int32_t reversed) {
   m_nEffect = static_cast<int16_t>(index);
   m_nRecord = index;
   m_bReversed = reversed;
+  // Templates are prepared for every index the tables hold; an index the
+  // loaded database lacks prepares an empty effect.
+  if (index < 0 || index >= g_Database.m_CharaEffects.VectorSize()) return;
   const cCharaEffect& record = g_Database.m_CharaEffects.CheckedVectorAt(index);
   const int32_t kind = record.KnownKind(cCharaEffect::kMaxKind);
   const int32_t duration = record.m_nParams[0] < 0 ? 0 : record.m_nParams[0];

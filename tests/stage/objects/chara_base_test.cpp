@@ -355,3 +355,33 @@ TEST_F(CharaLinkTest, GrowingTheHeroesKeepsTheirLinks) {
 }
 
 }  // namespace
+
+namespace {
+
+class HeroTest : public CharaWorld {};
+
+TEST_F(HeroTest, TouchListByItemIdAndTheInputOfAMissingPlayer) {
+  cHero& hero = AddTestHero(0);
+  hero.m_Touching.assign({4, 9, 4});
+  EXPECT_EQ(hero.IsNotTouching(4), 0);
+  EXPECT_EQ(hero.IsNotTouching(5), 1);  // a new item whatever became of item 4
+  hero.ForgetTouch(4);
+  EXPECT_EQ(hero.IsNotTouching(4), 1);
+  EXPECT_EQ(hero.m_Touching.size(), 1U);
+
+  for (int32_t player : {0, 1, -1}) {
+    SCOPED_TRACE(player);
+    hero.m_nInput = player;
+    EXPECT_EQ(hero.InputIndex(), 0);
+  }
+  EXPECT_EQ(TakeCloseRequests(), 0);
+
+  hero.m_nFloorBlock = 77;
+  hero.RememberFloorBlock();
+  hero.m_nFacing = 1;
+  hero.RememberFacing();
+  EXPECT_EQ(hero.m_nPrevFloorBlock, 77);
+  EXPECT_EQ(hero.m_nRememberedFacing, 1);
+}
+
+}  // namespace

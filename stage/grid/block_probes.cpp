@@ -1,0 +1,127 @@
+#include "stage/grid/block_probes.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/math/truncate.h"
+
+namespace block_probes {
+
+int32_t ClampBound(int64_t nReach, int32_t nExtent) {
+  const int64_t upper = std::max<int64_t>(32, nExtent);
+  return static_cast<int32_t>(std::clamp<int64_t>(nReach, 32, upper));
+}
+
+int32_t ClampPoint(int64_t value, int32_t nBound) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, 0, int64_t{nBound} - 1));
+}
+
+// Walks the points one after another; a later point wins only with a higher
+// class, or with the same class and a smaller distance to the middle.
+class cBestCell {
+ public:
+  void Offer(cBlockGrid& grid, int32_t nColumn, int32_t nRow, int8_t nKey, int64_t nDistance) {
+    const int8_t hit = CellHitClass(grid, nColumn, nRow, nKey);
+    if (hit > m_nBest || (hit == m_nBest && nDistance < m_nDistance)) {
+      m_nBest = hit;
+      m_nDistance = nDistance;
+      m_nCell = grid.CellIndex(nColumn, nRow);
+    }
+  }
+  int32_t Cell() const { return m_nCell; }
+
+ private:
+  int32_t m_nBest = -1;
+  int64_t m_nDistance = 0;
+  int32_t m_nCell = 0;
+};
+
+}  // namespace block_probes
+
+cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY) {
+  cProbeArea area;
+  area.nBoundX = block_probes::ClampBound(nReachX, grid.m_nColumns * 32);
+  area.nBoundY = block_probes::ClampBound(nReachY, grid.m_nRows * 32);
+  return area;
+}
+
+int8_t CellHitClass(cBlockGrid& grid, int32_t nColumn, int32_t nRow, int8_t nKey) {
+  cBlock* block = grid.BlockAt(nColumn, nRow);
+  return block == nullptr ? 0 : block->GetHitClass(nKey);
+}
+
+int8_t CellIndexHitClass(cBlockGrid& grid, int32_t nCell, int8_t nKey) {
+  if (nCell < 0 || nCell >= grid.VectorSize()) return 0;
+  return grid.CheckedVectorAt(nCell).GetHitClass(nKey);
+}
+
+int32_t ProbeEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1,
+                      int32_t y1, int32_t x2, int32_t y2) {
+  using block_probes::ClampPoint;
+  x1 = ClampPoint(x1, area.nBoundX);
+  x2 = ClampPoint(x2, area.nBoundX);
+  y1 = ClampPoint(y1, area.nBoundY);
+  y2 = ClampPoint(y2, area.nBoundY);
+  const int64_t points = int64_t{body.nScale} + 1;
+  block_probes::cBestCell best;
+  if (x1 == x2) {
+    const int32_t column = x1 >> 5;
+    int32_t y = y1;
+    for (int64_t i = 0; i < points; ++i) {
+      best.Offer(grid, column, y >> 5, body.nKey, 0);
+      const int32_t next = ClampPoint(int64_t{y} + body.nHeightBase - 1, area.nBoundY);
+      // Once the points stand still every further one repeats the same cell.
+      if (next == y) break;
+      y = next;
+    }
+    return best.Cell();
+  }
+  if (y1 == y2) {
+    const int32_t row = y1 >> 5;
+    const int32_t mid = (x1 + x2) >> 1;
+    int32_t x = x1;
+    for (int64_t i = 0; i < points; ++i) {
+      best.Offer(grid, x >> 5, row, body.nKey, std::llabs(int64_t{x} - mid));
+      const int32_t next = ClampPoint(int64_t{x} + body.nWidthBase - 1, area.nBoundX);
+      if (next == x) break;
+      x = next;
+    }
+    return best.Cell();
+  }
+  return 0;
+}
+
+int32_t PickFloorCell(cBlockGrid& grid, const cProbeArea& area, int8_t nKey, int32_t nScale,
+                      int32_t nWidth, double dX, double dRight, double dBottom) {
+  const int64_t scale = std::max(nScale, 1);
+  const int64_t count = (scale % 2 != 0) ? scale + 2 : scale + 1;
+  const int64_t step = nWidth / (count - 1);
+  const int32_t left = TruncToInt(dX);
+  const int32_t right = TruncToInt(dRight);
+  const int32_t row = TruncToInt(dBottom) >> 5;
+  const int64_t mid = (int64_t{left} + right) >> 1;
+  block_probes::cBestCell best;
+  int64_t x = left;
+  for (int64_t i = 0; i < count; ++i) {
+    // The first point may lie off the grid: the lookup reads it as passable.
+    best.Offer(grid, static_cast<int32_t>(x >> 5), row, nKey, std::llabs(x - mid));
+    const int64_t next = (i + 1 == count - 1) ? right : x + step;
+    x = std::min<int64_t>(next, int64_t{area.nBoundX} - 1);
+  }
+  return best.Cell();
+}
+
+int32_t PickCornerCell(cBlockGrid& grid, int32_t nLeft, int32_t nTop, int32_t nRight,
+                       int32_t nBottom, int8_t nKey) {
+  const int32_t corners[4][2] = {{nLeft, nTop}, {nRight, nTop}, {nLeft, nBottom}, {nRight, nBottom}};
+  int8_t best = -1;
+  int32_t cell = -1;
+  for (const auto& [column, row] : corners) {
+    const int8_t hit = CellHitClass(grid, column, row, nKey);
+    if (hit > best) {
+      best = hit;
+      cell = grid.CellIndex(column, row);
+    }
+  }
+  return cell;
+}

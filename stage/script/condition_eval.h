@@ -1,0 +1,36 @@
+#pragma once
+// Condition lists: every condition (mode 0) or any condition (mode 1) of a
+// list, evaluated in order for a subject chara and stopping at the first
+// condition that decides, so the random operands of later conditions are not
+// drawn. Any other mode never holds; an empty list holds in mode 0 only.
+//
+//   cVector<cCondition>& conds = def.m_Conditions.m_Conditions;
+//   if (CheckConditions(play, conds, mode, once, chara.m_bCondMet, &chara)) { ... }
+//
+// CheckConditions is the gate of blocks, charas, items and flows: an empty
+// list holds, a once-only list that has held holds without evaluation, and a
+// list that holds sets the met flag for good.
+
+#include <cstdint>
+
+#include "core/containers/checked_vector.h"
+
+class cCharaBase;
+class cCondition;
+class cStagePlay;
+
+// Kinds 1..3 compare the common, stage or subject's variable at m_nIndex with
+// m_nValue; 4..6 the status conditions. Kind 7 (distance) is evaluated once
+// the distance test exists; until then it, kind 0 and unknown kinds are false.
+bool EvalCondition(cStagePlay& play, cCondition& cond, cCharaBase* lpSubject);
+bool EvalConditionList(cStagePlay& play, cVector<cCondition>& conds, int32_t mode, cCharaBase* lpSubject);
+
+template <class Flag>
+bool CheckConditions(cStagePlay& play, cVector<cCondition>& conds, int32_t mode, int32_t once, Flag& met,
+                     cCharaBase* lpSubject) {
+  if (conds.empty()) return true;
+  if (once != 0 && met != 0) return true;
+  if (!EvalConditionList(play, conds, mode, lpSubject)) return false;
+  met = 1;
+  return true;
+}

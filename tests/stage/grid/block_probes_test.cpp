@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "stage/grid/block_grid.h"
+#include "stage/grid/block_probes.h"
+#include "support/stage_world.h"
+
+// Grid cells are addressed by grid column and row (the stage's block (0, 0)
+// is grid cell (10, 10)); classes are set on the built grid directly.
+class BlockProbesTest : public StageWorld {
+ protected:
+  void BuildEmpty(int32_t width = 20, int32_t height = 15) {
+    cStageSpec spec;
+    spec.nWidth = width;
+    spec.nHeight = height;
+    ASSERT_TRUE(Build(spec));
+    area_ = ProbeAreaOf(g_BlockGrid, INT64_MAX, INT64_MAX);
+  }
+  void SetClass(int32_t column, int32_t row, int8_t hit) {
+    cBlock* block = BlockAt(column, row);
+    ASSERT_NE(block, nullptr);
+    block->m_nHitClass = hit;
+    block->m_nExemptGroup = 255;
+  }
+  int32_t Cell(int32_t column, int32_t row) const { return g_BlockGrid.CellIndex(column, row); }
+
+  cProbeArea area_;
+};
+
+TEST_F(BlockProbesTest, BoundsAreTheReachKeptWithinTheGrid) {
+  BuildEmpty();  // 40 x 35 cells: 1280 x 1120 dots
+  struct Case {
+    int64_t reachX, reachY;
+    int32_t boundX, boundY;
+  } const cases[] = {
+      {640, 640, 640, 640},
+      {640 + 20 * 32, 640 + 15 * 32, 1280, 1120},
+      {int64_t{INT32_MAX} + 640, INT64_MAX, 1280, 1120},  // no overflow past the grid
+      {0, -5, 32, 32},
+      {INT64_MIN, 31, 32, 32},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.reachX << "," << c.reachY);
+    const cProbeArea area = ProbeAreaOf(g_BlockGrid, c.reachX, c.reachY);
+    EXPECT_EQ(area.nBoundX, c.boundX);
+    EXPECT_EQ(area.nBoundY, c.boundY);
+  }
+}
+
+TEST_F(BlockProbesTest, VerticalEdgeOfAScaledCharaTestsOnePointPerUnscaledHeight) {
+  BuildEmpty();
+  const cProbeBody body{0, 2, 32, 32};  // scale 2: points y, y + 31, y + 62
+  const int32_t x = 15 * 32 + 4, y = 12 * 32;
+  SetClass(15, 13, kBlockSolid);  // y + 62 = row 12 * 32 + 62: row 13
+  EXPECT_EQ(ProbeEdgeCell(g_BlockGrid, area_, body, x, y, x, y + 63), Cell(15, 13));
+  SetClass(15, 13, 0);
+  SetClass(15, 14, kBlockSolid);  // y + 64 lies past the last point
+  const int32_t found = ProbeEdgeCell(g_BlockGrid, area_, body, x, y, x, y + 63);
+  EXPECT_EQ(CellIndexHitClass(g_BlockGrid, found, 0), 0);
+  // Ties keep the upper point; a higher class below still wins.
+  SetClass(15, 12, kBlockSolid);
+  SetClass(15, 13, kBlockSolid);
+  EXPECT_EQ(ProbeEdgeCell(g_BlockGrid, area_, body, x, y, x, y + 63), Cell(15, 12));
+  SetClass(15, 13, kBlockDeadly);
+  EXPECT_EQ(ProbeEdgeCell(g_BlockGrid, area_, body, x, y, x, y + 63), Cell(15, 13));
+}
+
+TEST_F(BlockProbesTest, HorizontalEdgePrefersTheMostSolidCellThenTheMiddle) {
+  BuildEmpty();
+  const cProbeBody body{0, 2, 32, 32};  // points x, x + 31, x + 62 on a 63-dot edge
+  const int32_t x = 14 * 32 + 16, y = 20 * 32 + 8;  // mid 495
+  struct Case {
+    int8_t left, middle, right;
+    int32_t column;
+  } const cases[] = {
+      {1, 1, 1, 15},  // the middle one
+      {2, 1, 1, 14},  // the most solid one
+      {1, 0, 1, 14},  // equal distance: the earlier
+      {0, 0, 0, 15},  // nothing solid: still the middle
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << +c.left << +c.middle << +c.right);
+    SetClass(14, 20, c.left);
+    SetClass(15, 20, c.middle);
+    SetClass(16, 20, c.right);
+    EXPECT_EQ(ProbeEdgeCell(g_BlockGrid, area_, body, x, y, x + 62, y), Cell(c.column, 20));
+  }
+  // Neither vertical nor horizontal: no cell.
+  EXPECT_EQ(ProbeEdgeCell(g_BlockGrid, area_, body, x, y, x + 62, y + 1), 0);
+}
+
+TEST_F(BlockProbesTest, AProbePastTheRowNeverReachesTheNextRowsCells) {
+  BuildEmpty(12, 5);  // 32 columns fill the stride of 32
+  SetClass(0, 11, kBlockSolid);  // what column 32 of row 10 would alias to
+  SetClass(31, 10, 0);
+  const cProbeBody body{0, 1, 32, 32};
+  const int32_t found = ProbeEdgeCell(g_BlockGrid, area_, body, 5000, 10 * 32, 5000, 10 * 32 + 31);
+  EXPECT_EQ(found, Cell(31, 10));
+  // Rows past the grid stop at its last row.
+  const int32_t below = ProbeEdgeCell(g_BlockGrid, area_, body, 40, INT32_MAX, 40, INT32_MAX);
+  EXPECT_EQ(below, Cell(1, g_BlockGrid.m_nRows - 1));
+  // A huge scale walks to the bound and stops there.
+  const cProbeBody giant{0, INT32_MAX, 32, 32};
+  EXPECT_EQ(ProbeEdgeCell(g_BlockGrid, area_, giant, 40, 0, 40, 31), Cell(1, 0));
+}
+
+TEST_F(BlockProbesTest, FloorPointsFavourTheMiddleAmongTheMostSolid) {
+  BuildEmpty();
+  // Scale 2, 64 dots: points 464, 496 and the right edge 527; the middle is 495.
+  const double left = 14 * 32 + 16, right = left + 63, bottom = 20 * 32 + 2;
+  struct Case {
+    int8_t left, middle, right;
+    int32_t column;
+  } const cases[] = {
+      {1, 1, 1, 15},
+      {2, 1, 1, 14},
+      {1, 0, 1, 14},  // 31 dots from the middle beats 32
+      {0, 0, 2, 16},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << +c.left << +c.middle << +c.right);
+    SetClass(14, 20, c.left);
+    SetClass(15, 20, c.middle);
+    SetClass(16, 20, c.right);
+    EXPECT_EQ(PickFloorCell(g_BlockGrid, area_, 0, 2, 64, left, right, bottom), Cell(c.column, 20));
+  }
+}
+
+TEST_F(BlockProbesTest, FloorPickSurvivesOddScalesAndPointsOffTheGrid) {
+  BuildEmpty();
+  SetClass(14, 20, kBlockSolid);
+  SetClass(15, 20, kBlockSolid);
+  const double left = 14 * 32 + 4, right = left + 31, bottom = 20 * 32 + 2;
+  // Scale 0 would divide by zero: it counts as 1.
+  EXPECT_EQ(PickFloorCell(g_BlockGrid, area_, 0, 0, 32, left, right, bottom),
+            PickFloorCell(g_BlockGrid, area_, 0, 1, 32, left, right, bottom));
+  // Scale 127: 129 points over a 127-block-wide body, clamped to the grid.
+  SetClass(39, 20, kBlockDeadly);
+  const int32_t wide = PickFloorCell(g_BlockGrid, area_, 0, 127, 127 * 32, left, left + 127 * 32 - 1, bottom);
+  EXPECT_EQ(wide, Cell(39, 20));
+  // A body left of and below the grid reads passable cells instead of others.
+  const int32_t off = PickFloorCell(g_BlockGrid, area_, 0, 1, 32, -500, -469, 1e12);
+  EXPECT_EQ(CellIndexHitClass(g_BlockGrid, off, 0), 0);
+  EXPECT_EQ(PickFloorCell(g_BlockGrid, area_, 0, 1, 32, NAN, NAN, NAN), Cell(0, 0));
+}
+
+TEST_F(BlockProbesTest, CornersGoToTheFirstMostSolidAndOffGridCornersArePassable) {
+  BuildEmpty();
+  SetClass(20, 20, kBlockSolid);
+  SetClass(21, 21, kBlockDeadly);
+  EXPECT_EQ(PickCornerCell(g_BlockGrid, 20, 20, 21, 21, 0), Cell(21, 21));
+  SetClass(21, 21, kBlockSolid);
+  EXPECT_EQ(PickCornerCell(g_BlockGrid, 20, 20, 21, 21, 0), Cell(20, 20));
+  // The exempt group passes.
+  BlockAt(20, 20)->m_nExemptGroup = 3;
+  EXPECT_EQ(PickCornerCell(g_BlockGrid, 20, 20, 21, 21, 3), Cell(21, 21));
+  // An object of 320 dots or more in the margin has corners off the grid.
+  const int32_t off = PickCornerCell(g_BlockGrid, -12, -12, -1, 20, 0);
+  EXPECT_EQ(CellIndexHitClass(g_BlockGrid, off, 0), 0);
+  EXPECT_EQ(PickCornerCell(g_BlockGrid, -12, -12, 50, 50, 0), -1);
+}
