@@ -13,6 +13,7 @@
 
 #include "records/database/database.h"
 #include "records/database/runtime/effect_state_tables.h"
+#include "bench/bench_camera.h"
 #include "records/stage/stage_globals.h"
 #include "stage/objects/chara.h"
 #include "stage/objects/object_lists.h"
@@ -32,8 +33,8 @@ class cCharaWorld {
     g_Stage = cStageData();
     g_Stage.m_dGravity = 1.5;
     g_Stage.SetCollisionLevel(kSubSteps);
-    Fill(m_Play.m_ScrollX, 0, 60);
-    Fill(m_Play.m_ScrollY, 1, 20);
+    FillBenchAxis(m_Play.m_ScrollX, 0, 60);
+    FillBenchAxis(m_Play.m_ScrollY, 1, 20);
     m_Play.m_ScrollX.m_dPos = 320;
     m_Play.m_ScrollY.m_dPos = 320;
     g_lpSceneStagePlay = &m_Play;
@@ -77,18 +78,6 @@ class cCharaWorld {
   }
 
   cStagePlay m_Play;
-
- private:
-  static void Fill(cScroll& axis, int32_t nAxis, int32_t blocks) {
-    axis.m_nAxis = nAxis;
-    axis.m_nView = nAxis == 0 ? 640 : 480;
-    axis.m_nMarginCells = 10;
-    axis.m_nCells = blocks + 20;
-    axis.m_nMargin = 320;
-    axis.m_nFurthest = (blocks + 10) * 32;
-    axis.SetAutoScroll(0, 0);
-    axis.SetLimits(0, blocks - 1, 0, 0);
-  }
 };
 
 void BM_CharaFrameMotion(benchmark::State& state) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/containers/checked_list.h"
+#include "bench/bench_camera.h"
 #include "records/stage/stage_globals.h"
 #include "stage/grid/block_grid.h"
 #include "stage/objects/chara.h"
@@ -31,8 +32,8 @@ class cBenchWorld {
     g_Stage = cStageData();
     g_Stage.m_dGravity = 1.5;
     g_Stage.SetCollisionLevel(kSubSteps);
-    Fill(m_Play.m_ScrollX, 0, width);
-    Fill(m_Play.m_ScrollY, 1, height);
+    FillBenchAxis(m_Play.m_ScrollX, 0, width);
+    FillBenchAxis(m_Play.m_ScrollY, 1, height);
     m_Play.m_ScrollX.m_dPos = 320;
     m_Play.m_ScrollY.m_dPos = 320;
     g_BlockGrid.Build(width, height);
@@ -44,17 +45,6 @@ class cBenchWorld {
   }
 
  private:
-  static void Fill(cScroll& axis, int32_t nAxis, int32_t blocks) {
-    axis.m_nAxis = nAxis;
-    axis.m_nView = nAxis == 0 ? 640 : 480;
-    axis.m_nMarginCells = 10;
-    axis.m_nCells = blocks + 20;
-    axis.m_nMargin = 320;
-    axis.m_nFurthest = (blocks + 10) * 32;
-    axis.SetAutoScroll(0, 0);
-    axis.SetLimits(0, blocks - 1, 0, 0);
-  }
-
   cStagePlay m_Play;
 };
 

@@ -3,8 +3,10 @@
 #include "core/log/ec_log.h"
 #include "core/mesbox/mesbox.h"
 #include "platform/dd/dd_init.h"
+#include "platform/dd/fill.h"
 #include "platform/dd/palette.h"
 #include "platform/dd/pixel_format.h"
+#include "platform/dd/surface_create.h"
 
 std::string cDisplayMode::Name() const {
   return std::string(bDirect3D != 0 ? "Direct3D " : "DirectDraw ") + std::to_string(nBpp) +
@@ -49,4 +51,9 @@ std::string IndexPicture(DDSURFACEDATA& sd, int32_t w, int32_t h) {
     out += '\n';
   }
   return out;
+}
+
+void GroundedDisplayTest::Make(DDSURFACEDATA& sd, int32_t w, int32_t h) {
+  ASSERT_TRUE(DDCreateSurface(&sd, w, h, 0, 0, 0, nullptr, 0));
+  DDFillSurface(&sd, kGround);
 }

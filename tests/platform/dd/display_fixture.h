@@ -51,3 +51,16 @@ constexpr uint32_t kFirstColour = 30;
 // The top-left w x h of an 8-bit surface as text, one line a row: '.' for the
 // ground, 'a' + (index - kFirstColour) elsewhere.
 std::string IndexPicture(DDSURFACEDATA& sd, int32_t w, int32_t h);
+
+// An 8-bit display with the test palette; Make gives a surface filled with the
+// ground colour for a drawing to go onto.
+class GroundedDisplayTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(display_.ok());
+    SetTestPalette();
+  }
+  void Make(DDSURFACEDATA& sd, int32_t w, int32_t h);
+
+  ScopedDisplay display_{{0, 8, 0}};
+};

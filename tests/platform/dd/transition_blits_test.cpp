@@ -11,19 +11,7 @@
 
 namespace {
 
-class TransitionBlitsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(display_.ok());
-    SetTestPalette();
-  }
-  // A surface filled with the ground colour.
-  void Make(DDSURFACEDATA& sd, int32_t w, int32_t h) {
-    ASSERT_TRUE(DDCreateSurface(&sd, w, h, 0, 0, 0, nullptr, 0));
-    DDFillSurface(&sd, kGround);
-  }
-  ScopedDisplay display_{{0, 8, 0}};
-};
+class TransitionBlitsTest : public GroundedDisplayTest {};
 
 TEST_F(TransitionBlitsTest, StripesMoveAlternatelyAndDropTheRemainder) {
   // Source columns (or rows) coloured by tens: 'a' for 0-9, 'b' for 10-19, ...

@@ -31,18 +31,7 @@ TEST(WaveBlitTest, BandOffsetsFollowTheSine) {
   }
 }
 
-class WaveBlitPictureTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(display_.ok());
-    SetTestPalette();
-  }
-  void Make(DDSURFACEDATA& sd, int32_t w, int32_t h) {
-    ASSERT_TRUE(DDCreateSurface(&sd, w, h, 0, 0, 0, nullptr, 0));
-    DDFillSurface(&sd, kGround);
-  }
-  ScopedDisplay display_{{0, 8, 0}};
-};
+class WaveBlitPictureTest : public GroundedDisplayTest {};
 
 TEST_F(WaveBlitPictureTest, BandsMoveAlongTheWave) {
   DDSURFACEDATA rows, cols, dst, tall;
