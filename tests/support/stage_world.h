@@ -7,9 +7,9 @@
 //
 //   class MyTest : public StageWorld {};
 //   TEST_F(MyTest, Falls) {
-//     cStageSpec spec;                          // 20 x 15, level 1
-//     spec.Solid = {{0, 14}, {1, 14}};          // two floor blocks (stage blocks)
-//     ASSERT_TRUE(Build(spec));
+//     cStageLayout layout;                        // 20 x 15, level 1
+//     layout.Solid = {{0, 14}, {1, 14}};          // two floor blocks (stage blocks)
+//     ASSERT_TRUE(Build(layout));
 //     BlockAt(10, 24)->GetHitClass(0);          // 1: block (0, 14) behind the margin
 //     services_.m_Events;                       // what the build asked for
 //     StepFrame(2, 1);                          // a frame with right and button 1 held
@@ -34,7 +34,7 @@
 #include "stage/objects/stage_play.h"
 #include "stage/services/recording_stage_services.h"
 
-struct cStageSpec {
+struct cStageLayout {
   int32_t nWidth = 20;  // blocks
   int32_t nHeight = 15;
   int32_t nCollisionLevel = 1;
@@ -56,36 +56,36 @@ class StageWorld : public ::testing::Test {
 
   void TearDown() override { EmptyGlobals(); }
 
-  // g_Stage from spec (the pristine header too), then SetStage (0, 1).
-  bool Build(const cStageSpec& spec) {
-    WriteStage(spec, g_Stage);
+  // g_Stage from layout (the pristine header too), then SetStage (0, 1).
+  bool Build(const cStageLayout& layout) {
+    WriteStage(layout, g_Stage);
     g_StageInitial.TakeHeaderOf(g_Stage);
     return play_.SetStage(0, 1);
   }
 
-  static void WriteStage(const cStageSpec& spec, cStageData& stage) {
+  static void WriteStage(const cStageLayout& layout, cStageData& stage) {
     stage = cStageData();
-    stage.m_nWidth = spec.nWidth;
-    stage.m_nHeight = spec.nHeight;
-    stage.m_nCollisionLevel = spec.nCollisionLevel;
-    stage.m_nFps = spec.nFps;
+    stage.m_nWidth = layout.nWidth;
+    stage.m_nHeight = layout.nHeight;
+    stage.m_nCollisionLevel = layout.nCollisionLevel;
+    stage.m_nFps = layout.nFps;
     stage.m_dGravity = 1.5;
-    stage.m_bScrollLimitLeft = spec.bLimitLeft;
-    stage.m_nScrollLimitLeft = spec.nLimitLeft;
-    stage.m_bScrollLimitRight = spec.bLimitRight;
-    stage.m_nScrollLimitRight = spec.bLimitRight ? spec.nLimitRight : spec.nWidth - 1;
-    stage.m_bScrollLimitTop = spec.bLimitTop;
-    stage.m_nScrollLimitTop = spec.nLimitTop;
-    stage.m_bScrollLimitBottom = spec.bLimitBottom;
-    stage.m_nScrollLimitBottom = spec.bLimitBottom ? spec.nLimitBottom : spec.nHeight - 1;
+    stage.m_bScrollLimitLeft = layout.bLimitLeft;
+    stage.m_nScrollLimitLeft = layout.nLimitLeft;
+    stage.m_bScrollLimitRight = layout.bLimitRight;
+    stage.m_nScrollLimitRight = layout.bLimitRight ? layout.nLimitRight : layout.nWidth - 1;
+    stage.m_bScrollLimitTop = layout.bLimitTop;
+    stage.m_nScrollLimitTop = layout.nLimitTop;
+    stage.m_bScrollLimitBottom = layout.bLimitBottom;
+    stage.m_nScrollLimitBottom = layout.bLimitBottom ? layout.nLimitBottom : layout.nHeight - 1;
     stage.m_PlacedBlocks.clear();
-    for (const auto& [x, y] : spec.Solid) {
+    for (const auto& [x, y] : layout.Solid) {
       cBlockDef& block = stage.m_PlacedBlocks.emplace_back();
       block.m_nX = static_cast<int16_t>(x);
       block.m_nY = static_cast<int16_t>(y);
       block.m_nGraphic = 1;
       block.m_nHitClass = kBlockSolid;
-      block.m_nExemptGroup = static_cast<uint8_t>(spec.nExemptGroup);
+      block.m_nExemptGroup = static_cast<uint8_t>(layout.nExemptGroup);
     }
   }
 

@@ -36,10 +36,10 @@ TEST_F(BlockGridTest, ShapeFollowsTheBinaryDigitsOfTheWidth) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.width);
-    cStageSpec spec;
-    spec.nWidth = c.width;
-    spec.nHeight = c.height;
-    ASSERT_TRUE(Build(spec));
+    cStageLayout layout;
+    layout.nWidth = c.width;
+    layout.nHeight = c.height;
+    ASSERT_TRUE(Build(layout));
     EXPECT_EQ(g_BlockGrid.m_nShift, c.shift);
     EXPECT_EQ(g_BlockGrid.Stride(), 1 << c.shift);
     EXPECT_EQ(g_BlockGrid.m_nColumns, c.columns);
@@ -52,9 +52,9 @@ TEST_F(BlockGridTest, ShapeFollowsTheBinaryDigitsOfTheWidth) {
 }
 
 TEST_F(BlockGridTest, PlacedBlocksLandBehindTheMarginAndEveryOtherCellIsEmpty) {
-  cStageSpec spec;
-  spec.Solid = {{0, 0}, {19, 14}};
-  ASSERT_TRUE(Build(spec));
+  cStageLayout layout;
+  layout.Solid = {{0, 0}, {19, 14}};
+  ASSERT_TRUE(Build(layout));
   EXPECT_EQ(BlockAt(10, 10)->GetHitClass(0), kBlockSolid);
   EXPECT_EQ(g_BlockGrid.CellIndex(10, 10), 10 + (10 << 6));
   EXPECT_EQ(BlockAt(29, 24)->GetHitClass(0), kBlockSolid);
@@ -66,11 +66,11 @@ TEST_F(BlockGridTest, PlacedBlocksLandBehindTheMarginAndEveryOtherCellIsEmpty) {
 }
 
 TEST_F(BlockGridTest, OutsideTheGridIsNoBlockRatherThanAnotherRowsCell) {
-  cStageSpec spec;
-  spec.nWidth = 12;  // 32 columns fill the stride: column 32 would be row + 1's column 0
-  spec.nHeight = 5;
-  spec.Solid = {{-10, 1}};  // grid column 0 of row 11
-  ASSERT_TRUE(Build(spec));
+  cStageLayout layout;
+  layout.nWidth = 12;  // 32 columns fill the stride: column 32 would be row + 1's column 0
+  layout.nHeight = 5;
+  layout.Solid = {{-10, 1}};  // grid column 0 of row 11
+  ASSERT_TRUE(Build(layout));
   ASSERT_NE(BlockAt(0, 11), nullptr);
   struct Case {
     int32_t column, row;
@@ -86,11 +86,11 @@ TEST_F(BlockGridTest, OutsideTheGridIsNoBlockRatherThanAnotherRowsCell) {
 TEST_F(BlockGridTest, APlacedBlockOutsideTheGridIsSkippedWithAReportLine) {
   TempDir dir;
   ASSERT_EQ(OpenReportLog(dir.file("Report.txt").c_str()), 1);
-  cStageSpec spec;
-  spec.nWidth = 12;
-  spec.nHeight = 5;
-  spec.Solid = {{22, 0}, {0, -11}, {3, 2}};  // past the last column, above row 0, inside
-  ASSERT_TRUE(Build(spec));
+  cStageLayout layout;
+  layout.nWidth = 12;
+  layout.nHeight = 5;
+  layout.Solid = {{22, 0}, {0, -11}, {3, 2}};  // past the last column, above row 0, inside
+  ASSERT_TRUE(Build(layout));
   int32_t solid = 0;
   for (cBlock& block : g_BlockGrid) solid += block.m_nHitClass != 0;
   EXPECT_EQ(solid, 1);
@@ -112,10 +112,10 @@ TEST_F(BlockGridTest, ASizeTheGridCannotHoldTakesTheOutOfMemoryPath) {
     SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
     boxes_.clear();
     services_.m_Events.clear();
-    cStageSpec spec;
-    spec.nWidth = c.width;
-    spec.nHeight = c.height;
-    EXPECT_FALSE(Build(spec));
+    cStageLayout layout;
+    layout.nWidth = c.width;
+    layout.nHeight = c.height;
+    EXPECT_FALSE(Build(layout));
     EXPECT_TRUE(g_BlockGrid.empty());
     EXPECT_EQ(BlockAt(10, 10), nullptr);
     ASSERT_EQ(boxes_.size(), 1u);
@@ -124,18 +124,18 @@ TEST_F(BlockGridTest, ASizeTheGridCannotHoldTakesTheOutOfMemoryPath) {
     EXPECT_EQ(services_.m_Events.back().strName, "RequestClose");
   }
   // A refused build leaves nothing of the last one.
-  cStageSpec spec;
-  ASSERT_TRUE(Build(spec));
-  spec.nWidth = -1;
-  EXPECT_FALSE(Build(spec));
+  cStageLayout layout;
+  ASSERT_TRUE(Build(layout));
+  layout.nWidth = -1;
+  EXPECT_FALSE(Build(layout));
   EXPECT_EQ(g_BlockGrid.m_nColumns, 0);
 }
 
 TEST_F(BlockGridTest, HitClassIsZeroForTheExemptGroupOnly) {
-  cStageSpec spec;
-  spec.Solid = {{0, 0}};
-  spec.nExemptGroup = 3;
-  ASSERT_TRUE(Build(spec));
+  cStageLayout layout;
+  layout.Solid = {{0, 0}};
+  layout.nExemptGroup = 3;
+  ASSERT_TRUE(Build(layout));
   cBlock& block = *BlockAt(10, 10);
   for (int8_t key = -1; key < 8; ++key) {
     SCOPED_TRACE(int(key));

@@ -14,10 +14,10 @@
 class BlockProbesTest : public StageWorld {
  protected:
   void BuildEmpty(int32_t width = 20, int32_t height = 15) {
-    cStageSpec spec;
-    spec.nWidth = width;
-    spec.nHeight = height;
-    ASSERT_TRUE(Build(spec));
+    cStageLayout layout;
+    layout.nWidth = width;
+    layout.nHeight = height;
+    ASSERT_TRUE(Build(layout));
     area_ = ProbeAreaOf(g_BlockGrid, INT64_MAX, INT64_MAX);
   }
   void SetClass(int32_t column, int32_t row, int8_t hit) {

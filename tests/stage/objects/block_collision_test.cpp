@@ -19,9 +19,9 @@ class BlockCollisionTest : public StageWorld {
     g_SystemData.m_bLegacy677 = 0;
   }
   void BuildWith(std::vector<std::pair<int32_t, int32_t>> solid) {
-    cStageSpec spec;
-    spec.Solid = std::move(solid);
-    ASSERT_TRUE(Build(spec));
+    cStageLayout layout;
+    layout.Solid = std::move(solid);
+    ASSERT_TRUE(Build(layout));
     play_.m_ScrollX.m_nProbeBound = 1 << 20;
     play_.m_ScrollY.m_nProbeBound = 1 << 20;
   }

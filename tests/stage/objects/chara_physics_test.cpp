@@ -241,10 +241,10 @@ TEST_F(CharaPhysicsTest, GravityOnlyForAFreeWalker) {
 }
 
 TEST_F(CharaPhysicsTest, OnFloorWhenTheFloorCellHitsTheGroupOrRiding) {
-  cStageSpec spec;
-  spec.Solid = {{2, 14}};
-  spec.nExemptGroup = 3;
-  ASSERT_TRUE(Build(spec));
+  cStageLayout layout;
+  layout.Solid = {{2, 14}};
+  layout.nExemptGroup = 3;
+  ASSERT_TRUE(Build(layout));
   const int32_t solid = g_BlockGrid.CellIndex(12, 24);
   cChara chara;
   struct Case {

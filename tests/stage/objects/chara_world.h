@@ -21,10 +21,10 @@ class CharaWorld : public StageWorld {
     StageWorld::SetUp();
     savedAnimeSets_ = g_Database.m_AnimeSets;
     savedCharaEffects_ = g_Database.m_CharaEffects;
-    cStageSpec spec;
-    spec.nWidth = 30;
-    spec.nHeight = 20;
-    ASSERT_TRUE(Build(spec));
+    cStageLayout layout;
+    layout.nWidth = 30;
+    layout.nHeight = 20;
+    ASSERT_TRUE(Build(layout));
   }
 
   void TearDown() override {

@@ -8,10 +8,10 @@ class HeroScreenEdgesTest : public StageWorld {
  protected:
   void SetUp() override {
     StageWorld::SetUp();
-    cStageSpec spec;
-    spec.nWidth = 40;
-    spec.nHeight = 30;
-    ASSERT_TRUE(Build(spec));
+    cStageLayout layout;
+    layout.nWidth = 40;
+    layout.nHeight = 30;
+    ASSERT_TRUE(Build(layout));
     hero_.m_nControl = 0;
     hero_.m_nWidth = hero_.m_nHeight = hero_.m_nGraphicW = hero_.m_nGraphicH = 32;
   }

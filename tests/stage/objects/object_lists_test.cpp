@@ -85,7 +85,7 @@ TEST_F(ObjectListsTest, TheBuildEmptiesEveryListAndTable) {
   AddChara(play_, WithId<cChara>(0));
   AddItem(play_, WithId<cItem>(0));
   AddShot(play_, WithId<cShot>(0));
-  ASSERT_TRUE(Build(cStageSpec()));
+  ASSERT_TRUE(Build(cStageLayout()));
   EXPECT_TRUE(g_CharaList.empty());
   EXPECT_TRUE(g_ItemList.empty());
   EXPECT_TRUE(play_.m_ShotList.empty());

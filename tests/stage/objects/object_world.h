@@ -17,10 +17,10 @@ class ObjectWorld : public StageWorld {
 
   void SetUp() override {
     StageWorld::SetUp();
-    cStageSpec spec;
-    spec.nWidth = kWidth;
-    spec.nHeight = kHeight;
-    ASSERT_TRUE(Build(spec));
+    cStageLayout layout;
+    layout.nWidth = kWidth;
+    layout.nHeight = kHeight;
+    ASSERT_TRUE(Build(layout));
     X().m_dPos = 320;
     Y().m_dPos = 320;
   }

@@ -12,11 +12,11 @@ class PlayStepTest : public StageWorld {
 };
 
 TEST_F(PlayStepTest, CountsFramesAndSubStepsAndAdvancesTheAutoScrollPerSubStep) {
-  cStageSpec spec;
-  spec.nWidth = 60;
-  spec.nCollisionLevel = 3;
+  cStageLayout layout;
+  layout.nWidth = 60;
+  layout.nCollisionLevel = 3;
   g_Stage.m_bAutoScrollX = 1;
-  ASSERT_TRUE(Build(spec));
+  ASSERT_TRUE(Build(layout));
   const int32_t L = g_Stage.m_nSubSteps;
   ASSERT_GT(L, 1);
   play_.m_ScrollX.m_dPos = 320;
@@ -30,7 +30,7 @@ TEST_F(PlayStepTest, CountsFramesAndSubStepsAndAdvancesTheAutoScrollPerSubStep) 
 }
 
 TEST_F(PlayStepTest, PollsOnceAFrameTaggedWithTheFrameAndPushesTheHistories) {
-  ASSERT_TRUE(Build(cStageSpec()));
+  ASSERT_TRUE(Build(cStageLayout()));
   services_.m_Events.clear();
   Frame(2, 0);
   Frame(2, 1);
@@ -43,7 +43,7 @@ TEST_F(PlayStepTest, PollsOnceAFrameTaggedWithTheFrameAndPushesTheHistories) {
 }
 
 TEST_F(PlayStepTest, HeldButtonsStayFromTheGameUntilReleased) {
-  ASSERT_TRUE(Build(cStageSpec()));
+  ASSERT_TRUE(Build(cStageLayout()));
   play_.m_bHoldButtons = 1;
   Frame(0, 1);
   EXPECT_EQ(Input().wButton, 0);
@@ -56,7 +56,7 @@ TEST_F(PlayStepTest, HeldButtonsStayFromTheGameUntilReleased) {
 
 TEST_F(PlayStepTest, RecordsTheWordsTheGameSawWhenTheReplaySwitchIsOn) {
   g_SystemData.m_bReplay = 1;
-  ASSERT_TRUE(Build(cStageSpec()));
+  ASSERT_TRUE(Build(cStageLayout()));
   play_.m_bHoldButtons = 1;
   Frame(1, 2);  // the held button never reaches the game, nor the log
   Frame(1, 0);
@@ -72,9 +72,9 @@ TEST_F(PlayStepTest, AReplayAtItsEndRestartsWithTheSameSeedAndTheStartState) {
   const std::string path = dir.file("run.rpl4_836");
   g_SystemData.m_bReplay = 1;
   services_.m_nTickCount = 4242;
-  cStageSpec spec;
-  spec.Solid = {{3, 3}};
-  ASSERT_TRUE(Build(spec));
+  cStageLayout layout;
+  layout.Solid = {{3, 3}};
+  ASSERT_TRUE(Build(layout));
   const int16_t keys[][2] = {{2, 0}, {2, 0}, {2, 1}, {0, 1}, {8, 0}, {0, 0}};
   for (const auto& k : keys) Frame(k[0], k[1]);
   ASSERT_EQ(g_InputLog.SaveReplay(path, g_Stage, g_StageInitial, g_SaveDataAtStart), 1);
@@ -110,7 +110,7 @@ TEST_F(PlayStepTest, AReplayThatCannotBeReadAgainAsksToClose) {
   TempDir dir;
   const std::string path = dir.file("run.rpl4_836");
   g_SystemData.m_bReplay = 1;
-  ASSERT_TRUE(Build(cStageSpec()));
+  ASSERT_TRUE(Build(cStageLayout()));
   Frame(2, 0);
   ASSERT_EQ(g_InputLog.SaveReplay(path, g_Stage, g_StageInitial, g_SaveDataAtStart), 1);
   ASSERT_EQ(OpenReplayForPlay(path), 1);

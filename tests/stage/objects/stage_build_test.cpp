@@ -8,9 +8,9 @@ class StageBuildTest : public StageWorld {};
 TEST_F(StageBuildTest, SeedsFromTheClockAndAsksForTheFrameRateInOrder) {
   g_SystemData.m_bReplay = 0;
   services_.m_nTickCount = 0xDEADBEEF;
-  cStageSpec spec;
-  spec.nFps = 50;
-  ASSERT_TRUE(Build(spec));
+  cStageLayout layout;
+  layout.nFps = 50;
+  ASSERT_TRUE(Build(layout));
   EXPECT_EQ(play_.m_nSeed, 0xDEADBEEFu);
   EXPECT_EQ(play_.m_nTargetFps, 50);
   ASSERT_EQ(EventNames(), (std::vector<std::string>{"TickCount", "SetTargetFps"}));
@@ -34,7 +34,7 @@ TEST_F(StageBuildTest, WithTheReplaySwitchTheAttemptsStartStateIsKept) {
   g_InputLog.Append(INPUTWORDS{1, 0});
   g_InputLog.m_nSeed = 11;
   services_.m_nTickCount = 77;
-  ASSERT_TRUE(Build(cStageSpec()));
+  ASSERT_TRUE(Build(cStageLayout()));
   EXPECT_EQ(g_SaveDataAtStart.m_nLives, 4);
   EXPECT_EQ(g_InputLogPrev.m_nSeed, 11);
   EXPECT_EQ(g_InputLogPrev.m_DirWords.VectorSize(), 1);
@@ -44,7 +44,7 @@ TEST_F(StageBuildTest, WithTheReplaySwitchTheAttemptsStartStateIsKept) {
 }
 
 TEST_F(StageBuildTest, CountersInputAndScoreStartAgain) {
-  ASSERT_TRUE(Build(cStageSpec()));
+  ASSERT_TRUE(Build(cStageLayout()));
   play_.m_nStageClear = 1;
   play_.m_nNextStage = 3;
   play_.m_nNextObjectId = 8;
@@ -84,22 +84,22 @@ TEST_F(StageBuildTest, StageResultsAreClearedInPlaybackAndForTheEditorsFreeStage
     g_SaveData.m_nResultScore = 30;
     g_SaveData.m_nResult3 = 2;
     play_.m_Run = cRunFacts{c.gameMode, 2, c.freeStage, c.fromEditor};
-    ASSERT_TRUE(Build(cStageSpec()));
+    ASSERT_TRUE(Build(cStageLayout()));
     EXPECT_EQ(g_SaveData.m_nResultScore, c.cleared ? 0 : 30);
     EXPECT_EQ(g_SaveData.m_nResult3, c.cleared ? 0 : 2);
   }
 }
 
 TEST_F(StageBuildTest, ScrollAxesGetTheGridAndTheStageLimits) {
-  cStageSpec spec;
-  spec.nWidth = 30;
-  spec.nHeight = 20;
-  spec.bLimitLeft = 1;
-  spec.nLimitLeft = 5;
-  spec.bLimitBottom = 1;
-  spec.nLimitBottom = 18;
+  cStageLayout layout;
+  layout.nWidth = 30;
+  layout.nHeight = 20;
+  layout.bLimitLeft = 1;
+  layout.nLimitLeft = 5;
+  layout.bLimitBottom = 1;
+  layout.nLimitBottom = 18;
   g_Stage.m_nScrollExtraX = 0;
-  ASSERT_TRUE(Build(spec));
+  ASSERT_TRUE(Build(layout));
   const cScroll& x = play_.m_ScrollX;
   EXPECT_EQ(x.m_nAxis, 0);
   EXPECT_EQ(x.m_nView, 640);
@@ -119,8 +119,8 @@ TEST_F(StageBuildTest, ScrollAxesGetTheGridAndTheStageLimits) {
 }
 
 TEST_F(StageBuildTest, ALoadingBuildRestoresTheHeaderAndTheHeroPart) {
-  cStageSpec spec;
-  WriteStage(spec, g_Stage);
+  cStageLayout layout;
+  WriteStage(layout, g_Stage);
   cCharaDef& hero = g_Stage.m_PlacedCharas.emplace_back();
   hero.m_nControl = 0;
   hero.m_nGraphic = 3;

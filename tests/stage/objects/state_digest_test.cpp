@@ -11,9 +11,9 @@
 class StateDigestTest : public StageWorld {
  protected:
   void BuildWorld() {
-    cStageSpec spec;
-    spec.Solid = {{1, 1}, {2, 1}};
-    ASSERT_TRUE(Build(spec));
+    cStageLayout layout;
+    layout.Solid = {{1, 1}, {2, 1}};
+    ASSERT_TRUE(Build(layout));
     cChara chara;
     chara.m_nId = 0;
     chara.m_dX = 400;
