@@ -16,6 +16,7 @@
 #include "records/project/working_folders.h"
 #include "records/settings/system_data.h"
 #include "records/worldmap/world_map_load.h"
+#include "stage/script/cmd_param_table.h"
 
 namespace {
 
@@ -133,6 +134,9 @@ constexpr cStep kSteps[] = {
 }  // namespace
 
 cDataStartupResult RunDataStartup(const cDataStartupOptions& options) {
+  // Before any data is read: loading validates commands, and a stage run
+  // (the player or stagerun) applies variable links through this table.
+  BuildCmdParamTable();
   cDataStartupResult result;
   for (const cStep& step : kSteps) {
     cDataStepReport report;

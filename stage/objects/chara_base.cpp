@@ -273,7 +273,11 @@ void cCharaBase::CopyFrom(const cCharaBase& other) {
   CopyFlows(other.m_Flows);
 }
 
-void cCharaBase::CopyFlows(const cVector<cFlowInstance>& flows) { m_Flows = flows; }
+void cCharaBase::CopyFlows(const cVector<cFlowInstance>& flows) {
+  m_Flows = flows;
+  // The copies point into the source's definition until relinked.
+  RelinkFlows();
+}
 
 cItem* cCharaBase::GetCarriedItem() { return nullptr; }
 int32_t cCharaBase::ClampX() { return 0; }

@@ -170,6 +170,24 @@ class cCharaBase : public cGameObject {
   void FireTrigger(int32_t trigger);
   void StartFlowsByTrigger(int32_t trigger, int32_t otherId, int32_t flowId);
 
+  // The flow list (stage/script/flow_setup.cpp): flows replace the list
+  // (insert 0) or are inserted at index (-1 or past the end: appended), each
+  // with its command states and animation schedule; loops are unrolled first.
+  void SetFlows(cVector<cFlow>& flows, int32_t insert, int32_t index);
+  // The first index removed, -1 none; id 0 removes every flow and gives 0.
+  int32_t DeleteFlowsById(int8_t id);
+  void DeleteFlowAt(int32_t index);
+  // Points every instance at its flow, key conditions and commands in m_Def.
+  void RelinkFlows();
+  // Relinks when the chara was copied or moved since (its m_Def moved).
+  void EnsureFlowLinks();
+  // The key test of a flow before it starts (stage/script/key_conditions.cpp).
+  int32_t CheckKeyConditions(cFlowInstance& instance);
+  // At the start of every frame: no flow tried or started in it yet.
+  void ResetFlowFrameFlags();
+  // The command animations due at the running flows' current pass.
+  void StartCommandAnimes();
+
   // Hits and death (chara_damage.cpp). The contact pass tests IsImmuneTo,
   // then takes the damage and the impact in the order the project asks for.
   void StartInvincibility();

@@ -1,8 +1,9 @@
 #include "stage/objects/chara_flow_calls.h"
 
 #include "stage/objects/chara_base.h"
+#include "stage/script/flow_engine_calls.h"
 
-cCharaFlowCalls* g_lpCharaFlowCalls = nullptr;
+cCharaFlowCalls* g_lpCharaFlowCalls = &FlowEngineCalls();
 
 void cCharaBase::FireTrigger(int32_t trigger) {
   if (g_lpCharaFlowCalls != nullptr) g_lpCharaFlowCalls->FireTrigger(*this, trigger);

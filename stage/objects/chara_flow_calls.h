@@ -1,8 +1,9 @@
 #pragma once
 // cCharaFlowCalls: the calls the chara runtime makes into the flow engine
-// (triggers) and the item code (an item given to the hero). Those implement
-// them; until one is installed the calls do nothing (an item is not taken),
-// and tests install a recording double to see the order.
+// (triggers) and the item code (an item given to the hero). The flow engine's
+// calls (stage/script/flow_engine_calls.h) are installed from the start;
+// with none installed (null) the calls do nothing (an item is not taken), and
+// tests install a recording double for a scope to see the order.
 //
 //   cRecordingCharaFlowCalls calls;      // tests/support
 //   cCharaFlowCallsScope scope(&calls);
@@ -32,7 +33,7 @@ class cCharaFlowCalls {
   virtual int32_t GiveItemToHero(cItem& item) = 0;
 };
 
-// The installed flow calls; null: none.
+// The installed flow calls: the flow engine's unless replaced; null: none.
 extern cCharaFlowCalls* g_lpCharaFlowCalls;
 
 // The flows of chara's definition set up through the installed calls.

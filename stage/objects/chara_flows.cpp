@@ -16,7 +16,7 @@ class cFlowOwnerScope {
   cFlowOwnerScope(cStagePlay* lpPlay, int32_t ownerId) : m_lpPlay(lpPlay) {
     if (m_lpPlay == nullptr) return;
     m_lpPlay->m_nFlowOwnerId = ownerId;
-    m_lpPlay->m_bKillRequest = 0;
+    m_lpPlay->m_bKill = 0;
   }
   ~cFlowOwnerScope() { Release(); }
   cFlowOwnerScope(const cFlowOwnerScope&) = delete;
@@ -63,7 +63,7 @@ int32_t cChara::RunFlows(int32_t dying) {
       continue;
     }
     const bool deathFlow = def.m_nTrigger == chara_flows::kDeathTrigger;
-    if (flow.m_bPaused || flow.m_bStoppedForEver || (dying && !deathFlow)) continue;
+    if (flow.m_bPaused || flow.m_bStoppedForever || (dying && !deathFlow)) continue;
     if (play != nullptr) play->m_nFlowIndex = i;
     if (g_lpCharaFlowCalls != nullptr && g_lpCharaFlowCalls->RunFrame(*this, i)) {
       g_lpCharaFlowCalls->StopFlow(*this, i);

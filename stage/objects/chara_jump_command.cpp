@@ -38,13 +38,13 @@ void cChara::StepJump(cFlowCmdState& state) {
       state.m_nWork1 = 1;
       m_bJumpLocked = 0;
       m_bPushed = 0;
-      state.m_nRemaining = 0;
+      state.m_nRemain = 0;
     }
     return;
   }
   if (IsOnFloor()) {
     m_bJumpLocked = 0;
     m_bPushed = 0;
-    state.m_nRemaining = 0;
+    state.m_nRemain = 0;
   }
 }

@@ -27,13 +27,6 @@ void cStagePlay::SetServices(cStageServices* lpServices) {
   m_lpServices = lpServices != nullptr ? lpServices : &stage_play::NullServices();
 }
 
-int32_t cStagePlay::CheckBlockConditions(cBlock* lpBlock) {
-  // Condition lists are evaluated by the flow engine's condition evaluator;
-  // until that lands every list counts as holding, like an empty one.
-  (void)lpBlock;
-  return 1;
-}
-
 void cStagePlay::UpdatePresentation(int32_t bFrozen) {
   // Animations, anime players, chara effects, gauges and death presentations
   // step here once their runtimes exist.
@@ -60,7 +53,6 @@ void cStagePlay::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_nFlowOwnerId", m_nFlowOwnerId);
   visitor.Value("m_nFlowIndex", m_nFlowIndex);
   visitor.Value("m_nFlowCmdIndex", m_nFlowCmdIndex);
-  visitor.Value("m_bKillRequest", m_bKillRequest);
   visitor.Value("m_bKill", m_bKill);
   visitor.Value("m_nRemainTime", m_nRemainTime);
   visitor.Value("m_bNoTimeLimit", m_bNoTimeLimit);

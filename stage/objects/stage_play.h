@@ -82,8 +82,9 @@ class cStagePlay {
   int32_t m_nFlowOwnerId = -1;
   int32_t m_nFlowIndex = -1;
   int32_t m_nFlowCmdIndex = -1;
-  int32_t m_bKillRequest = 0;  // a command asked to defeat the flow owner
-  int32_t m_bKill = 0;         // a script lowered another chara's HP: the kill pass runs
+  // A command lowered another chara's HP or made it vanish: the kill pass
+  // runs; every chara's flow pass starts with it clear.
+  int32_t m_bKill = 0;
   int32_t m_nRemainTime = 0;   // seconds left of the time limit, 0..999
   int32_t m_bNoTimeLimit = 0;  // the stage has no time limit
 
@@ -98,7 +99,11 @@ class cStagePlay {
 
   // 1 when the conditions of a grid block hold (a block without conditions
   // always); 0 makes the block passable and invisible.
+  // Evaluated for hero 0; a list that held sets the block's m_bMet.
   int32_t CheckBlockConditions(cBlock* lpBlock);
+  // The chara's own conditions (its definition copy), evaluated for itself;
+  // sets its m_bCondMet (stage/script/owner_conditions.cpp).
+  int32_t CheckCharaConditions(cCharaBase* lpChara);
 
   // Block collision of a chara after a move (block_collision.cpp): 2 when
   // the blocks kill it, else 0. The side tests push it out of solid blocks,

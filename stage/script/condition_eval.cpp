@@ -21,6 +21,8 @@ bool CompareVariable(const cVector<int32_t>& vars, const cCondition& cond) {
 
 }  // namespace condition_eval
 
+DistanceConditionEval g_lpEvalDistanceCondition = nullptr;
+
 bool EvalCondition(cStagePlay& play, cCondition& cond, cCharaBase* lpSubject) {
   switch (cond.m_nKind) {
     case kCondCommonVar: return condition_eval::CompareVariable(g_SaveData.m_Vars, cond);
@@ -29,6 +31,8 @@ bool EvalCondition(cStagePlay& play, cCondition& cond, cCharaBase* lpSubject) {
     case kCondStatus: return EvalStatusCondition(play, cond, lpSubject);
     case kCondStatus2: return lpSubject != nullptr && EvalStatusCondition2(*lpSubject, cond) != 0;
     case kCondStatus3: return lpSubject != nullptr && EvalStatusCondition3(*lpSubject, cond) != 0;
+    case kCondDistance:
+      return lpSubject != nullptr && g_lpEvalDistanceCondition != nullptr && g_lpEvalDistanceCondition(*lpSubject, cond) != 0;
     default: return false;
   }
 }

@@ -20,8 +20,14 @@ class cCondition;
 class cStagePlay;
 
 // Kinds 1..3 compare the common, stage or subject's variable at m_nIndex with
-// m_nValue; 4..6 the status conditions. Kind 7 (distance) is evaluated once
-// the distance test exists; until then it, kind 0 and unknown kinds are false.
+// m_nValue; 4..6 the status conditions, 7 the distance condition; kind 0 and
+// unknown kinds are false.
+// The distance test of kind 7 belongs to the chara runtime
+// (EvalDistanceCondition); it is reached through this pointer, which that
+// code sets. Null: a distance condition fails.
+using DistanceConditionEval = int32_t (*)(const cCharaBase& chara, const cCondition& cond);
+extern DistanceConditionEval g_lpEvalDistanceCondition;
+
 bool EvalCondition(cStagePlay& play, cCondition& cond, cCharaBase* lpSubject);
 bool EvalConditionList(cStagePlay& play, cVector<cCondition>& conds, int32_t mode, cCharaBase* lpSubject);
 

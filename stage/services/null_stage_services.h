@@ -18,4 +18,6 @@ class cNullStageServices : public cStageServices {
   void AddHitEffect(int32_t, const DRECT&, const DRECT&, int32_t, int32_t, int32_t) override {}
   void ShowErrorMessage(const std::string&) override {}
   void RebuildDarkness() override {}
+  void SetScreenColor(const std::array<int32_t, kScreenColorParams>&) override {}
+  void ShowDebugMessage(const std::string&) override {}
 };

@@ -1,5 +1,6 @@
 #include "stage/services/recording_stage_services.h"
 
+#include <string>
 #include <utility>
 
 #include "stage/objects/stage_play.h"
@@ -55,3 +56,13 @@ void cRecordingStageServices::ShowErrorMessage(const std::string& text) {
 }
 
 void cRecordingStageServices::RebuildDarkness() { Record("RebuildDarkness"); }
+
+void cRecordingStageServices::SetScreenColor(const std::array<int32_t, kScreenColorParams>& params) {
+  std::vector<cStageEventArg> args;
+  for (std::size_t i = 0; i < params.size(); ++i) args.push_back({"p" + std::to_string(i), int64_t{params[i]}});
+  Record("SetScreenColor", std::move(args));
+}
+
+void cRecordingStageServices::ShowDebugMessage(const std::string& text) {
+  Record("ShowDebugMessage", {{"text", text}});
+}

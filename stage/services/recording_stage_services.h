@@ -49,6 +49,8 @@ class cRecordingStageServices : public cStageServices {
                     int32_t nJitterY) override;
   void ShowErrorMessage(const std::string& text) override;
   void RebuildDarkness() override;
+  void SetScreenColor(const std::array<int32_t, kScreenColorParams>& params) override;
+  void ShowDebugMessage(const std::string& text) override;
 
   uint32_t m_nTickCount = 0;  // TickCount's answer
   std::vector<cStageEvent> m_Events;

@@ -18,10 +18,14 @@
 // written by stage/ before the call, so a run with null services steps exactly
 // like the program.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "stage/objects/drect.h"
+
+// The eight parameters of a screen-colour change (colour, strength, timing).
+inline constexpr int32_t kScreenColorParams = 8;
 
 class cStageServices {
  public:
@@ -53,4 +57,8 @@ class cStageServices {
   virtual void ShowErrorMessage(const std::string& text) = 0;
   // The darkness overlay must be rebuilt (a player chara's light radius changed).
   virtual void RebuildDarkness() = 0;
+  // The scene's screen colour from a 画面の色を変更 command's parameters.
+  virtual void SetScreenColor(const std::array<int32_t, kScreenColorParams>& params) = 0;
+  // A debugging message box, shown only while the debug log is on (CP932).
+  virtual void ShowDebugMessage(const std::string& text) = 0;
 };

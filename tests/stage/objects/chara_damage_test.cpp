@@ -18,12 +18,15 @@ class CharaDamageTest : public CharaWorld {
  protected:
   void SetUp() override {
     CharaWorld::SetUp();
+    m_lpSavedCalls = g_lpCharaFlowCalls;
     g_lpCharaFlowCalls = &calls_;
   }
+  // The flow engine's calls are the default the other tests run with.
   void TearDown() override {
-    g_lpCharaFlowCalls = nullptr;
+    g_lpCharaFlowCalls = m_lpSavedCalls;
     CharaWorld::TearDown();
   }
+  cCharaFlowCalls* m_lpSavedCalls = nullptr;
 
   static void SetHp(cCharaBase& chara, int32_t hp, int32_t max) {
     chara.m_Def.m_nMaxHp = max;

@@ -14,12 +14,15 @@ class CharaFlowsTest : public CharaWorld {
  protected:
   void SetUp() override {
     CharaWorld::SetUp();
+    m_lpSavedCalls = g_lpCharaFlowCalls;
     g_lpCharaFlowCalls = &calls_;
   }
+  // The flow engine's calls are the default the other tests run with.
   void TearDown() override {
-    g_lpCharaFlowCalls = nullptr;
+    g_lpCharaFlowCalls = m_lpSavedCalls;
     CharaWorld::TearDown();
   }
+  cCharaFlowCalls* m_lpSavedCalls = nullptr;
 
   // A chara with one running flow per trigger (a trigger below 0: a flow
   // without commands).

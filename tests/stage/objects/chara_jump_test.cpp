@@ -17,7 +17,7 @@ class CharaJumpTest : public CharaWorld {
     command_.m_bSoundOnScreenOnly = 1;
     state_.m_lpCmd = &command_;
     state_.m_dSpeed = -5;
-    state_.m_nRemaining = 40;
+    state_.m_nRemain = 40;
     chara_.m_bInAir = 0;
   }
 
@@ -55,10 +55,10 @@ TEST_F(CharaJumpTest, AFallingCharaGivesUpAfterFourFrames) {
   chara_.m_bPushed = 1;
   for (int32_t call = 1; call < 8; ++call) chara_.StepJump(state_);
   EXPECT_EQ(state_.m_nWork1, 0);
-  EXPECT_EQ(state_.m_nRemaining, 40);
+  EXPECT_EQ(state_.m_nRemain, 40);
   chara_.StepJump(state_);  // the 8th sub-step: 4 frames at L 2
   EXPECT_EQ(state_.m_nWork1, 1);
-  EXPECT_EQ(state_.m_nRemaining, 0);
+  EXPECT_EQ(state_.m_nRemain, 0);
   EXPECT_EQ(chara_.m_bPushed, 0);
   EXPECT_EQ(chara_.m_dVY, 0);  // never took off
 }
@@ -66,11 +66,11 @@ TEST_F(CharaJumpTest, AFallingCharaGivesUpAfterFourFrames) {
 TEST_F(CharaJumpTest, EndsOnLanding) {
   chara_.StepJump(state_);
   chara_.StepJump(state_);  // in the air: goes on
-  EXPECT_EQ(state_.m_nRemaining, 40);
+  EXPECT_EQ(state_.m_nRemain, 40);
   chara_.m_bRiding = 1;
   chara_.m_bJumpLocked = 1;
   chara_.StepJump(state_);
-  EXPECT_EQ(state_.m_nRemaining, 0);
+  EXPECT_EQ(state_.m_nRemain, 0);
   EXPECT_EQ(chara_.m_bJumpLocked, 0);
 }
 
@@ -78,13 +78,13 @@ TEST_F(CharaJumpTest, FreeJumpTakesOffWheneverItCanAndNeverGivesUp) {
   g_SystemData.m_bLegacy749 = 1;
   chara_.m_bInAir = 1;
   for (int32_t call = 0; call < 20; ++call) chara_.StepJump(state_);
-  EXPECT_EQ(state_.m_nRemaining, 40);
+  EXPECT_EQ(state_.m_nRemain, 40);
   EXPECT_EQ(state_.m_nWork1, 0);
   chara_.m_bInAir = 0;
   chara_.StepJump(state_);  // off screen, yet the sound plays
   chara_.StepJump(state_);  // and again: a free jump takes off on every pass it can
   EXPECT_EQ(Sounds(), 2);
-  EXPECT_EQ(state_.m_nRemaining, 40);
+  EXPECT_EQ(state_.m_nRemain, 40);
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#pragma once
+// The flow hand-over: while a chara's flows are started or run, the stage play
+// names that chara (m_nFlowOwnerId), its running instance (m_nFlowIndex) and
+// the command being called (m_nFlowCmdIndex); command handlers read them
+// instead of taking them as arguments. They are ids and indexes, never
+// addresses, so a chara erased or a flow list changed leaves nothing dangling:
+// a name that no longer resolves reads as none.
+//
+//   cFlowHandoverScope scope(play);          // puts the three back on exit
+//   play.m_nFlowOwnerId = chara.m_nId;
+//   cFlowInstance* lpFlow = RunningFlow(play);   // null: none runs
+
+#include <cstdint>
+
+class cCharaBase;
+class cFlowCmdState;
+class cFlowInstance;
+class cStagePlay;
+
+cCharaBase* FlowOwner(const cStagePlay& play);
+cFlowInstance* RunningFlow(const cStagePlay& play);
+cFlowCmdState* RunningCmdState(const cStagePlay& play);
+
+// Names flow index of owner as the running flow (owner must be the stage
+// play's flow owner for handlers to find it).
+void SetRunningFlow(cStagePlay& play, const cCharaBase& owner, int32_t index);
+
+// Keeps the three hand-over fields and puts them back when it ends, so a
+// nested start (a trigger fired from inside a command, a trigger-21 flow)
+// leaves the calling flow its own owner, instance and command.
+class cFlowHandoverScope {
+ public:
+  explicit cFlowHandoverScope(cStagePlay* lpPlay);
+  ~cFlowHandoverScope();
+  cFlowHandoverScope(const cFlowHandoverScope&) = delete;
+  cFlowHandoverScope& operator=(const cFlowHandoverScope&) = delete;
+
+ private:
+  cStagePlay* m_lpPlay;
+  int32_t m_nOwnerId = -1;
+  int32_t m_nFlowIndex = -1;
+  int32_t m_nCmdIndex = -1;
+};
