@@ -70,12 +70,5 @@ class FlowWorld : public CharaWorld {
   // One flow pass of the chara, as the play step makes it.
   static void Pass(cChara& chara) { chara.RunFlows(0); }
 
-  // The names of the recorded requests, in order.
-  std::vector<std::string> EventNames() const {
-    std::vector<std::string> names;
-    for (const cStageEvent& event : services_.m_Events) names.push_back(event.strName);
-    return names;
-  }
-
   cSystemData savedSettings_;
 };
