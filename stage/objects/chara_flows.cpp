@@ -57,18 +57,19 @@ int32_t cChara::RunFlows(int32_t dying) {
   for (int32_t i = 0; i < m_Flows.VectorSize(); ++i) {
     const cFlowInstance& flow = m_Flows.CheckedVectorAt(i);
     if (!flow.m_bRunning) continue;
-    const cFlow& def = m_Def.m_Flows.CheckedVectorAt(flow.m_nIndex);
-    if (def.m_Commands.empty()) {
+    // One state per command: the instance answers without reading the
+    // definition, which the pass only needs for a dying or defeated chara.
+    if (flow.m_States.empty()) {
       if (g_lpCharaFlowCalls != nullptr) g_lpCharaFlowCalls->StopFlow(*this, i);
       continue;
     }
-    const bool deathFlow = def.m_nTrigger == chara_flows::kDeathTrigger;
-    if (flow.m_bPaused || flow.m_bStoppedForever || (dying && !deathFlow)) continue;
+    auto deathFlow = [&] { return m_Def.m_Flows.CheckedVectorAt(i).m_nTrigger == chara_flows::kDeathTrigger; };
+    if (flow.m_bPaused || flow.m_bStoppedForever || (dying && !deathFlow())) continue;
     if (play != nullptr) play->m_nFlowIndex = i;
     if (g_lpCharaFlowCalls != nullptr && g_lpCharaFlowCalls->RunFrame(*this, i)) {
       g_lpCharaFlowCalls->StopFlow(*this, i);
     }
-    if (m_bVanish || (!dying && !deathFlow && m_nHp <= 0)) return 1;
+    if (m_bVanish || (!dying && m_nHp <= 0 && !deathFlow())) return 1;
   }
   owner.Release();
 

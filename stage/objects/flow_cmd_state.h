@@ -69,6 +69,10 @@ class cFlowCmdState {
   // One call of the command's handler for the running flow's owner; 1 when
   // the command's calls are used up.
   int32_t Step();
+  // Step for the owner the caller has already looked up (the flow pass, once
+  // per pass instead of once per command); the stage play's command index
+  // must name this state.
+  int32_t StepFor(cCharaBase* lpOwner);
   // A move's speed from its distance and length (conversion mode 1) or its
   // length from distance and speed (mode 2), for the chara's clone index.
   void SetSpeedOrDuration(const cFlowCmd* lpCmd, int16_t cloneIndex);

@@ -40,7 +40,11 @@ int32_t cFlowCmdState::Step() {
     }
     owner = FlowOwner(*play);
   }
-  DispatchFlowCmd(owner, this);
+  return StepFor(owner);
+}
+
+int32_t cFlowCmdState::StepFor(cCharaBase* lpOwner) {
+  DispatchFlowCmd(lpOwner, this);
   // A handler may have ended the command by writing 0; a long command never
   // counts below INT32_MIN.
   if (m_nRemain > 1) {

@@ -14,10 +14,8 @@ class cFlowEngineCalls : public cCharaFlowCalls {
   }
   void SetFlows(cCharaBase& chara) override { chara.SetFlows(chara.m_Def.m_Flows, 0, -1); }
   void StartCommandAnimes(cCharaBase& chara) override { chara.StartCommandAnimes(); }
-  int32_t RunFrame(cCharaBase& chara, int32_t index) override {
-    chara.EnsureFlowLinks();
-    return chara.m_Flows.CheckedVectorAt(index).RunFrame();
-  }
+  // The pass relinked a moved chara in StartCommandAnimes, before its first flow.
+  int32_t RunFrame(cCharaBase& chara, int32_t index) override { return chara.m_Flows.CheckedVectorAt(index).RunFrame(); }
   void StopFlow(cCharaBase& chara, int32_t index) override { chara.m_Flows.CheckedVectorAt(index).Stop(chara); }
   void DeleteFlowAt(cCharaBase& chara, int32_t index) override { chara.DeleteFlowAt(index); }
   // Items reach the hero through the item code, which installs its own answer.

@@ -104,6 +104,7 @@ int32_t cFlowInstance::RunFrame() {
   if (count == 0) return 1;
   cStagePlay* play = g_lpSceneStagePlay;
   if (play != nullptr) play->m_nFlowIndex = m_nIndex;
+  cCharaBase* owner = play != nullptr ? FlowOwner(*play) : nullptr;
   m_bCutShort = 0;
   const int32_t last = count - 1;
   for (int32_t i = 0; i <= m_nCurrent && i < count; ++i) {
@@ -115,7 +116,7 @@ int32_t cFlowInstance::RunFrame() {
       if (!flow_run::IsChainingMessage(state.m_lpCmd) && !parallel) m_bMessageChain = 0;
     }
     if (play != nullptr) play->m_nFlowCmdIndex = i;
-    const int32_t finished = state.Step();
+    const int32_t finished = state.StepFor(owner);
     if (parallel) {
       if (finished) {
         state.m_bDone = 1;

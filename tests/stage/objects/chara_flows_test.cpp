@@ -35,6 +35,7 @@ class CharaFlowsTest : public CharaWorld {
       flow.m_nTrigger = trigger < 0 ? 0 : trigger;
       if (trigger >= 0) flow.m_Commands.emplace_back();
       cFlowInstance& instance = chara.m_Flows.emplace_back();
+      instance.m_States.resize(flow.m_Commands.size());
       instance.m_nIndex = chara.m_Flows.VectorSize() - 1;
       instance.m_bRunning = 1;
     }
