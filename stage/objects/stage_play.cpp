@@ -31,6 +31,7 @@ void cStagePlay::UpdatePresentation(int32_t bFrozen) {
   // Animations, anime players, chara effects, gauges and death presentations
   // step here once their runtimes exist.
   (void)bFrozen;
+  CheckDrawnBlockConditions();
 }
 
 void cStagePlay::VisitState(cStateVisitor& visitor) {

@@ -101,6 +101,9 @@ class cStagePlay {
   // always); 0 makes the block passable and invisible.
   // Evaluated for hero 0; a list that held sets the block's m_bMet.
   int32_t CheckBlockConditions(cBlock* lpBlock);
+  // The checks the block map's drawing makes, in its order (part of
+  // UpdatePresentation; stage/script/block_draw_pass.cpp).
+  void CheckDrawnBlockConditions();
   // The chara's own conditions (its definition copy), evaluated for itself;
   // sets its m_bCondMet (stage/script/owner_conditions.cpp).
   int32_t CheckCharaConditions(cCharaBase* lpChara);

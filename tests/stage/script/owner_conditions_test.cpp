@@ -42,6 +42,31 @@ TEST_F(OwnerConditionsTest, ABlockThatHeldOnceStaysSolidOnlyWithTheOnceFlag) {
   }
 }
 
+TEST_F(OwnerConditionsTest, ThePresentationChecksTheBlocksTheMapWouldDraw) {
+  cStageLayout layout;
+  layout.nWidth = 60;
+  layout.Solid = {{2, 5}, {3, 5}, {4, 5}, {45, 5}};
+  ASSERT_TRUE(Build(layout));
+  play_.m_ScrollX.m_dPos = 320;  // the view: columns 10..30
+  play_.m_ScrollY.m_dPos = 320;
+  play_.m_StageVar.CheckedVectorAt(1) = 1;
+  struct Case {
+    int32_t column;
+    int16_t graphic;
+    int8_t layer;
+    int8_t met;
+  } cases[] = {{12, 5, 0, 1}, {13, 5, 1, 1}, {14, 0, 0, 0}, {55, 5, 0, 0}};
+  for (const Case& c : cases) {
+    cBlock* block = BlockAt(c.column, 15);
+    ASSERT_NE(block, nullptr);
+    block->m_nGraphic = c.graphic;
+    block->m_nLayer = c.layer;
+    block->m_Conditions.push_back(StageVarIsOne());
+  }
+  play_.UpdatePresentation(0);
+  for (const Case& c : cases) EXPECT_EQ(BlockAt(c.column, 15)->m_bMet, c.met) << c.column;
+}
+
 TEST_F(OwnerConditionsTest, ACharasOwnConditionsAreEvaluatedForItself) {
   cChara& chara = AddTestChara(4);
   chara.m_Def.m_Conditions.push_back(StageVarIsOne());
