@@ -35,7 +35,7 @@ const cFlow& cFlowInstance::Flow() const {
 
 void cFlowInstance::ReleaseFlagNumber(cCharaBase& owner) {
   const int32_t flag = Flow().m_nFlagNo;
-  if (flag == 0) return;
+  if (!flow_run::IsFlagNumber(flag)) return;
   flow_run::SetFlagByte(owner.m_FlowFlagRelease, flag);
   owner.m_bFlagReleasePending = 1;
 }

@@ -45,6 +45,22 @@ TEST_F(FlowTriggersTest, AFlaggedAlwaysFlowStoppedMidFrameWaitsForTheNextFrame) 
   EXPECT_TRUE(Running(chara, 0));
 }
 
+TEST_F(FlowTriggersTest, AFlagNumberOutsideTheTableCountsAsNone) {
+  for (int8_t flag : {int8_t{27}, int8_t{100}, int8_t{-3}}) {
+    SCOPED_TRACE(int{flag});
+    cFlow flow = Flow(kTriggerAlways, {Cmd(kFlowCmdWait)});
+    flow.m_nFlagNo = flag;
+    cChara& chara = WithFlows(30 + flag, {flow, flow});
+    SetFrames(chara, 0, 0, 1);
+    chara.FireTrigger(kTriggerAlways);
+    EXPECT_TRUE(Running(chara, 0));
+    EXPECT_TRUE(Running(chara, 1));  // no number holds the second back
+    Pass(chara);
+    EXPECT_EQ(chara.m_bFlagReleasePending, 0);
+    EXPECT_EQ(TakeCloseRequests(), 0);
+  }
+}
+
 TEST_F(FlowTriggersTest, AFlowTriedTwiceInAFrameByTheSettings) {
   struct Case {
     int32_t legacy744, legacy525;
@@ -172,6 +188,18 @@ TEST_F(KeyConditionsTest, ASequenceMatchesWithinItsSlack) {
     }
     cChara& chara = Keyed({Step(kKeyRight), Step(kButton1)}, c.slack);
     EXPECT_EQ(Test(chara), c.holds);
+  }
+}
+
+TEST_F(KeyConditionsTest, KeysPressedTogetherAreASequenceOnlyUnderTheOldRule) {
+  // Right and button 1 went down in the same frame: right is found only one
+  // frame into button 1's run, where button 1 holds too.
+  for (int32_t legacy669 : {0, 1}) {
+    g_SystemData.m_bLegacy669 = legacy669;
+    History(kButton1, {{1, 2}});
+    History(kKeyRight, {{1, 2}});
+    cChara& chara = Keyed({Step(kKeyRight), Step(kButton1)}, 1);
+    EXPECT_EQ(Test(chara), legacy669) << legacy669;
   }
 }
 
