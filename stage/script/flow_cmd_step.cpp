@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 
 #include "core/math/truncate.h"
 #include "records/script/cmd_kind_table.h"
@@ -33,10 +34,14 @@ int32_t cFlowCmdState::Step() {
   cCharaBase* owner = nullptr;
   if (play != nullptr) {
     cFlowInstance* flow = RunningFlow(*play);
+    // A state stepped on its own (not one of the running flow's) leaves the
+    // command index alone; std::less orders addresses of unrelated objects.
     if (flow != nullptr && !flow->m_States.empty()) {
-      const cFlowCmdState* first = &flow->m_States.CheckedVectorAt(0);
-      const std::ptrdiff_t at = this - first;
-      if (at >= 0 && at < flow->m_States.VectorSize()) play->m_nFlowCmdIndex = static_cast<int32_t>(at);
+      const cFlowCmdState* begin = flow->m_States.data();
+      const cFlowCmdState* end = begin + flow->m_States.size();
+      if (!std::less<const cFlowCmdState*>()(this, begin) && std::less<const cFlowCmdState*>()(this, end)) {
+        play->m_nFlowCmdIndex = static_cast<int32_t>(this - begin);
+      }
     }
     owner = FlowOwner(*play);
   }

@@ -78,7 +78,8 @@ void InitCommandState(cCharaBase& chara, cFlowCmd& cmd, cFlowCmdState& state) {
 
 void BuildInstance(cCharaBase& chara, cFlow& flow, cFlowInstance& instance, int32_t index) {
   instance.m_nIndex = index;
-  instance.m_nSerial = chara.m_nFlowSerial++;
+  instance.m_nSerial = chara.m_nFlowSerial;
+  chara.m_nFlowSerial = WrapAdd(chara.m_nFlowSerial, 1);
   instance.m_lpFlow = &flow;
   instance.m_KeyConds.clear();
   for (const cKeyCond& key : flow.m_KeyConds) instance.m_KeyConds.push_back(&key);

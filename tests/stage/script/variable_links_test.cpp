@@ -9,13 +9,13 @@
 #include "records/save/save_data.h"
 #include "stage/objects/hero.h"
 #include "stage/script/flow_cmd_exec.h"
+#include "stage/script/status_op.h"
 
 namespace {
 
-constexpr int32_t kShotIndex = 11;
-constexpr int32_t kPowerRow = 27;
-enum { kAssign = 0, kAdd, kSub, kMul, kDiv, kRem, kPercent };
-enum { kCommon = 0, kStage, kChara };
+constexpr int32_t kLinkShotIndex = 11;
+constexpr int32_t kLinkPowerRow = 27;
+enum eLinkTestScope : int32_t { kLinkCommonVar = 0, kLinkStageVar, kLinkCharaVar };
 
 class VariableLinksTest : public FlowWorld {
  protected:
@@ -42,7 +42,7 @@ class VariableLinksTest : public FlowWorld {
     cFlowCmd cmd = ShotCmd();
     cmd.m_Shot->m_nPower = current;
     play_.m_StageVar.CheckedVectorAt(1) = operand;
-    ApplyVariableLink(&cmd, Link(kShotIndex, kPowerRow, op, kStage, 1), chara_);
+    ApplyVariableLink(&cmd, Link(kLinkShotIndex, kLinkPowerRow, op, kLinkStageVar, 1), chara_);
     return cmd.m_Shot->m_nPower;
   }
 
@@ -58,8 +58,8 @@ TEST_F(VariableLinksTest, TheTableHasItsRowsAndTheAccessorsTheirEntries) {
   }
   EXPECT_EQ(rows, 112);
   EXPECT_EQ(kinds, 19);
-  EXPECT_EQ(g_CmdParamTable.CheckedVectorAt(kShotIndex).CheckedVectorAt(kPowerRow).strLabel, "威力");
-  EXPECT_EQ(g_CmdParamTable.CheckedVectorAt(kShotIndex).CheckedVectorAt(kPowerRow).nMin, -999999);
+  EXPECT_EQ(g_CmdParamTable.CheckedVectorAt(kLinkShotIndex).CheckedVectorAt(kLinkPowerRow).strLabel, "威力");
+  EXPECT_EQ(g_CmdParamTable.CheckedVectorAt(kLinkShotIndex).CheckedVectorAt(kLinkPowerRow).nMin, -999999);
   for (int32_t index : {0, 1, 8, 9, 10, 16, 18, 23, 25, 27, 28, 30, 31, 35, 36, 37, 38, 39}) {
     EXPECT_EQ(g_CmdParamSetters[static_cast<std::size_t>(index)], nullptr) << index;
   }
@@ -70,11 +70,11 @@ TEST_F(VariableLinksTest, OperationsAreExactThenClamped) {
   struct Case {
     int32_t current, op, operand, expect;
   } cases[] = {
-      {50000, kMul, 50000, 999999},       {50000, kMul, -50000, -999999},   {65536, kMul, 65537, 999999},
-      {7, kPercent, 50, 4},               {-7, kPercent, 50, -4},           {999999, kPercent, 5000, 999999},
-      {-999999, kPercent, 5000, -999999}, {1234, kDiv, 0, 1234},            {1234, kRem, 0, 1234},
-      {999999, kAdd, INT_MAX, 999999},    {-999999, kSub, INT_MAX, -999999}, {INT_MIN, kDiv, -1, 999999},
-      {INT_MIN, kRem, -1, 0},             {5000000, kDiv, 0, 999999},       {10, kAssign, -3, -3},
+      {50000, kStatusOpMul, 50000, 999999},       {50000, kStatusOpMul, -50000, -999999},   {65536, kStatusOpMul, 65537, 999999},
+      {7, kStatusOpPercent, 50, 4},               {-7, kStatusOpPercent, 50, -4},           {999999, kStatusOpPercent, 5000, 999999},
+      {-999999, kStatusOpPercent, 5000, -999999}, {1234, kStatusOpDiv, 0, 1234},            {1234, kStatusOpRem, 0, 1234},
+      {999999, kStatusOpAdd, INT_MAX, 999999},    {-999999, kStatusOpSub, INT_MAX, -999999}, {INT_MIN, kStatusOpDiv, -1, 999999},
+      {INT_MIN, kStatusOpRem, -1, 0},             {5000000, kStatusOpDiv, 0, 999999},       {10, kStatusOpAssign, -3, -3},
       {10, 9, 3, 10},
   };
   for (const Case& c : cases) {
@@ -86,14 +86,14 @@ TEST_F(VariableLinksTest, OperationsAreExactThenClamped) {
 TEST_F(VariableLinksTest, NarrowFieldsAndSettingRanges) {
   cFlowCmd cmd = ShotCmd();
   play_.m_StageVar.CheckedVectorAt(1) = 0;
-  ApplyVariableLink(&cmd, Link(kShotIndex, 5, kAssign, kStage, 1), chara_);  // 発射数 [1, 127]
+  ApplyVariableLink(&cmd, Link(kLinkShotIndex, 5, kStatusOpAssign, kLinkStageVar, 1), chara_);  // 発射数 [1, 127]
   EXPECT_EQ(cmd.m_Shot->m_nCount, 1);
   cmd.m_Shot->m_nFormation = 2;  // its first parameter is an angle 0..180
   play_.m_StageVar.CheckedVectorAt(1) = 500;
-  ApplyVariableLink(&cmd, Link(kShotIndex, 2, kAssign, kStage, 1), chara_);
+  ApplyVariableLink(&cmd, Link(kLinkShotIndex, 2, kStatusOpAssign, kLinkStageVar, 1), chara_);
   EXPECT_EQ(cmd.m_Shot->m_nFormationParam[0], 180);
   cmd.m_Shot->m_nFormation = 40;  // no such formation: the link does nothing
-  ApplyVariableLink(&cmd, Link(kShotIndex, 2, kAssign, kStage, 1), chara_);
+  ApplyVariableLink(&cmd, Link(kLinkShotIndex, 2, kStatusOpAssign, kLinkStageVar, 1), chara_);
   EXPECT_EQ(cmd.m_Shot->m_nFormationParam[0], 180);
 }
 
@@ -105,15 +105,15 @@ TEST_F(VariableLinksTest, LinksThatCannotApplyChangeNothingAndCloseNothing) {
     cFlowCmd cmd;
     cVector<int32_t> link;
   } cases[] = {
-      {"another command index", ShotCmd(), Link(12, 2, kAssign, kStage, 1)},
-      {"a row past the index's rows", ShotCmd(), Link(kShotIndex, 40, kAssign, kStage, 1)},
-      {"a negative row", ShotCmd(), Link(kShotIndex, -1, kAssign, kStage, 1)},
-      {"an index without rows", Cmd(kFlowCmdGroundMove), Link(3, 0, kAssign, kStage, 1)},
-      {"a move kind without move settings", Cmd(kFlowCmdLinearMove), Link(2, 0, kAssign, kStage, 1)},
-      {"an unknown scope", ShotCmd(), Link(kShotIndex, kPowerRow, kAssign, 3, 1)},
-      {"common variable 0", ShotCmd(), Link(kShotIndex, kPowerRow, kAssign, kCommon, 0)},
-      {"stage variable 1001", ShotCmd(), Link(kShotIndex, kPowerRow, kAssign, kStage, 1001)},
-      {"chara variable -1", ShotCmd(), Link(kShotIndex, kPowerRow, kAssign, kChara, -1)},
+      {"another command index", ShotCmd(), Link(12, 2, kStatusOpAssign, kLinkStageVar, 1)},
+      {"a row past the index's rows", ShotCmd(), Link(kLinkShotIndex, 40, kStatusOpAssign, kLinkStageVar, 1)},
+      {"a negative row", ShotCmd(), Link(kLinkShotIndex, -1, kStatusOpAssign, kLinkStageVar, 1)},
+      {"an index without rows", Cmd(kFlowCmdGroundMove), Link(3, 0, kStatusOpAssign, kLinkStageVar, 1)},
+      {"a move kind without move settings", Cmd(kFlowCmdLinearMove), Link(2, 0, kStatusOpAssign, kLinkStageVar, 1)},
+      {"an unknown scope", ShotCmd(), Link(kLinkShotIndex, kLinkPowerRow, kStatusOpAssign, 3, 1)},
+      {"common variable 0", ShotCmd(), Link(kLinkShotIndex, kLinkPowerRow, kStatusOpAssign, kLinkCommonVar, 0)},
+      {"stage variable 1001", ShotCmd(), Link(kLinkShotIndex, kLinkPowerRow, kStatusOpAssign, kLinkStageVar, 1001)},
+      {"chara variable -1", ShotCmd(), Link(kLinkShotIndex, kLinkPowerRow, kStatusOpAssign, kLinkCharaVar, -1)},
   };
   for (Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -125,7 +125,7 @@ TEST_F(VariableLinksTest, LinksThatCannotApplyChangeNothingAndCloseNothing) {
   // An item command of kind 0 is index 15: it has no summon settings to change.
   cFlowCmd item = Cmd(kFlowCmdNone);
   item.m_nSet = kCmdSetItem;
-  ApplyVariableLink(&item, Link(15, 0, kAssign, kStage, 1), chara_);
+  ApplyVariableLink(&item, Link(15, 0, kStatusOpAssign, kLinkStageVar, 1), chara_);
   EXPECT_EQ(TakeCloseRequests(), 0);
 }
 
@@ -134,10 +134,10 @@ TEST_F(VariableLinksTest, AnExclusiveGraphicPastTheBitmapsBecomesOne) {
   g_Database.m_BmpCharaExcs.resize(5);
   cFlowCmd cmd = Cmd(kFlowCmdGraphic, {4, 1, 0});
   play_.m_StageVar.CheckedVectorAt(1) = 7;
-  ApplyVariableLink(&cmd, Link(26, 0, kAssign, kStage, 1), chara_);
+  ApplyVariableLink(&cmd, Link(26, 0, kStatusOpAssign, kLinkStageVar, 1), chara_);
   EXPECT_EQ(cmd.m_Params.CheckedVectorAt(1), 1);
   cmd.m_Params.CheckedVectorAt(0) = 1;  // a chara sheet keeps the value
-  ApplyVariableLink(&cmd, Link(26, 0, kAssign, kStage, 1), chara_);
+  ApplyVariableLink(&cmd, Link(26, 0, kStatusOpAssign, kLinkStageVar, 1), chara_);
   EXPECT_EQ(cmd.m_Params.CheckedVectorAt(1), 7);
   g_Database.m_BmpCharaExcs = saved;
 }
@@ -160,7 +160,7 @@ TEST_F(VariableLinksTest, TheHerosQueueAppliesToItemCommands) {
   cFlowCmd arrange = Cmd(kFlowCmdNone);
   arrange.m_nSet = kCmdSetItem;
   arrange.m_nKind = kItemCmdArrange;
-  arrange.m_Params.assign({34, 0, kAssign, kStage, 1});
+  arrange.m_Params.assign({34, 0, kStatusOpAssign, kLinkStageVar, 1});
   ExecArrange(&hero, &arrange);
   ASSERT_EQ(hero.m_VarLinks.size(), 1U);
   cFlowCmd background = Cmd(kFlowCmdNone);
