@@ -166,6 +166,10 @@ bool EarlierStepHolds(const cFlowInstance& instance, int32_t n, cCursors& cursor
 bool SequenceHolds(const cCharaBase& chara, const cFlowInstance& instance) {
   const cInput* input = HeroInput();
   if (input == nullptr) return false;
+  // An instance not yet linked to its flow has no steps to read.
+  for (const cKeyCond* step : instance.m_KeyConds) {
+    if (step == nullptr) return false;
+  }
   cCursors cursors(*input);
   const bool mirrorWanted = chara.m_nFacing == 0;
   int32_t n = instance.m_KeyConds.VectorSize() - 1;
