@@ -110,14 +110,13 @@ TEST_F(FlowRunTest, ArrangeLinksGoToTheNextCommandAndAreEmptiedThere) {
   for (int32_t i = 0; i < 3; ++i) Pass(chara);
   EXPECT_EQ(chara.m_Def.m_Flows.CheckedVectorAt(0).m_Commands.CheckedVectorAt(2).m_Params.CheckedVectorAt(0), 2);
   EXPECT_TRUE(chara.m_Flows.CheckedVectorAt(0).m_Links.empty());
-  // The last アレンジ leaves its link until the flow stops.
-  chara.m_Flows.CheckedVectorAt(0).RunFrame();
-  play_.m_nFlowOwnerId = chara.m_nId;
-  play_.m_nFlowIndex = 0;
-  Start(chara, 0);
+  // The last アレンジ (queueing once per call) leaves its links until the flow stops.
+  Pass(chara);
+  ASSERT_FALSE(Running(chara, 0));
   SetFrames(chara, 0, 3, 5);
-  for (int32_t i = 0; i < 4; ++i) Pass(chara);
-  EXPECT_EQ(chara.m_Flows.CheckedVectorAt(0).m_Links.size(), 1U);
+  Start(chara, 0);
+  for (int32_t i = 0; i < 5; ++i) Pass(chara);
+  EXPECT_EQ(chara.m_Flows.CheckedVectorAt(0).m_Links.size(), 2U);
   chara.m_Flows.CheckedVectorAt(0).Stop(chara);
   EXPECT_TRUE(chara.m_Flows.CheckedVectorAt(0).m_Links.empty());
 }
