@@ -53,21 +53,44 @@ class cTtfGlyphFace final : public cGlyphFace {
     if (!utf8 || utf8->empty()) return false;
     SDL_Surface* solid = TTF_RenderUTF8_Solid(m_font, utf8->c_str(), SDL_Color{255, 255, 255, 255});
     if (solid == nullptr) return false;
-    const bool ok = CopyCoverage(solid, out);
+    const bool ok = CopyCoverage(solid, TopOverflow(*utf8), TTF_FontHeight(m_font), out);
     SDL_FreeSurface(solid);
     return ok;
   }
 
  private:
-  // A solid rendering is 8-bit with index 0 as the background.
-  static bool CopyCoverage(SDL_Surface* solid, cGlyphMask* out) {
+  // Rows a glyph reaches above the face's ascent: the rendering then starts
+  // that much higher, and the mask starts below them.
+  int32_t TopOverflow(const std::string& utf8) const {
+    Uint32 codepoint = 0;
+    if (!DecodeFirst(utf8, &codepoint)) return 0;
+    int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
+    if (TTF_GlyphMetrics32(m_font, codepoint, &minx, &maxx, &miny, &maxy, &advance) != 0) return 0;
+    return std::max(0, maxy - TTF_FontAscent(m_font));
+  }
+
+  static bool DecodeFirst(const std::string& utf8, Uint32* codepoint) {
+    const auto* b = reinterpret_cast<const unsigned char*>(utf8.data());
+    const std::size_t n = utf8.size();
+    if (n >= 1 && b[0] < 0x80) *codepoint = b[0];
+    else if (n >= 2 && (b[0] & 0xE0) == 0xC0) *codepoint = (b[0] & 0x1Fu) << 6 | (b[1] & 0x3Fu);
+    else if (n >= 3 && (b[0] & 0xF0) == 0xE0) *codepoint = (b[0] & 0x0Fu) << 12 | (b[1] & 0x3Fu) << 6 | (b[2] & 0x3Fu);
+    else return false;
+    return true;
+  }
+
+  // A solid rendering is 8-bit with index 0 as the background. The mask keeps
+  // the face's line height from the ascent line: a glyph that reaches past
+  // the line (an underscore, a tall accent) is cut there, as the cell of a
+  // device font would hold it, so no glyph ever spills into the next line.
+  static bool CopyCoverage(SDL_Surface* solid, int32_t firstRow, int32_t lineHeight, cGlyphMask* out) {
     if (solid->format->BytesPerPixel != 1 || SDL_LockSurface(solid) != 0) return false;
     out->nWidth = solid->w;
-    out->nHeight = solid->h;
-    out->covered.assign(static_cast<std::size_t>(solid->w) * static_cast<std::size_t>(solid->h), 0);
-    for (int y = 0; y < solid->h; ++y) {
-      const auto* row = static_cast<const uint8_t*>(solid->pixels) + static_cast<std::ptrdiff_t>(y) * solid->pitch;
-      for (int x = 0; x < solid->w; ++x) {
+    out->nHeight = std::max(0, lineHeight);
+    out->covered.assign(static_cast<std::size_t>(out->nWidth) * static_cast<std::size_t>(out->nHeight), 0);
+    for (int32_t y = 0; y < out->nHeight && firstRow + y < solid->h; ++y) {
+      const auto* row = static_cast<const uint8_t*>(solid->pixels) + static_cast<std::ptrdiff_t>(firstRow + y) * solid->pitch;
+      for (int32_t x = 0; x < solid->w; ++x) {
         out->covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(solid->w) + static_cast<std::size_t>(x)] =
             row[x] != 0 ? 1 : 0;
       }
