@@ -13,6 +13,7 @@
 #include "platform/dd/fill.h"
 #include "platform/dd/fonts.h"
 #include "platform/dd/glyph_face.h"
+#include "platform/dd/palette.h"
 #include "platform/dd/surface_create.h"
 #include "platform/dd/surface_recovery.h"
 #include "tests/platform/dd/font_fixture.h"
@@ -385,6 +386,53 @@ TEST(FontRendererTest, AnUnknownFaceStillDraws) {
     for (int32_t i = 0; i < 3; ++i) EXPECT_TRUE(world.TextIn(i * kCell, 0, kCell, kCell)) << "character " << i;
     font.Release();
   }
+}
+
+TEST(FontCreateTest, TextColourWordPerModeAndDepth) {
+  const struct {
+    cDisplayMode mode;
+    PALETTEENTRY entry;
+    uint32_t dwColor;
+  } cases[] = {
+      {{1, 32, 1}, {241, 14, 151, 0}, 0xFFF10E97u},
+      {{1, 16, 1}, {241, 14, 151, 0}, 0xFFF10E97u},
+      {{0, 32, 1}, {241, 14, 151, 0}, 0x00970EF1u},
+      {{0, 8, 0}, {241, 14, 151, 0}, 0x00970EF1u},
+      // At 16 bits the palette holds 5-6-5 channel values, widened to 0..255.
+      {{0, 16, 0}, {31, 32, 1, 0}, 8u << 16 | 129u << 8 | 255u},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode.Name());
+    cFontWorld world(c.mode);
+    ASSERT_TRUE(world.ok());
+    g_Palette[kTextColour] = c.entry;
+    Font font;
+    world.CreateFont(font, 0);
+    EXPECT_EQ(font.dwColor, c.dwColor);
+    font.Release();
+  }
+}
+
+TEST(FontCreateTest, ACacheWithoutCellSizeIsSwitchedOff) {
+  cFontWorld world({0, 32, 1});
+  ASSERT_TRUE(world.ok());
+  Font font;
+  ASSERT_TRUE(font.Create("test face", 0, 16, 0, 16, kTextColour, &world.window, 1, kFrameColour, nullptr, 1));
+  EXPECT_EQ(font.bFontCache, 0);
+  EXPECT_EQ(font.m_lpFastFont_Half, nullptr);
+  EXPECT_EQ(font.m_lpFastFont_FullAdd, nullptr);
+  // A proportional font still draws, one glyph after the other.
+  font.DrawText(&world.dst, 0, 0, "AB");
+  EXPECT_TRUE(world.TextIn(0, 0, 8, 16));
+  EXPECT_TRUE(world.TextIn(8, 0, 8, 16));
+  EXPECT_EQ(font.MeasureTextGdi("AB\nA").cx, 16);
+  EXPECT_EQ(font.MeasureTextGdi("AB\nA").cy, 32);
+  // Created again with a cell size and the switch on, the caches appear; off, they go.
+  world.CreateFont(font, 1);
+  EXPECT_NE(font.m_lpFastFont_FullAdd, nullptr);
+  world.CreateFont(font, 0);
+  EXPECT_EQ(font.m_lpFastFont_FullAdd, nullptr);
+  font.Release();
 }
 
 }  // namespace
