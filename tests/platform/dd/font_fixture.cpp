@@ -21,8 +21,8 @@ cFontWorld::cFontWorld(const cDisplayMode& mode, int32_t dstWidth, int32_t dstHe
   SetGlyphFaceFactory([](const char*, int32_t height) { return MakeBoxGlyphFace(height); });
   EXPECT_TRUE(DDCreateSurface(&window, 640, 480, 1, 0, DTMEMORYTYPE_VIDEO_RT, nullptr, 0));
   DDFillSurface(&window, 3);
-  EXPECT_TRUE(DDCreateSurface(&symbols, 26 * kCell, kCell, 1, 0, DTMEMORYTYPE_VIDEO_RT, nullptr, 0));
-  for (int32_t i = 0; i < 26; ++i) DDFillRect(&symbols, i * kCell, 0, kCell, kCell, kFirstSymbolColour + static_cast<uint32_t>(i));
+  EXPECT_TRUE(DDCreateSurface(&symbols, 26 * kFontCell, kFontCell, 1, 0, DTMEMORYTYPE_VIDEO_RT, nullptr, 0));
+  for (int32_t i = 0; i < 26; ++i) DDFillRect(&symbols, i * kFontCell, 0, kFontCell, kFontCell, kFontFirstSymbolColour + static_cast<uint32_t>(i));
   EXPECT_TRUE(DDCreateSurface(&dst, dstWidth, dstHeight, 0, 0, DTMEMORYTYPE_VIDEO_RT, nullptr, 0));
   ClearDestination();
 }
@@ -30,7 +30,7 @@ cFontWorld::cFontWorld(const cDisplayMode& mode, int32_t dstWidth, int32_t dstHe
 cFontWorld::~cFontWorld() { SetGlyphFaceFactory({}); }
 
 void cFontWorld::CreateFont(Font& font, int32_t fontCache, bool withSymbols) {
-  ASSERT_TRUE(font.Create("test face", 0, 16, kCell, kCell, kTextColour, &window, 1, kFrameColour,
+  ASSERT_TRUE(font.Create("test face", 0, 16, kFontCell, kFontCell, kFontTextColour, &window, 1, kFontFrameColour,
                           withSymbols ? &symbols : nullptr, fontCache));
 }
 
@@ -39,7 +39,7 @@ void cFontWorld::ClearDestination() {
   ground = PixelAt(dst, 0, 0);
 }
 
-uint32_t cFontWorld::TextPixel() { return TextPixelOf(&dst, kTextColour, 0xFF000000u | 0xF10E97u); }
+uint32_t cFontWorld::TextPixel() { return TextPixelOf(&dst, kFontTextColour, 0xFF000000u | 0xF10E97u); }
 
 ::testing::AssertionResult cFontWorld::OnlyTextOrGround(int32_t* textPixels) {
   const uint32_t text = TextPixel();

@@ -12,11 +12,11 @@
 #include "tests/platform/dd/display_fixture.h"
 
 // Font 1's geometry: 16 x 16 cells, text colour 241, frame colour 240.
-inline constexpr int32_t kCell = 16;
-inline constexpr int32_t kTextColour = 241;
-inline constexpr int32_t kFrameColour = 240;
-// Symbol cell i is filled with palette number kFirstSymbolColour + i.
-inline constexpr uint32_t kFirstSymbolColour = 30;
+inline constexpr int32_t kFontCell = 16;
+inline constexpr int32_t kFontTextColour = 241;
+inline constexpr int32_t kFontFrameColour = 240;
+// Symbol cell i is filled with palette number kFontFirstSymbolColour + i.
+inline constexpr uint32_t kFontFirstSymbolColour = 30;
 
 class cFontWorld {
  public:

@@ -22,9 +22,9 @@ namespace {
 
 // Characters of the full-width set, one outside it, half-width letters and
 // katakana, punctuation: every path of the character walk.
-constexpr const char* kMixedText = "AZ09あア漢ｱﾝ\n！？Qg";
+constexpr const char* kFontMixedText = "AZ09あア漢ｱﾝ\n！？Qg";
 
-std::vector<uint32_t> Pixels(DDSURFACEDATA& sd) {
+std::vector<uint32_t> FontDstPixels(DDSURFACEDATA& sd) {
   std::vector<uint32_t> out;
   for (int32_t y = 0; y < sd.nHeight; ++y) {
     for (int32_t x = 0; x < sd.nWidth; ++x) out.push_back(PixelAt(sd, x, y));
@@ -32,10 +32,10 @@ std::vector<uint32_t> Pixels(DDSURFACEDATA& sd) {
   return out;
 }
 
-std::vector<uint32_t> CellPixels(DDSURFACEDATA& sd, int32_t x, int32_t y) {
+std::vector<uint32_t> FontCellPixels(DDSURFACEDATA& sd, int32_t x, int32_t y) {
   std::vector<uint32_t> out;
-  for (int32_t yy = y; yy < y + kCell; ++yy) {
-    for (int32_t xx = x; xx < x + kCell; ++xx) out.push_back(PixelAt(sd, xx, yy));
+  for (int32_t yy = y; yy < y + kFontCell; ++yy) {
+    for (int32_t xx = x; xx < x + kFontCell; ++xx) out.push_back(PixelAt(sd, xx, yy));
   }
   return out;
 }
@@ -84,11 +84,11 @@ TEST(FontDrawTest, CachedAndDirectTextGiveTheSamePixelsInEveryMode) {
       Font font;
       world.CreateFont(font, cache);
       world.ClearDestination();
-      font.DrawText(&world.dst, 5, 3, kMixedText);
+      font.DrawText(&world.dst, 5, 3, kFontMixedText);
       int32_t textPixels = 0;
       EXPECT_TRUE(world.OnlyTextOrGround(&textPixels)) << "cache " << cache;
       EXPECT_GT(textPixels, 100) << "cache " << cache;
-      byCache[cache] = Pixels(world.dst);
+      byCache[cache] = FontDstPixels(world.dst);
       font.Release();
     }
     EXPECT_TRUE(byCache[0] == byCache[1]);
@@ -127,13 +127,13 @@ TEST(FontDrawTest, BlanksAdvanceAndDrawNothing) {
       world.CreateFont(font, cache);
       world.ClearDestination();
       font.DrawText(&world.dst, 0, 0, "A");
-      font.DrawText(&world.dst, 2 * kCell, 0, "B");
-      const std::vector<uint32_t> apart = Pixels(world.dst);
+      font.DrawText(&world.dst, 2 * kFontCell, 0, "B");
+      const std::vector<uint32_t> apart = FontDstPixels(world.dst);
       for (const char* text : {"A B", "A　B"}) {
         SCOPED_TRACE(text);
         world.ClearDestination();
         font.DrawText(&world.dst, 0, 0, text);
-        EXPECT_TRUE(Pixels(world.dst) == apart);
+        EXPECT_TRUE(FontDstPixels(world.dst) == apart);
       }
       world.ClearDestination();
       font.DrawText(&world.dst, 0, 0, " 　\n ");
@@ -155,20 +155,20 @@ TEST(FontDrawTest, SmallLettersComeFromTheSymbolSheet) {
     ASSERT_EQ(font.bSymbol, 1);
     font.DrawText(&world.dst, 0, 0, "abc");
     for (int32_t i = 0; i < 3; ++i) {
-      EXPECT_EQ(CellPixels(world.dst, i * kCell, 0), CellPixels(world.symbols, i * kCell, 0)) << "letter " << i;
+      EXPECT_EQ(FontCellPixels(world.dst, i * kFontCell, 0), FontCellPixels(world.symbols, i * kFontCell, 0)) << "letter " << i;
     }
-    EXPECT_FALSE(world.TextIn(0, 0, 3 * kCell, kCell));
+    EXPECT_FALSE(world.TextIn(0, 0, 3 * kFontCell, kFontCell));
     world.ClearDestination();
     font.DrawText(&world.dst, 0, 0, "ABC");
     int32_t textPixels = 0;
     EXPECT_TRUE(world.OnlyTextOrGround(&textPixels));
-    for (int32_t i = 0; i < 3; ++i) EXPECT_TRUE(world.TextIn(i * kCell, 0, kCell, kCell)) << "capital " << i;
+    for (int32_t i = 0; i < 3; ++i) EXPECT_TRUE(world.TextIn(i * kFontCell, 0, kFontCell, kFontCell)) << "capital " << i;
     // A sheet without backing (not loaded yet) draws nothing; the letters are glyphs then.
     DDReleaseSurface(&world.symbols);
     world.ClearDestination();
     font.DrawText(&world.dst, 0, 0, "abc");
     EXPECT_TRUE(world.OnlyTextOrGround(&textPixels));
-    EXPECT_TRUE(world.TextIn(0, 0, kCell, kCell));
+    EXPECT_TRUE(world.TextIn(0, 0, kFontCell, kFontCell));
     font.Release();
   }
 }
@@ -184,12 +184,12 @@ TEST(FontCacheTest, ACharacterOutsideTheSetIsAddedOnceAndCounted) {
     ASSERT_EQ(full.nCount, 256);
     font.DrawText(&world.dst, 0, 0, "漢");
     EXPECT_EQ(full.nCount, 257);
-    const std::vector<uint32_t> first = CellPixels(world.dst, 0, 0);
+    const std::vector<uint32_t> first = FontCellPixels(world.dst, 0, 0);
     world.ClearDestination();
     font.DrawText(&world.dst, 0, 0, "漢字漢");
     EXPECT_EQ(full.nCount, 258);
-    EXPECT_EQ(CellPixels(world.dst, 0, 0), first);
-    EXPECT_EQ(CellPixels(world.dst, 2 * kCell, 0), first);
+    EXPECT_EQ(FontCellPixels(world.dst, 0, 0), first);
+    EXPECT_EQ(FontCellPixels(world.dst, 2 * kFontCell, 0), first);
     EXPECT_EQ(std::string(full.GlyphList[256].szGlyph), "漢");
     font.Release();
   }
@@ -211,7 +211,7 @@ TEST(FontCacheTest, AFullDirectDrawCacheDrawsNewCharactersDirectly) {
   for (int32_t round = 0; round < 2; ++round) {
     world.ClearDestination();
     font.DrawText(&world.dst, 0, 0, "鬱");
-    EXPECT_TRUE(world.TextIn(0, 0, kCell, kCell)) << "round " << round;
+    EXPECT_TRUE(world.TextIn(0, 0, kFontCell, kFontCell)) << "round " << round;
     EXPECT_EQ(full.nCount, 960);
   }
   font.Release();
@@ -235,11 +235,11 @@ TEST(FontCacheTest, HalfWidthKatakanaComeFromRowsTenToThirteen) {
       font.DrawText(&world.dst, 0, 0, text);
       // The cell's pixels, keyed, over the ground.
       DDSURFACEDATA expected;
-      ASSERT_TRUE(DDCreateSurface(&expected, kCell, kCell, 0, 0, DTMEMORYTYPE_VIDEO_RT, nullptr, 0));
+      ASSERT_TRUE(DDCreateSurface(&expected, kFontCell, kFontCell, 0, 0, DTMEMORYTYPE_VIDEO_RT, nullptr, 0));
       DDFillSurface(&expected, kGround);
-      DDBlt(&expected, 0, 0, kCell, kCell, &cache, (code % 16) * kCell, row * kCell, 1);
-      EXPECT_EQ(CellPixels(world.dst, 0, 0), CellPixels(expected, 0, 0));
-      EXPECT_TRUE(world.TextIn(0, 0, kCell, kCell));
+      DDBlt(&expected, 0, 0, kFontCell, kFontCell, &cache, (code % 16) * kFontCell, row * kFontCell, 1);
+      EXPECT_EQ(FontCellPixels(world.dst, 0, 0), FontCellPixels(expected, 0, 0));
+      EXPECT_TRUE(world.TextIn(0, 0, kFontCell, kFontCell));
     }
     font.Release();
   }
@@ -253,8 +253,8 @@ TEST(FontCacheTest, CachesShowTheSameCellsAfterALoss) {
     Font font;
     world.CreateFont(font, 1);
     font.DrawText(&world.dst, 0, 0, "漢");  // added while running: must survive too
-    const std::vector<uint32_t> half = Pixels(font.m_lpFastFont_Half->Surface);
-    const std::vector<uint32_t> full = Pixels(font.m_lpFastFont_FullAdd->Surface);
+    const std::vector<uint32_t> half = FontDstPixels(font.m_lpFastFont_Half->Surface);
+    const std::vector<uint32_t> full = FontDstPixels(font.m_lpFastFont_FullAdd->Surface);
     if (mode.bDirect3D != 0) {
       SimulateDeviceLoss();
       SimulateDeviceResettable();
@@ -265,12 +265,12 @@ TEST(FontCacheTest, CachesShowTheSameCellsAfterALoss) {
       ASSERT_TRUE(DDRestore());
       world.dst.lpDDS->lpDDSurface->Restore();  // the test's own surface
     }
-    EXPECT_TRUE(Pixels(font.m_lpFastFont_Half->Surface) == half);
-    EXPECT_TRUE(Pixels(font.m_lpFastFont_FullAdd->Surface) == full);
+    EXPECT_TRUE(FontDstPixels(font.m_lpFastFont_Half->Surface) == half);
+    EXPECT_TRUE(FontDstPixels(font.m_lpFastFont_FullAdd->Surface) == full);
     world.ClearDestination();
     font.DrawText(&world.dst, 0, 0, "漢A");
-    EXPECT_TRUE(world.TextIn(0, 0, kCell, kCell));
-    EXPECT_TRUE(world.TextIn(kCell, 0, kCell, kCell));
+    EXPECT_TRUE(world.TextIn(0, 0, kFontCell, kFontCell));
+    EXPECT_TRUE(world.TextIn(kFontCell, 0, kFontCell, kFontCell));
     font.Release();
   }
 }
@@ -307,7 +307,7 @@ TEST(FontWindowTest, WindowsAndBoxesArePlacedAsAsked) {
   ASSERT_TRUE(world.ok());
   Font font;
   world.CreateFont(font, 1);
-  const uint32_t frame = kFrameColour;
+  const uint32_t frame = kFontFrameColour;
   // x = 10000 centres a 200-wide window on the 640-wide background: x = 220.
   font.DrawWindow(&world.dst, 10000, 100, 200, 50);
   EXPECT_EQ(PixelAt(world.dst, 219, 120), frame);
@@ -321,38 +321,38 @@ TEST(FontWindowTest, WindowsAndBoxesArePlacedAsAsked) {
   EXPECT_EQ(PixelAt(world.dst, 140, 305), frame);
   EXPECT_EQ(PixelAt(world.dst, 139, 305), 3u);
   EXPECT_EQ(PixelAt(world.dst, 100, 316), frame);  // one line high
-  EXPECT_FALSE(world.TextIn(100, 300, 8, kCell));
-  EXPECT_TRUE(world.TextIn(108, 300, kCell, kCell));
+  EXPECT_FALSE(world.TextIn(100, 300, 8, kFontCell));
+  EXPECT_TRUE(world.TextIn(108, 300, kFontCell, kFontCell));
   // A window background without backing: the box is not drawn, the text is.
   DDReleaseSurface(&world.window);
   world.ClearDestination();
   font.DrawTextBox(&world.dst, 100, 300, 0, 0, "AB", 8);
   EXPECT_EQ(PixelAt(world.dst, 139, 305), kGround);
-  EXPECT_TRUE(world.TextIn(108, 300, kCell, kCell));
+  EXPECT_TRUE(world.TextIn(108, 300, kFontCell, kFontCell));
   font.Release();
 }
 
 TEST(FontFormatTest, FormattedAndLongTextsAreCutAtCharacterBoundaries) {
-  cFontWorld world({0, 32, 1}, 600 * kCell, kCell);
+  cFontWorld world({0, 32, 1}, 600 * kFontCell, kFontCell);
   ASSERT_TRUE(world.ok());
   Font font;
   world.CreateFont(font, 1);
   // A 300-byte result keeps 255 characters: cell 254 drawn, 255 empty.
   font.DrawTextF(&world.dst, 0, 0, "%s", std::string(300, 'A').c_str());
-  EXPECT_TRUE(world.TextIn(254 * kCell, 0, kCell, kCell));
-  EXPECT_FALSE(world.TextIn(255 * kCell, 0, 45 * kCell, kCell));
+  EXPECT_TRUE(world.TextIn(254 * kFontCell, 0, kFontCell, kFontCell));
+  EXPECT_FALSE(world.TextIn(255 * kFontCell, 0, 45 * kFontCell, kFontCell));
   // A 600-byte line of double-byte characters is cut at 510 bytes.
   std::string wide;
   for (int i = 0; i < 300; ++i) wide += "あ";
   world.ClearDestination();
   font.DrawText(&world.dst, 0, 0, (wide + "\nB").c_str());
-  EXPECT_TRUE(world.TextIn(254 * kCell, 0, kCell, kCell));
-  EXPECT_FALSE(world.TextIn(255 * kCell, 0, 45 * kCell, kCell));
+  EXPECT_TRUE(world.TextIn(254 * kFontCell, 0, kFontCell, kFontCell));
+  EXPECT_FALSE(world.TextIn(255 * kFontCell, 0, 45 * kFontCell, kFontCell));
   // DrawTextBoxF formats into 511 bytes: 511 half-width cells wide plus the frame.
   world.ClearDestination();
   font.DrawTextBoxF(&world.dst, 1, 0, 0, 0, "%s", std::string(600, 'A').c_str());
-  EXPECT_TRUE(world.TextIn(510 * kCell + 1, 0, kCell, kCell));
-  EXPECT_EQ(PixelAt(world.dst, 1 + 511 * kCell, 4), PalNumToRGB(kFrameColour));  // the frame's right side
+  EXPECT_TRUE(world.TextIn(510 * kFontCell + 1, 0, kFontCell, kFontCell));
+  EXPECT_EQ(PixelAt(world.dst, 1 + 511 * kFontCell, 4), PalNumToRGB(kFontFrameColour));  // the frame's right side
   font.Release();
 }
 
@@ -363,7 +363,7 @@ TEST(FontRendererTest, MasksAreRenderedOnceWithoutTheCaches) {
   world.CreateFont(font, 0);
   const int32_t before = BoxGlyphRenderCount();
   font.DrawText(&world.dst, 0, 0, "漢漢漢");
-  font.DrawText(&world.dst, 0, kCell, "漢");
+  font.DrawText(&world.dst, 0, kFontCell, "漢");
   EXPECT_EQ(BoxGlyphRenderCount() - before, 1);
   font.Release();
 }
@@ -375,7 +375,7 @@ TEST(FontRendererTest, AnUnknownFaceStillDraws) {
     ASSERT_TRUE(world.ok());
     SetGlyphFaceFactory({});  // the installed fonts, through fontconfig
     Font font;
-    ASSERT_TRUE(font.Create("NoSuchFaceAnywhere", 0, 16, kCell, kCell, kTextColour, &world.window, 1, kFrameColour,
+    ASSERT_TRUE(font.Create("NoSuchFaceAnywhere", 0, 16, kFontCell, kFontCell, kFontTextColour, &world.window, 1, kFontFrameColour,
                             nullptr, 0));
     ASSERT_NE(font.Face(), nullptr);
     EXPECT_LE(font.Face()->LineHeight(), 16);
@@ -383,7 +383,7 @@ TEST(FontRendererTest, AnUnknownFaceStillDraws) {
     int32_t textPixels = 0;
     // No anti-aliasing: nothing between the text colour and the ground.
     EXPECT_TRUE(world.OnlyTextOrGround(&textPixels));
-    for (int32_t i = 0; i < 3; ++i) EXPECT_TRUE(world.TextIn(i * kCell, 0, kCell, kCell)) << "character " << i;
+    for (int32_t i = 0; i < 3; ++i) EXPECT_TRUE(world.TextIn(i * kFontCell, 0, kFontCell, kFontCell)) << "character " << i;
     font.Release();
   }
 }
@@ -405,7 +405,7 @@ TEST(FontCreateTest, TextColourWordPerModeAndDepth) {
     SCOPED_TRACE(c.mode.Name());
     cFontWorld world(c.mode);
     ASSERT_TRUE(world.ok());
-    g_Palette[kTextColour] = c.entry;
+    g_Palette[kFontTextColour] = c.entry;
     Font font;
     world.CreateFont(font, 0);
     EXPECT_EQ(font.dwColor, c.dwColor);
@@ -417,7 +417,7 @@ TEST(FontCreateTest, ACacheWithoutCellSizeIsSwitchedOff) {
   cFontWorld world({0, 32, 1});
   ASSERT_TRUE(world.ok());
   Font font;
-  ASSERT_TRUE(font.Create("test face", 0, 16, 0, 16, kTextColour, &world.window, 1, kFrameColour, nullptr, 1));
+  ASSERT_TRUE(font.Create("test face", 0, 16, 0, 16, kFontTextColour, &world.window, 1, kFontFrameColour, nullptr, 1));
   EXPECT_EQ(font.bFontCache, 0);
   EXPECT_EQ(font.m_lpFastFont_Half, nullptr);
   EXPECT_EQ(font.m_lpFastFont_FullAdd, nullptr);
