@@ -7,8 +7,24 @@
 
 namespace {
 
-std::optional<cFontFile> MatchWithFontconfig(const std::string& familyUtf8) {
-  if (FcInit() == FcFalse) return std::nullopt;
+// The lookup's own configuration, given back at exit: fontconfig's shared
+// default one is never freed, which the leak checks of the tests report.
+class cFontconfigSession {
+ public:
+  cFontconfigSession() : m_config(FcInitLoadConfigAndFonts()) {}
+  ~cFontconfigSession() {
+    if (m_config != nullptr) FcConfigDestroy(m_config);
+  }
+  cFontconfigSession(const cFontconfigSession&) = delete;
+  cFontconfigSession& operator=(const cFontconfigSession&) = delete;
+  FcConfig* Config() const { return m_config; }
+
+ private:
+  FcConfig* m_config;
+};
+
+std::optional<cFontFile> MatchWithFontconfig(FcConfig* config, const std::string& familyUtf8) {
+  if (config == nullptr) return std::nullopt;
   FcPattern* pattern = FcPatternCreate();
   if (pattern == nullptr) return std::nullopt;
   if (!familyUtf8.empty()) {
@@ -18,10 +34,10 @@ std::optional<cFontFile> MatchWithFontconfig(const std::string& familyUtf8) {
   FcLangSetAdd(langs, reinterpret_cast<const FcChar8*>("ja"));
   FcPatternAddLangSet(pattern, FC_LANG, langs);
   FcLangSetDestroy(langs);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPattern* match = FcFontMatch(config, pattern, &result);
   FcPatternDestroy(pattern);
   if (match == nullptr) return std::nullopt;
   std::optional<cFontFile> file;
@@ -43,6 +59,9 @@ std::optional<cFontFile> FindFontFile(const std::string& familyUtf8) {
   static std::map<std::string, std::optional<cFontFile>> known;
   const std::lock_guard<std::mutex> guard(lock);
   auto found = known.find(familyUtf8);
-  if (found == known.end()) found = known.emplace(familyUtf8, MatchWithFontconfig(familyUtf8)).first;
+  if (found == known.end()) {
+    static const cFontconfigSession session;
+    found = known.emplace(familyUtf8, MatchWithFontconfig(session.Config(), familyUtf8)).first;
+  }
   return found->second;
 }

@@ -135,11 +135,13 @@ TEST(FontDrawTest, BlanksAdvanceAndDrawNothing) {
         font.DrawText(&world.dst, 0, 0, text);
         EXPECT_TRUE(FontDstPixels(world.dst) == apart);
       }
-      world.ClearDestination();
-      font.DrawText(&world.dst, 0, 0, " 　\n ");
-      int32_t textPixels = -1;
-      EXPECT_TRUE(world.OnlyTextOrGround(&textPixels));
-      EXPECT_EQ(textPixels, 0);
+      for (const char* empty : {"", " 　\n "}) {
+        world.ClearDestination();
+        font.DrawText(&world.dst, 0, 0, empty);
+        int32_t textPixels = -1;
+        EXPECT_TRUE(world.OnlyTextOrGround(&textPixels));
+        EXPECT_EQ(textPixels, 0);
+      }
       font.Release();
     }
   }
