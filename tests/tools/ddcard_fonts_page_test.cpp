@@ -73,8 +73,9 @@ TEST_F(FontsPageTest, EveryModeDrawsTheSamePage) {
     int32_t bits;  // 3 at 16 bits: one 5-bit channel step at most
   } cases[] = {
       {"Direct3D 32 window", 1, 32, 0, 0}, {"Direct3D 32 full screen", 1, 32, 1, 0},
-      {"DirectDraw 32 window", 0, 32, 1, 0}, {"DirectDraw 8 (through the palette)", 0, 8, 1, 0},
-      {"Direct3D 16 full screen", 1, 16, 1, 3}, {"DirectDraw 16", 0, 16, 1, 3},
+      {"DirectDraw 8 (through the palette)", 0, 8, 1, 0},
+      {"Direct3D 16 full screen", 1, 16, 1, 3}, {"Direct3D 16 window", 1, 16, 0, 3},
+      {"DirectDraw 32 full screen", 0, 32, 1, 0}, {"DirectDraw 16", 0, 16, 1, 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -12,6 +12,7 @@
 #include "platform/dd/device_records.h"
 #include "platform/dd/fill.h"
 #include "platform/dd/fonts.h"
+#include "platform/dd/glyph_draw.h"
 #include "platform/dd/glyph_face.h"
 #include "platform/dd/palette.h"
 #include "platform/dd/surface_create.h"
@@ -28,6 +29,17 @@ std::vector<uint32_t> FontDstPixels(DDSURFACEDATA& sd) {
   std::vector<uint32_t> out;
   for (int32_t y = 0; y < sd.nHeight; ++y) {
     for (int32_t x = 0; x < sd.nWidth; ++x) out.push_back(PixelAt(sd, x, y));
+  }
+  return out;
+}
+
+// Where a surface holds the text colour, as '#', row by row.
+std::string TextPixelsOf(DDSURFACEDATA& sd) {
+  const uint32_t text = TextPixelOf(&sd, kFontTextColour, 0xFFF10E97u);
+  std::string out;
+  for (int32_t y = 0; y < sd.nHeight; ++y) {
+    for (int32_t x = 0; x < sd.nWidth; ++x) out += PixelAt(sd, x, y) == text ? '#' : '.';
+    out += '\n';
   }
   return out;
 }
@@ -92,6 +104,33 @@ TEST(FontDrawTest, CachedAndDirectTextGiveTheSamePixelsInEveryMode) {
       font.Release();
     }
     EXPECT_TRUE(byCache[0] == byCache[1]);
+  }
+}
+
+// Direct3D composes text for a destination that is no render target (a
+// system-memory texture) on the work surface and blits it over: the same
+// pixels as text drawn on a render target directly.
+TEST(FontDrawTest, Direct3DTextForASystemMemoryTextureGoesThroughTheWorkSurface) {
+  for (const cDisplayMode& mode : {cDisplayMode{1, 32, 1}, cDisplayMode{1, 16, 1}}) {
+    SCOPED_TRACE(mode.Name());
+    cFontWorld world(mode);
+    ASSERT_TRUE(world.ok());
+    DDSURFACEDATA system;
+    ASSERT_TRUE(DDCreateSurface(&system, world.dst.nWidth, world.dst.nHeight, 0, 1, DTMEMORYTYPE_SYSTEM, nullptr, 0));
+    for (int32_t cache : {0, 1}) {
+      Font font;
+      world.CreateFont(font, cache, true);
+      world.ClearDestination();
+      DDFillSurface(&system, kGround);
+      font.DrawText(&world.dst, 5, 3, kFontMixedText);
+      font.DrawText(&system, 5, 3, kFontMixedText);
+      // Fills of the two kinds of texture may round the ground differently; the
+      // text must cover the same pixels in the same colour.
+      const std::string drawn = TextPixelsOf(system);
+      EXPECT_NE(drawn.find('#'), std::string::npos);
+      EXPECT_EQ(drawn, TextPixelsOf(world.dst)) << "cache " << cache;
+      font.Release();
+    }
   }
 }
 
