@@ -7,6 +7,34 @@
 #include "platform/dd/palette.h"
 #include "platform/dd/palette_load.h"
 #include "platform/dd/surface_create.h"
+#include "platform/dd/surface_from_file.h"
+#include "tools/sample/media/bmp_writer.h"
+
+namespace {
+
+// The picture as the display's depth loads it: palette indices at 8 bits,
+// their test-palette colours otherwise.
+void LoadFontFixturePicture(DDSURFACEDATA& sd, const TempDir& files, const std::string& name, const cIndexedImage& image,
+                 int32_t bpp) {
+  cPalette256 palette{};
+  for (std::size_t i = 0; i < palette.size(); ++i) palette[i] = {g_Palette[i].peRed, g_Palette[i].peGreen, g_Palette[i].peBlue};
+  std::vector<uint8_t> bytes;
+  if (bpp == 8) {
+    bytes = EncodeBmp8(image, palette);
+  } else {
+    cRgbImage rgb(image.nWidth, image.nHeight);
+    for (int32_t y = 0; y < image.nHeight; ++y) {
+      for (int32_t x = 0; x < image.nWidth; ++x) rgb.Set(x, y, palette[image.At(x, y)]);
+    }
+    bytes = EncodeBmp24(rgb);
+  }
+  WriteFileBytes(files.path() / name, std::string(bytes.begin(), bytes.end()));
+  EXPECT_EQ(DDCreateSurfaceFromFile(&sd, files.file(name).c_str(), 1, bpp, 0, DTMEMORYTYPE_VIDEO_RT, nullptr, 0, 0, 0, 0),
+            kCreateOk)
+      << name;
+}
+
+}  // namespace
 
 cFontWorld::cFontWorld(const cDisplayMode& mode, int32_t dstWidth, int32_t dstHeight) : display_(mode) {
   if (!display_.ok()) return;
@@ -19,10 +47,12 @@ cFontWorld::cFontWorld(const cDisplayMode& mode, int32_t dstWidth, int32_t dstHe
     DDSetTransmit(255, 0, 255);
   }
   SetGlyphFaceFactory([](const char*, int32_t height) { return MakeBoxGlyphFace(height); });
-  EXPECT_TRUE(DDCreateSurface(&window, 640, 480, 1, 0, DTMEMORYTYPE_VIDEO_RT, nullptr, 0));
-  DDFillSurface(&window, 3);
-  EXPECT_TRUE(DDCreateSurface(&symbols, 26 * kFontCell, kFontCell, 1, 0, DTMEMORYTYPE_VIDEO_RT, nullptr, 0));
-  for (int32_t i = 0; i < 26; ++i) DDFillRect(&symbols, i * kFontCell, 0, kFontCell, kFontCell, kFontFirstSymbolColour + static_cast<uint32_t>(i));
+  cIndexedImage sheet(26 * kFontCell, kFontCell);
+  for (int32_t x = 0; x < sheet.nWidth; ++x) {
+    for (int32_t y = 0; y < kFontCell; ++y) sheet.Set(x, y, static_cast<uint8_t>(kFontFirstSymbolColour + x / kFontCell));
+  }
+  LoadFontFixturePicture(symbols, files_, "Symbol.bmp", sheet, mode.nBpp);
+  LoadFontFixturePicture(window, files_, "Window.bmp", cIndexedImage(640, 64, 3), mode.nBpp);
   EXPECT_TRUE(DDCreateSurface(&dst, dstWidth, dstHeight, 0, 0, DTMEMORYTYPE_VIDEO_RT, nullptr, 0));
   ClearDestination();
 }

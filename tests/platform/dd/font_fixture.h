@@ -2,13 +2,15 @@
 // Tests of the fonts: a display in one mode with the test palette, fonts drawn
 // with the box glyph face (no font file, each character a distinct pattern
 // inside its cell), a window background and a symbol sheet of 26 cells in
-// distinct colours, and a destination filled with the ground colour.
+// distinct colours loaded from BMP files the fixture writes, and a
+// destination filled with the ground colour.
 
 #include <cstdint>
 #include <memory>
 
 #include "platform/dd/font.h"
 #include "platform/dd/surface_data.h"
+#include "support/temp_dir.h"
 #include "tests/platform/dd/display_fixture.h"
 
 // Font 1's geometry: 16 x 16 cells, text colour 241, frame colour 240.
@@ -39,7 +41,8 @@ class cFontWorld {
   bool TextIn(int32_t x, int32_t y, int32_t w, int32_t h);
 
   ScopedDisplay display_;
-  DDSURFACEDATA window;   // 640 x 480 background of windows
+  TempDir files_;
+  DDSURFACEDATA window;   // 640 x 64 background of windows in palette colour 3
   DDSURFACEDATA symbols;  // 26 cells of 16 x 16 in distinct colours
   DDSURFACEDATA dst;
   uint32_t ground = 0;    // the destination's untouched pixel
