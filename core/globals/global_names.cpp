@@ -14,7 +14,7 @@ constexpr std::array<const char*, kGlobalCount> kNames = {
     "g_SDBackBuffer", "g_SDScreenCopy", "g_SDVirBackBuffer", "g_SDWork", "g_WindowRegistry", "g_MainWindow", "thGame", "thPause", "thRanking",
     "thLoad", "g_MenuCursor", "g_InputList", "chara surfaces", "chara bitmaps", "shot surfaces",
     "shot bitmaps", "effect surfaces", "effect bitmaps", "menu surfaces", "menu bitmaps",
-    "picture surfaces", "picture bitmaps", "Off_Msg", "message bitmaps", "g_SDTable", "g_Fonts",
+    "picture surfaces", "picture bitmaps", "Off_Msg", "message bitmaps", "g_SDTable", "g_FontList", "g_Fonts",
     "g_SDNumbers", "g_BitmapTable", "g_FontTable", "g_BDNumbers", "g_AudioOutput", "g_SoundSlots", "g_SoundFiles",
     "g_Bgm", "g_CommonPalette", "g_SystemData", "g_Database", "g_AnimeSteps", "g_EffectSteps",
     "g_CharaEffectStates", "g_ScrEffectStates", "g_CharaEffectStatesRev", "g_ScrEffectStatesRev",
@@ -29,6 +29,7 @@ static_assert(NameIs(kGlobalMainWindowQueue, "main window queue"));
 static_assert(NameIs(kGlobalThGame, "thGame"));
 static_assert(NameIs(kGlobalSDWork, "g_SDWork"));
 static_assert(NameIs(kGlobalSDTable, "g_SDTable"));
+static_assert(NameIs(kGlobalFonts, "g_Fonts"));
 static_assert(NameIs(kGlobalSystemData, "g_SystemData"));
 static_assert(NameIs(kGlobalRanking, "g_Ranking"));
 

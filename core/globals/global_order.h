@@ -88,7 +88,10 @@ enum eGlobal : int32_t {
   kGlobalMessageBitmaps,
 
   kGlobalSDTable,      // g_SDTable   (platform/dd/surface_tables.cpp)
-  kGlobalFonts,        // g_Fonts (platform/dd fonts, later)
+  // The fonts' recovery list: built just before the fonts so that a font
+  // destroyed at exit can still take itself off it.
+  kGlobalFontList,     // g_FontList (platform/dd/fonts.cpp)
+  kGlobalFonts,        // g_Fonts (platform/dd/fonts.cpp)
   kGlobalSDNumbers,    // g_SDNumbers (platform/dd/surface_tables.cpp)
   kGlobalBitmapTable,  // g_BitmapTable, constant (platform/dd/bitmap_table.cpp)
   kGlobalFontTable,    // g_FontTable, constant-initialised (platform/dd/font_table.cpp)

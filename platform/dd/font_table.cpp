@@ -19,15 +19,15 @@ constexpr FONTDATA FontRow(const FontSize& size) {
   FONTDATA font;
   constexpr char kFace[] = "ＭＳ ゴシック";
   for (std::size_t i = 0; i + 1 < sizeof(kFace); ++i) font.szFace[i] = kFace[i];
-  font.nHeight = size.height;
+  font.nFontHeight = size.height;
   font.nAdvance = size.advance;
   font.nLineHeight = size.lineHeight;
   font.nColor = kTextColor;
   font.nWindowSurface = kBmpWindow;
-  font.nFrame = kFrameThickness;
+  font.nFrameWidth = kFrameThickness;
   font.nFrameColor = kFrameColor;
   font.nSymbolSurface = kBmpSymbol;
-  font.nCache = size.cache;
+  font.nFontCache = size.cache;
   return font;
 }
 

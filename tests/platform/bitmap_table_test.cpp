@@ -170,13 +170,13 @@ TEST(FontTable, ThreeFontsFramedWithTheWindowAndSymbolPictures) {
   for (int i = 0; i < kFontCount; ++i) {
     const FONTDATA& font = g_FontTable[static_cast<std::size_t>(i)];
     EXPECT_STREQ(font.szFace, "ＭＳ ゴシック") << "font " << i;
-    EXPECT_EQ(font.nWidth, 0);
-    EXPECT_EQ(font.nHeight, cases[i].height) << "font " << i;
+    EXPECT_EQ(font.nFontWidth, 0);
+    EXPECT_EQ(font.nFontHeight, cases[i].height) << "font " << i;
     EXPECT_EQ(font.nAdvance, cases[i].advance) << "font " << i;
     EXPECT_EQ(font.nLineHeight, cases[i].lineHeight) << "font " << i;
-    EXPECT_EQ(font.nCache, cases[i].cache) << "font " << i;
+    EXPECT_EQ(font.nFontCache, cases[i].cache) << "font " << i;
     EXPECT_EQ(font.nColor, 241);
-    EXPECT_EQ(font.nFrame, 1);
+    EXPECT_EQ(font.nFrameWidth, 1);
     EXPECT_EQ(font.nFrameColor, 240);
     EXPECT_EQ(FileOf(font.nWindowSurface), "bmp\\Window.bmp");
     EXPECT_EQ(FileOf(font.nSymbolSurface), "bmp\\Symbol.bmp");

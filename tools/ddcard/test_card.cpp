@@ -20,6 +20,7 @@
 #include "platform/dd/surface_from_file.h"
 #include "platform/dd/surface_tables.h"
 #include "records/settings/system_data.h"
+#include "tools/ddcard/fonts_page.h"
 #include "tools/sample/media/bmp_writer.h"
 
 namespace {
@@ -81,6 +82,23 @@ void DrawCard() {
   }
 }
 
+// The pages --page names; the first is the card drawn without one.
+struct cCardPage {
+  const char* szName;
+  void (*draw)(const cSystemData& settings, const cTestCardOptions& options);
+};
+const cCardPage kCardPages[] = {
+    {"", [](const cSystemData&, const cTestCardOptions&) { DrawCard(); }},
+    {"fonts", [](const cSystemData& settings, const cTestCardOptions&) { DrawFontsPage(settings); }},
+};
+
+const cCardPage* FindPage(const std::string& name) {
+  for (const cCardPage& page : kCardPages) {
+    if (name == page.szName) return &page;
+  }
+  return nullptr;
+}
+
 bool Present(const cTestCardOptions& options) {
   if (lpDTCon != nullptr) return DDPresent(0, 0, nullptr) == 1;
   return (options.bFullScreen != 0 ? DDFlipPrimary() : DDBltToPrimary()) == DD_OK;
@@ -96,6 +114,8 @@ cTestCardResult Fail(const char* step) {
 }  // namespace
 
 cTestCardResult RunTestCard(const std::string& projectDir, const cTestCardOptions& options) {
+  const cCardPage* page = FindPage(options.strPage);
+  if (page == nullptr) return Fail("page");
   cFolderScope folder(projectDir);
   if (!folder.Entered()) return Fail("project folder");
   // The project's own settings, not the program's: a tool leaves those alone.
@@ -112,7 +132,7 @@ cTestCardResult RunTestCard(const std::string& projectDir, const cTestCardOption
   std::vector<int32_t> all(kBitmapCount);
   for (int32_t i = 0; i < kBitmapCount; ++i) all[static_cast<std::size_t>(i)] = i;
   if (!DDLoadBitmapList(g_SDTable.data(), all.data(), kBitmapCount)) return Fail("bitmap list");
-  DrawCard();
+  page->draw(*settings, options);
   cHandoffFrame frame;
   g_FrameHandoff.TakeNewest(&frame);  // an older frame is not this card's
   if (!Present(options) || !g_FrameHandoff.TakeNewest(&frame)) return Fail("present");

@@ -13,6 +13,7 @@ struct cTestCardOptions {
   int32_t bDirect3D = 0;
   int32_t nBpp = 32;
   int32_t bFullScreen = 0;
+  std::string strPage = {};  // "" the card above; "fonts" the fonts page (fonts_page.h)
 };
 
 struct cTestCardResult {
