@@ -1,7 +1,10 @@
 # One static library per subsystem directory, built from every source below it.
-# New files are picked up without editing any CMakeLists.
+# New files are picked up without editing any CMakeLists. PRIVATE_DEPS are the
+# libraries only the subsystem's own sources include: their compile flags stay
+# out of the targets that link the subsystem (a flag the test programs' shared
+# precompiled header was not built with makes the compiler ignore it).
 function(vp_glob_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
@@ -10,7 +13,7 @@ function(vp_glob_library name)
   if(cpp)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
   else()
     add_library(${name} INTERFACE)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
