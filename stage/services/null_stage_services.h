@@ -18,4 +18,13 @@ class cNullStageServices : public cStageServices {
   void AddHitEffect(int32_t, const DRECT&, const DRECT&, int32_t, int32_t, int32_t) override {}
   void ShowErrorMessage(const std::string&) override {}
   void RebuildDarkness() override {}
+  void ClearLastBgmRequest() override {}
+  void ResetPresentation() override {}
+  void ResetMenuCursor() override {}
+  void ResetDisplayPalette() override {}
+  void SetVirBackBuffer(int32_t) override {}
+  int32_t CheckPauseKey() override { return 0; }
+  int32_t CheckReplaySaveKeys() override { return 0; }
+  void OnDeathEnd() override {}
+  void DrawPlayScreen(int32_t, int32_t, int32_t, int32_t) override {}
 };
