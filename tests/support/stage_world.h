@@ -104,6 +104,7 @@ class StageWorld : public ::testing::Test {
     hero.m_nX = static_cast<int16_t>(layout.nHeroX);
     hero.m_nY = static_cast<int16_t>(layout.nHeroY);
     hero.m_nControl = cCharaDef::kControlPlayer;
+    hero.m_nGroup = 0;  // the player's side
     hero.m_nGraphic = 1;
     hero.m_nFly = layout.nHeroFly;
     hero.m_nMaxHp = 100;
