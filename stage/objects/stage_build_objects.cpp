@@ -16,6 +16,7 @@ namespace stage_build_objects {
 
 constexpr int32_t kCellDots = 32;
 constexpr int32_t kMarginCells = 10;
+constexpr int32_t kRefreshEdges = -1;  // a clamp mode that only refreshes the edges
 
 // The centre of stage cell (bx, by) in world dots.
 double CellCentre(int32_t b) { return (static_cast<double>(b) + kMarginCells) * kCellDots + 16; }
@@ -99,12 +100,18 @@ void cStagePlay::PlaceHero() {
     def.m_nY = static_cast<int16_t>(g_SaveData.m_nNextY);
   }
   hero.SetBlockPosition(def.m_nX, def.m_nY, 1);
+  // Right and bottom edges and edge cells follow the position whatever the
+  // hero's own clamps do with the view.
+  hero.ClampXMode(stage_build_objects::kRefreshEdges);
+  hero.ClampYMode(stage_build_objects::kRefreshEdges);
   const double ox = def.OffsetX(0, def.m_nFacing);
   const double oy = def.OffsetY(0, def.m_nFacing);
   hero.m_dX += ox;
   hero.m_dRight += ox;
   hero.m_dY += oy;
   hero.m_dBottom += oy;
+  hero.ClampXMode(stage_build_objects::kRefreshEdges);
+  hero.ClampYMode(stage_build_objects::kRefreshEdges);
   if (g_Stage.m_bCarryHeroStatus != 0) g_SaveData.RestoreHeroValues(0, hero.m_nHp, hero.m_nSp);
   hero.m_Anime.SetSequence(hero.m_bFlying != 0 ? 2 : 0, 1);
   cHero& placed = AddHero(*this, hero);
