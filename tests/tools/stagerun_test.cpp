@@ -20,6 +20,7 @@
 #include "records/stage/stage_data.h"
 #include "support/temp_dir.h"
 #include "tools/tool_project.h"
+#include "tools/sample/data/sample_stages.h"
 #include "tools/sample/sample_project.h"
 
 namespace {
@@ -267,3 +268,44 @@ TEST_F(StagerunTest, BuildingOnlyWritesTheBuildStateAndLeavesTheProjectAlone) {
   EXPECT_EQ(run.Kind("end").front()["reason"], "frames");
   EXPECT_EQ(TreeSnapshot(s_Dir->path() / "sample"), before);
 }
+
+namespace {
+
+// Charas and items of a text map, as the sample's legend places them.
+std::pair<std::size_t, std::size_t> MapCounts(const std::vector<std::string>& map) {
+  std::size_t charas = 0;
+  std::size_t items = 0;
+  for (const std::string& row : map) {
+    charas += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) {
+      return c == 'w' || c == 'h' || c == 's';
+    }));
+    items += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) {
+      return c == 'o' || c == 'v' || c == '1' || c == 'G';
+    }));
+  }
+  return {charas, items};
+}
+
+TEST_F(StagerunTest, EverySampleStagePlacesItsMapAndStandsSixHundredIdleFrames) {
+  const char* const files[] = {"w01-1", "w02-1", "w03-1", "c01-1", "c02-1", "c03-1", "f01-1"};
+  for (std::size_t i = 0; i < std::size(files); ++i) {
+    SCOPED_TRACE(files[i]);
+    const std::string stage = std::string("data\\stg4\\") + files[i] + ".stg4";
+    const cStagerunRun run = Run({Project(), stage, "--frames", "600"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<Json> states = run.Kind("state");
+    ASSERT_EQ(states.size(), 2u);
+    const std::vector<std::string>& map = SampleStageMap(i);
+    const auto [charas, items] = MapCounts(map);
+    EXPECT_EQ(states.front()["heroes"].size(), 1u);
+    EXPECT_EQ(states.front()["charas"].size(), charas);
+    EXPECT_EQ(states.front()["items"].size(), items);
+    EXPECT_EQ(run.Kind("end").front()["reason"], "frames");
+    // Nothing fell through a floor into the bottom margin.
+    const double bottomOfStage = (static_cast<double>(map.size()) + 10) * 32;
+    for (const Json& chara : states.back()["charas"]) EXPECT_LT(chara["m_dBottom"].get<double>(), bottomOfStage);
+    for (const Json& hero : states.back()["heroes"]) EXPECT_LT(hero["m_dBottom"].get<double>(), bottomOfStage);
+  }
+}
+
+}  // namespace
