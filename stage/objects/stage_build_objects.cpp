@@ -92,13 +92,16 @@ void cStagePlay::PlaceHero() {
   const bool carried = g_SaveData.m_bNextStart != 0;
   if (carried) def.m_nFacing = static_cast<int8_t>(g_SaveData.m_nNextFacing);
   const int32_t id = m_nNextObjectId++;
-  cHero hero;
-  stage_build_objects::SetUpStageHero(hero, id, def, stage_build_objects::CellCentre(def.m_nX),
-                                      stage_build_objects::CellCentre(def.m_nY));
+  // The carried position is written into the placement before the hero is
+  // set up from it: a replay saves the placement as the build left it, so a
+  // hero homed on the old cell would be homed elsewhere in its playback.
   if (carried) {
     def.m_nX = static_cast<int16_t>(g_SaveData.m_nNextX);
     def.m_nY = static_cast<int16_t>(g_SaveData.m_nNextY);
   }
+  cHero hero;
+  stage_build_objects::SetUpStageHero(hero, id, def, stage_build_objects::CellCentre(def.m_nX),
+                                      stage_build_objects::CellCentre(def.m_nY));
   hero.SetBlockPosition(def.m_nX, def.m_nY, 1);
   // Right and bottom edges and edge cells follow the position whatever the
   // hero's own clamps do with the view.
