@@ -225,3 +225,76 @@ TEST_F(PlayStepPassesTest, LocksAndTheLatchAreRecordedAsTheGameSawThem) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PlayStepPassesTest, PauseReplayKeysAndQuitEndTheFrameBeforeAnyStep) {
+  struct Case {
+    const char* name;
+    int32_t pause, replayKeys, quit;
+    int32_t end;
+    bool close;
+  } const cases[] = {
+      {"pause key", 1, 0, 0, kPlayPause, false},
+      {"a replay saved by F1/F2", 0, 1, 0, kPlayGoOn, false},
+      {"quit while a wait ran", 0, 0, 1, kPlayClose, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(BuildWith(cStageLayout(), {}));
+    services_.m_bPauseKey = c.pause;
+    services_.m_nReplayKeys = c.replayKeys;
+    play_.m_bQuit = c.quit;
+    EXPECT_EQ(StepFrame(2, 1), c.end);
+    EXPECT_EQ(play_.m_nFrameCount, 0);
+    EXPECT_EQ(play_.m_nSubStepTotal, 0);
+    const std::vector<std::string> names = EventNames();
+    EXPECT_EQ(std::count(names.begin(), names.end(), "PollInput"), 0);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "RequestClose"), c.close ? 1 : 0);
+    services_.m_bPauseKey = 0;
+    services_.m_nReplayKeys = 0;
+    play_.m_bQuit = 0;
+  }
+}
+
+TEST_F(PlayStepPassesTest, TheKillPassDefeatsCharasWithoutHpAndErasesVanishedOnes) {
+  // Chara 1's flow drops chara 2's HP and makes chara 3 vanish, then asks
+  // for the kill pass, which runs before chara 1 moves.
+  ASSERT_TRUE(BuildWith(cStageLayout(), {Chara(4, 3, false), Chara(6, 3, false), Chara(8, 3, false)}));
+  calls_.m_OnTrigger = [&](cCharaBase& chara, int32_t trigger) {
+    if (trigger != 0 || chara.m_nId != 1) return;
+    play_.FindCharaById(2)->m_nHp = 0;
+    play_.FindCharaById(3)->m_bVanish = 1;
+    play_.m_bKill = 1;
+  };
+  EXPECT_EQ(Frame(), kPlayGoOn);
+  calls_.m_OnTrigger = nullptr;
+  std::vector<int32_t> ids;
+  for (const cChara& chara : g_CharaList) ids.push_back(chara.m_nId);
+  EXPECT_EQ(ids, (std::vector<int32_t>{1}));
+  const auto defeated = [&](int32_t id) {
+    return std::find(calls_.m_Calls.begin(), calls_.m_Calls.end(), std::pair{id, 3}) != calls_.m_Calls.end();
+  };
+  EXPECT_TRUE(defeated(2));
+  EXPECT_FALSE(defeated(3));
+  // Neither ran its flows after the pass.
+  EXPECT_EQ(std::count(calls_.m_Calls.begin(), calls_.m_Calls.end(), std::pair{2, 0}), 0);
+  EXPECT_EQ(std::count(calls_.m_Calls.begin(), calls_.m_Calls.end(), std::pair{3, 0}), 0);
+}
+
+TEST_F(PlayStepPassesTest, AHeroWithoutHpDiesInTheKillPass) {
+  ASSERT_TRUE(BuildWith(cStageLayout(), {Chara(4, 3, false)}));
+  calls_.m_OnTrigger = [&](cCharaBase& chara, int32_t trigger) {
+    if (trigger != 0 || chara.m_nId != 1) return;
+    Hero().m_nHp = 0;
+    play_.m_bKill = 1;
+  };
+  EXPECT_EQ(Frame(), kPlayDeath);
+  calls_.m_OnTrigger = nullptr;
+  EXPECT_EQ(Hero().m_bDead, 1);
+  EXPECT_EQ(Sounds(8), 1);
+  EXPECT_EQ(Frame(), kPlayGoOn);  // its presentation runs; it does not die again
+  EXPECT_EQ(Sounds(8), 1);
+}
+
+}  // namespace

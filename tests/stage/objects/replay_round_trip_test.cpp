@@ -145,4 +145,30 @@ TEST_F(ReplayRoundTripTest, TheCarriedStartPositionIsPartOfTheReplay) {
   ExpectPlayback(recorded);
 }
 
+TEST_F(ReplayRoundTripTest, AHeroDeathsEndInPlaybackStartsTheReplayAgain) {
+  WriteMovingStage();
+  g_Stage.m_bTimeLimit = 1;  // 2 s: the hero dies at frame 120
+  g_Stage.m_nTimeLimit = 2;
+  g_StageInitial.TakeHeaderOf(g_Stage);
+  ASSERT_TRUE(play_.SetStage(0, 1));
+  int32_t deathEnd = 0;
+  for (int32_t f = 1; f <= 200 && deathEnd == 0; ++f) {
+    if (StepFrame(0, 0) == kPlayDeathEnd) deathEnd = f;
+  }
+  ASSERT_GT(deathEnd, 120);
+  for (int32_t f = 0; f < 10; ++f) StepFrame(0, 0);  // the scene would have taken a life by now
+  const std::string path = dir_.file("death.rpl4_836");
+  ASSERT_EQ(SaveAttemptReplay(path, 0), 1);
+
+  OpenForPlay(path);
+  const uint64_t start = StateDigest(play_);
+  for (int32_t f = 1; f < deathEnd; ++f) ASSERT_EQ(StepFrame(0, 0), f == 120 ? kPlayDeath : kPlayGoOn) << f;
+  EXPECT_EQ(StepFrame(0, 0), kPlayReplayRestart);
+  EXPECT_EQ(play_.m_nFrameCount, 0);
+  EXPECT_EQ(Hero().m_bDead, 0);
+  EXPECT_EQ(StateDigest(play_), start);
+  const std::vector<std::string> names = EventNames();
+  EXPECT_EQ(std::count(names.begin(), names.end(), "OnDeathEnd"), 0);
+}
+
 }  // namespace
