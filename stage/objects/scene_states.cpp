@@ -18,6 +18,13 @@ constexpr int32_t kMaxPlayTime = 599999;  // 1/100 s: 99 minutes 59.99 seconds
 constexpr int32_t kMaxRemainTime = 999;
 constexpr uint32_t kFramesPerTimeUnit = 60;
 
+// The HP and SP gauges count their shown frames while drawn, not while frozen.
+void StepGauges(cCharaBase& chara, int32_t bFrozen) {
+  if (bFrozen != 0) return;
+  chara.StepGauge(chara.m_HpGauge);
+  chara.StepGauge(chara.m_SpGauge);
+}
+
 }  // namespace scene_states
 
 int32_t cStagePlay::CheckCharaConditions(cCharaBase& chara) {
@@ -106,6 +113,7 @@ int32_t cStagePlay::UpdatePresentation(int32_t bFrozen) {
         if (chara.StepDeathEffect(bFrozen) != 0) EraseStageChara(chara);
       } else if (chara.m_bOnScreen != 0) {
         chara.StepDrawnChara(bFrozen);
+        scene_states::StepGauges(chara, bFrozen);
       } else if (chara.m_bActive != 0) {
         chara.StepAnimation(bFrozen);
         chara.StepCharaEffect(bFrozen);
@@ -121,6 +129,7 @@ int32_t cStagePlay::UpdateDeath(int32_t bFrozen) {
   hero.UpdateScreenRect();
   if (hero.m_bDead == 0) {
     hero.StepDrawnChara(bFrozen);
+    scene_states::StepGauges(hero, bFrozen);
     return kPlayGoOn;
   }
   if (hero.StepDeathEffect(bFrozen) == 0) return kPlayGoOn;

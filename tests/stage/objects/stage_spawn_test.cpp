@@ -162,7 +162,9 @@ TEST_F(BlockSummonTest, PlaceEraseAndToggleByMode) {
     play_.m_ToggledCells.clear();
     Summon(20, row);
     EXPECT_EQ(Cell(20, row).m_nGraphic, c.graphic);
-    if (c.mode <= 2) EXPECT_EQ(Cell(20, row).m_bMet, 0);
+    if (c.mode <= 2) {
+      EXPECT_EQ(Cell(20, row).m_bMet, 0);
+    }
     EXPECT_EQ(play_.m_ToggledCells.VectorSize(), c.toggled ? 1 : 0);
   }
 }
