@@ -297,4 +297,30 @@ TEST_F(PlayStepPassesTest, AHeroWithoutHpDiesInTheKillPass) {
   EXPECT_EQ(Sounds(8), 1);
 }
 
+TEST_F(PlayStepPassesTest, ACharaKilledByBlocksIsAlwaysKeptDeadWithItsSound) {
+  // A chara that dies on blocks, placed inside one.
+  for (int32_t switch272 : {0, 1}) {
+    SCOPED_TRACE(switch272);
+    g_SystemData.m_bSwitch272 = switch272;
+    cStageLayout layout;
+    layout.nCollisionLevel = 2;
+    layout.Solid = {{5, 3}};
+    cCharaDef deadly = Chara(5, 3, false);
+    deadly.m_nFly = 3;
+    ASSERT_TRUE(BuildWith(layout, {deadly, Chara(9, 3, false)}));
+    bool keptDead = false;
+    calls_.m_OnTrigger = [&](cCharaBase& chara, int32_t trigger) {
+      if (trigger == 0 && chara.m_nId == 2 && play_.m_nSubStep == 2) {
+        const cCharaBase* first = play_.FindCharaById(1);
+        keptDead = first != nullptr && first->m_bDead != 0;
+      }
+    };
+    EXPECT_EQ(Frame(), kPlayGoOn);
+    calls_.m_OnTrigger = nullptr;
+    EXPECT_TRUE(keptDead);
+    EXPECT_EQ(Sounds(9), 1);
+    EXPECT_NE(std::find(calls_.m_Calls.begin(), calls_.m_Calls.end(), std::pair{1, 3}), calls_.m_Calls.end());
+  }
+}
+
 }  // namespace
