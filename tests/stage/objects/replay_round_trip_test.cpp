@@ -7,6 +7,7 @@
 #include "core/math/truncate.h"
 #include "records/database/database.h"
 #include "records/replay/replay_file.h"
+#include "records/save/carry_items.h"
 #include "stage/objects/state_digest.h"
 #include "support/stage_world.h"
 #include "support/temp_dir.h"
@@ -169,6 +170,31 @@ TEST_F(ReplayRoundTripTest, AHeroDeathsEndInPlaybackStartsTheReplayAgain) {
   EXPECT_EQ(StateDigest(play_), start);
   const std::vector<std::string> names = EventNames();
   EXPECT_EQ(std::count(names.begin(), names.end(), "OnDeathEnd"), 0);
+}
+
+TEST_F(ReplayRoundTripTest, TheCarriedHeroStatusIsRestoredAndReplayed) {
+  WriteMovingStage();
+  g_Stage.m_bCarryHeroStatus = 1;
+  g_Stage.m_bTimeLimit = 1;
+  g_Stage.m_nTimeLimit = 90;
+  g_StageInitial.TakeHeaderOf(g_Stage);
+  g_SystemData.m_CarryOver.assign(static_cast<std::size_t>(kCarryBgm) + 1, 0);
+  for (eCarryItem item : {kCarryHp, kCarryTimeLeft}) g_SystemData.m_CarryOver.CheckedVectorAt(item) = 1;
+  cHeroStatus status;
+  status.nHp = 7;
+  status.nTimeLeft = 33;
+  g_SaveData.StoreHeroStatus(0, g_HeroDef, status);
+  ASSERT_TRUE(play_.SetStage(0, 1));
+  EXPECT_EQ(Hero().m_nHp, 7);
+  EXPECT_EQ(play_.m_nRemainTime, 33);
+  const std::vector<uint64_t> recorded = Record(20, 2);
+  const std::string path = dir_.file("status.rpl4_836");
+  ASSERT_EQ(SaveAttemptReplay(path, 0), 1);
+
+  g_SaveData.m_bHasCarry = 0;  // what the replay brings back, not what is left
+  OpenForPlay(path);
+  EXPECT_EQ(Hero().m_nHp, 7);
+  ExpectPlayback(recorded);
 }
 
 }  // namespace
