@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/log/ec_log.h"
+#include "records/replay/replay_file.h"
 #include "records/settings/system_data.h"
 #include "support/recording_chara_flow_calls.h"
 #include "support/stage_world.h"
@@ -70,6 +71,7 @@ class PlayStepPassesTest : public StageWorld {
   }
 
   int32_t Frame() { return StepFrame(0, 0); }
+  cInput& Input() { return g_InputList.CheckedVectorAt(0); }
 
   cPassHooks calls_;
   cCharaFlowCallsScope scope_{&calls_};
@@ -222,6 +224,24 @@ TEST_F(PlayStepPassesTest, LocksAndTheLatchAreRecordedAsTheGameSawThem) {
   StepFrame(2, 1);
   EXPECT_EQ(g_InputLog.m_DirWords, (cVector<int16_t>{0, 2}));
   EXPECT_EQ(g_InputLog.m_ButtonWords, (cVector<int16_t>{1, 0}));
+
+  // In playback the recorded words are the game's, locks or not.
+  TempDir dir;
+  const std::string path = dir.file("locks.rpl4_836");
+  ASSERT_EQ(g_InputLog.SaveReplay(path, g_Stage, g_StageInitial, g_SaveDataAtStart), 1);
+  ASSERT_EQ(OpenReplayForPlay(path), 1);
+  play_.m_Run = cRunFacts{4, 3, 0, 0};
+  ASSERT_TRUE(play_.SetStage(0, 1));
+  Hero().m_bDirectionLock = 1;
+  Hero().m_bButtonLock = 1;
+  StepFrame(0, 0);
+  EXPECT_EQ(Input().wDir, 0);
+  EXPECT_EQ(Input().wButton, 1);
+  Hero().m_bDirectionLock = 1;
+  Hero().m_bButtonLock = 1;
+  StepFrame(0, 0);
+  EXPECT_EQ(Input().wDir, 2);
+  EXPECT_EQ(Input().wButton, 0);
 }
 
 }  // namespace

@@ -240,6 +240,40 @@ TEST_F(StageBuildObjectsTest, StageStartTriggerFollowsTheOldRuleSwitch) {
   }
 }
 
+TEST_F(StageBuildObjectsTest, EraseAreasTimeAndLightAreSetFromTheStage) {
+  cStageLayout layout;
+  WriteStage(layout, g_Stage);
+  g_Stage.m_EraseAreas.CheckedVectorAt(0).m_bLeft = 0;
+  g_Stage.m_EraseAreas.CheckedVectorAt(0).m_bRight = 0;
+  g_Stage.m_EraseAreas.CheckedVectorAt(0).m_bTop = 0;
+  g_Stage.m_EraseAreas.CheckedVectorAt(0).m_bBottom = 0;
+  g_Stage.m_EraseAreas.CheckedVectorAt(1).m_bBottom = 1;
+  g_Stage.m_EraseAreas.CheckedVectorAt(2).m_bLeft = 0;
+  g_Stage.m_EraseAreas.CheckedVectorAt(2).m_bRight = 0;
+  g_Stage.m_EraseAreas.CheckedVectorAt(2).m_bTop = 0;
+  g_Stage.m_EraseAreas.CheckedVectorAt(2).m_bBottom = 0;
+  g_Stage.m_bTimeLimit = 1;
+  g_Stage.m_nTimeLimit = 45;
+  g_Stage.m_PlacedCharas.CheckedVectorAt(0).m_nSight = 4;  // the hero lights the dark
+  g_Stage.m_BackLayers.CheckedVectorAt(0).m_dOffsetX = 12;
+  g_StageInitial.TakeHeaderOf(g_Stage);
+  ASSERT_TRUE(play_.SetStage(0, 1));
+  EXPECT_EQ(play_.m_EraseActive[0], 0);
+  EXPECT_EQ(play_.m_EraseActive[1], 1);
+  EXPECT_EQ(play_.m_EraseActive[2], 0);
+  EXPECT_EQ(play_.m_nRemainTime, 45);
+  EXPECT_EQ(play_.m_bNoTimeLimit, 0);
+  EXPECT_EQ(g_Stage.m_BackLayers.CheckedVectorAt(0).m_dOffsetX, 0);
+  const std::vector<std::string> names = EventNames();
+  EXPECT_EQ(std::count(names.begin(), names.end(), "RebuildDarkness"), 1);
+
+  g_Stage.m_bTimeLimit = 0;
+  g_StageInitial.TakeHeaderOf(g_Stage);
+  ASSERT_TRUE(play_.SetStage(0, 1));
+  EXPECT_EQ(play_.m_nRemainTime, 999);
+  EXPECT_EQ(play_.m_bNoTimeLimit, 1);
+}
+
 class StageBuildFailureTest : public StageWorld {
  protected:
   void ExpectFailedAndInert() {
