@@ -2,10 +2,11 @@
 // Walks of the chara and item lists that behave as linked lists under
 // nested erasure: a flow, an item command or the kill pass may erase any
 // chara, the one being visited included, while a loop stands on it. Erasing
-// during a walk takes the object out of its id table and its group at once
-// (nothing finds it any more) and leaves the element in place until the
-// outermost walk ends; the walk skips such elements. Objects appended during a
-// walk are visited, as a linked list would.
+// during a walk takes the object out of its id table at once (nothing finds
+// it any more) and leaves the element, and its id in the group lists, in
+// place until the outermost walk ends; walks of the list or of a group skip
+// what no longer resolves. Objects appended during a walk are visited, as a
+// linked list would.
 //
 //   cCharaWalk walk(play);
 //   for (cChara& chara : g_CharaList) {
@@ -44,6 +45,7 @@ inline bool IsLive(const cStagePlay& play, const cChara& chara) {
 }
 inline bool IsLive(const cStagePlay& play, const cItem& item) { return play.FindItemById(item.m_nId) == &item; }
 
-// Erases what no id names any more (after a walk).
+// Erases what no id names any more (after a walk), from the lists and the
+// chara groups.
 void PurgeErasedCharas(cStagePlay& play);
 void PurgeErasedItems(cStagePlay& play);

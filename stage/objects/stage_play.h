@@ -228,6 +228,8 @@ class cStagePlay {
   // runs, erased objects stay in their list until the outermost walk ends.
   int32_t m_nCharaWalks = 0;
   int32_t m_nItemWalks = 0;
+  int32_t m_bCharaPurgePending = 0;  // an erased chara waits for the walk's end
+  int32_t m_bItemPurgePending = 0;
 
  private:
   // SetStage's steps.
