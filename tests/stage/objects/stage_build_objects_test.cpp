@@ -274,6 +274,64 @@ TEST_F(StageBuildObjectsTest, EraseAreasTimeAndLightAreSetFromTheStage) {
   EXPECT_EQ(play_.m_bNoTimeLimit, 1);
 }
 
+TEST_F(StageBuildObjectsTest, CopyOffsetsMoveTheHomeUnlessTheOldRuleSaysNot) {
+  cCharaDef def = Placed(5, 5);
+  def.m_nCopies = 1;
+  def.m_nOffsetXStep = 40;
+  def.m_nOffsetY = -8;
+  for (int32_t legacy : {0, 1}) {
+    SCOPED_TRACE(legacy);
+    g_SystemData.m_bLegacy768 = legacy;
+    ASSERT_TRUE(BuildWith(cStageLayout(), {def}));
+    ASSERT_EQ(g_CharaList.size(), 2u);
+    const cChara& first = g_CharaList.front();
+    const cChara& second = g_CharaList.back();
+    EXPECT_EQ(second.m_dX - first.m_dX, 40);
+    EXPECT_EQ(second.m_dHomeX - first.m_dHomeX, legacy ? 0 : 40);
+    EXPECT_EQ(first.m_dHomeY, (5 + 10) * 32 + 16 + (legacy ? 0 : -8));
+  }
+}
+
+class SceneTimeTest : public StageWorld {};
+
+TEST_F(SceneTimeTest, TheTimeLimitMovesEverySixtiethCallWithinItsRange) {
+  struct Case {
+    const char* name;
+    int32_t noLimit, remain, delta;
+    int32_t result, after;
+  } const cases[] = {
+      {"counting down", 0, 5, -1, 0, 4},
+      {"time up", 0, 1, -1, 1, 0},
+      {"already up", 0, 0, -1, 1, 0},
+      {"held at 999", 0, 999, 5, 0, 999},
+      {"no limit", 1, 5, -1, 0, 5},
+  };
+  ASSERT_TRUE(Build(cStageLayout()));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    play_.m_bNoTimeLimit = c.noLimit;
+    play_.m_nRemainTime = c.remain;
+    play_.m_nTimeCycle = 0;
+    for (int32_t call = 1; call < 60; ++call) ASSERT_EQ(play_.TickTimeLimit(c.delta), 0);
+    EXPECT_EQ(play_.m_nRemainTime, c.remain);
+    EXPECT_EQ(play_.TickTimeLimit(c.delta), c.result);
+    EXPECT_EQ(play_.m_nRemainTime, c.after);
+  }
+}
+
+TEST_F(SceneTimeTest, ThePlayTimeCountsHundredthsAndStopsAtItsLimit) {
+  ASSERT_TRUE(Build(cStageLayout()));
+  for (int32_t f = 0; f < 3; ++f) play_.CountPlayTime();
+  EXPECT_EQ(play_.m_nPlayFrames, 3);
+  EXPECT_EQ(play_.m_nPlayTime, 5);  // 300 / 60
+  play_.m_nPlayFrames = 359999;
+  play_.CountPlayTime();
+  EXPECT_EQ(play_.m_nPlayTime, 599999);
+  play_.CountPlayTime();
+  EXPECT_EQ(play_.m_nPlayFrames, 360000);  // no longer counted
+  EXPECT_EQ(play_.m_nPlayTime, 599999);
+}
+
 class StageBuildFailureTest : public StageWorld {
  protected:
   void ExpectFailedAndInert() {
