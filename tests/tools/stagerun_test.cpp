@@ -308,4 +308,23 @@ TEST_F(StagerunTest, EverySampleStagePlacesItsMapAndStandsSixHundredIdleFrames) 
   }
 }
 
+TEST_F(StagerunTest, AnIdleChallengeRunsOutOfTimeAndEndsWithTheDeathPresentation) {
+  // Challenge stages allow 120 s: the hero dies at frame 7200 and the run
+  // ends when its death presentation does.
+  const cStagerunRun run = Run({Project(), "data\\stg4\\c01-1.stg4", "--frames", "8000"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const Json end = run.Kind("end").front();
+  EXPECT_EQ(end["reason"], "death");
+  EXPECT_GT(end["frame"].get<int>(), 7200);
+  EXPECT_LT(end["frame"].get<int>(), 7300);
+  int deaths = 0;
+  int deathEnds = 0;
+  for (const Json& request : run.Kind("request")) {
+    deaths += request["name"] == "PlaySE" && request["args"]["n"] == 8;
+    deathEnds += request["name"] == "OnDeathEnd";
+  }
+  EXPECT_EQ(deaths, 1);
+  EXPECT_EQ(deathEnds, 1);
+}
+
 }  // namespace
