@@ -12,9 +12,19 @@
 //   play.m_Run.nGameMode = 3;                 // free play
 //   g_lpSceneStagePlay = &play;
 //   if (play.SetStage(0, 1)) {               // false: the stage could not be built
-//     while (play.PhasePlay() == kPlayGoOn) {}
-//   }
+//     int32_t end = kPlayGoOn;
+//     while (end == kPlayGoOn || end == kPlayDeath) end = play.PhasePlay();
+//   }                                        // kPlayClear, kPlayDeathEnd, kPlayPause ...
 //   g_lpSceneStagePlay = nullptr;
+//
+// A frame that ends in a clear or a death is not drawn; after a death the play
+// goes on (only shots and the scroll move) while the hero's death presentation
+// runs, and kPlayDeathEnd tells the scene to take a life. In replay playback
+// the log's end and the death's end both build the stage again from the
+// replay (kPlayReplayRestart).
+//
+// Objects are named by id (FindCharaById); walks of g_CharaList, g_ItemList
+// and the object groups survive nested erasure (object_walk.h).
 //
 // Everything the simulation asks of sound, screen, window and clock goes
 // through Services(); stage/ itself never includes SDL or platform/.
