@@ -250,4 +250,39 @@ TEST_F(BlockSummonTest, AColumnPastTheStrideOrOffTheGridChangesNoCell) {
   EXPECT_EQ(TakeCloseRequests(), 0);
 }
 
+TEST_F(BlockSummonTest, ABlockOnAnEnabledCharaIsUndoneByItsOwnSwitch) {
+  cStageLayout layout;
+  WriteStage(layout, g_Stage);
+  cCharaDef& def = g_Stage.m_PlacedCharas.emplace_back();
+  def.m_nX = 8;
+  def.m_nY = 6;
+  def.m_nControl = cCharaDef::kControlComputer;
+  def.m_nGraphic = 1;
+  def.m_nMaxHp = 1;
+  def.m_nCarriedItem = -1;
+  def.m_nFly = 1;
+  g_StageInitial.TakeHeaderOf(g_Stage);
+  ASSERT_TRUE(play_.SetStage(0, 1));
+  cChara& chara = g_CharaList.front();
+  ASSERT_EQ(chara.m_bEnabled, 1);
+  const int32_t c = TruncToInt(chara.m_dX) >> 5;
+  const int32_t r = TruncToInt(chara.m_dY) >> 5;
+  struct Case {
+    int8_t undoHero, undoChara;
+    bool undone;
+  } const cases[] = {{0, 0, false}, {1, 0, false}, {0, 1, true}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << int{k.undoHero} << int{k.undoChara});
+    Cell(c, r).Def() = cBlockDef();
+    Cell(c, r).m_nGraphic = 0;
+    chara.m_nPostureFrames = 0;
+    set_.m_nBlockMode = 0;
+    set_.m_bShotOpt14 = k.undoHero;
+    set_.m_bShotOpt15 = k.undoChara;
+    Summon(c, r);
+    EXPECT_EQ(chara.m_nPostureFrames, 2);
+    EXPECT_EQ(Cell(c, r).m_nGraphic, k.undone ? 0 : 9);
+  }
+}
+
 }  // namespace
