@@ -44,6 +44,7 @@ bool FindFreePlace(cStagePlay& play, cChara& chara) {
 
 void cStagePlay::SpawnCharaAt(cList<cChara>& list, double px, double py, int32_t group, int32_t facing,
                               const cEdShot* lpSet, const cCharaDef* lpDef, int32_t* pNextId, cCharaBase* lpParent) {
+  if (lpDef == nullptr || pNextId == nullptr) return;
   cCharaDef copy = *lpDef;
   copy.m_nFacing = static_cast<int8_t>(facing);
   copy.m_nGroup = static_cast<int8_t>(group);
@@ -89,6 +90,7 @@ void cStagePlay::SpawnCharaAt(cList<cChara>& list, double px, double py, int32_t
 
 void cStagePlay::SpawnItemAt(cList<cItem>& list, double px, double py, const cEdShot* lpSet, const cItemDef* lpDef,
                              int32_t* pNextId) {
+  if (lpDef == nullptr || pNextId == nullptr) return;
   cItem item;
   item.InitFromDef(*pNextId, lpDef, 0);
   item.m_dX = px + item.m_nGraphicOffsetX;
