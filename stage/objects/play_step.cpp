@@ -54,7 +54,7 @@ int32_t cStagePlay::PhasePlay() {
   ResetFrameFlags();
   if (!StepSubSteps()) return m_bCloseAsked != 0 ? kPlayClose : m_nPlayEnd;
   const int32_t presentation = UpdatePresentation(0);
-  if (presentation == kPlayReplayRestart) return kPlayReplayRestart;
+  if (presentation == kPlayReplayRestart) return m_bCloseAsked != 0 ? kPlayClose : kPlayReplayRestart;
   Services().DrawPlayScreen(1, 0, 1, 1);
   if (m_bCloseAsked != 0) return kPlayClose;
   return presentation != kPlayGoOn ? presentation : m_nPlayEnd;
