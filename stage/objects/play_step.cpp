@@ -119,8 +119,7 @@ bool cStagePlay::StepSubStep(int32_t s) {
   ++m_nSubStepTotal;
   UpdateObjectStates();
   cHero& hero = g_Heroes.front();
-  const bool heroAlive = hero.m_bDead == 0;
-  if (heroAlive && !StepLifeCounters()) return false;
+  if (hero.m_bDead == 0) StepLifeCounters();
   for (cChara& chara : g_CharaList) {
     chara.TickInvincibility();
     chara.ClearBlockContacts();
@@ -162,7 +161,7 @@ bool cStagePlay::StepSubStep(int32_t s) {
   return true;
 }
 
-bool cStagePlay::StepLifeCounters() {
+void cStagePlay::StepLifeCounters() {
   {
     cCharaWalk walk(*this);
     for (cChara& chara : g_CharaList) {
@@ -175,7 +174,6 @@ bool cStagePlay::StepLifeCounters() {
     if (!IsLive(*this, item) || item.m_nLife == INT_MAX) continue;
     if (--item.m_nLife < 0) EraseStageItem(item);
   }
-  return true;
 }
 
 void cStagePlay::ClearTail() { EnterStageClear(); }

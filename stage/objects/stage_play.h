@@ -272,7 +272,7 @@ class cStagePlay {
   bool StepCharas();
   void StepShots(int32_t s);
   void ApplyEraseAreas();
-  bool StepLifeCounters();
+  void StepLifeCounters();
   // The tails: the frame ends.
   void ClearTail();
   void DeathTail(const char* lpLabel);
