@@ -19,4 +19,22 @@ void cShot::VisitState(cStateVisitor& visitor) {
   });
   visitor.Value("m_bOwnerTrigger", m_bOwnerTrigger);
   visitor.Value("m_nFlowId", m_nFlowId);
+  visitor.Value("m_bProjectile", m_bProjectile);
+  visitor.Value("m_nLayer", m_nLayer);
 }
+
+// The shot runtime completes these (trajectories, life, block tests); until
+// it does a shot flies straight by its speed and never ends by itself.
+int32_t cShot::Update() { return 0; }
+
+void cShot::MoveX() {
+  m_dX += m_dVX;
+  m_dRight = m_dX + m_nWidth - 1;
+}
+
+void cShot::MoveY() {
+  m_dY += m_dVY;
+  m_dBottom = m_dY + m_nHeight - 1;
+}
+
+int32_t cShot::HitsBlock() const { return 0; }

@@ -21,6 +21,16 @@ class cShot : public cGameObject {
   DRECT m_HitBox;            // its box in stage dots
   int32_t m_bOwnerTrigger = 0;  // its hits start the owner's attack flows
   uint8_t m_nFlowId = 0;     // flow id given to those flows
+  int32_t m_bProjectile = 0; // 1 a fired shot, 0 the attack of a sword (erase areas skip it)
+  uint8_t m_nLayer = 0;      // drawing layer 0..7 (cStagePlay::m_ShotLayers)
+
+  // One sub-step of the shot's own state; not 0 asks for its removal.
+  int32_t Update();
+  // One sub-step of motion on each axis.
+  void MoveX();
+  void MoveY();
+  // 1 when a cell the shot covers is solid for it.
+  int32_t HitsBlock() const;
 
   void VisitState(cStateVisitor& visitor) override;
 };

@@ -12,7 +12,9 @@
 #include "records/stage/stage_globals.h"
 #include "stage/grid/block_grid.h"
 #include "stage/objects/object_lists.h"
+#include "stage/objects/object_walk.h"
 #include "stage/objects/stage_play.h"
+#include "stage/objects/sub_step_mask.h"
 #include "stage/services/stage_services.h"
 
 namespace stage_build {
@@ -37,24 +39,60 @@ void FillAxis(cScroll& axis, int32_t nAxis, int32_t nView, int32_t nBlocks, int3
   axis.m_nProbeBound = ClampToInt(int64_t{nExtra} + 640);
 }
 
+template <class T>
+void ResetGroups(cVector<cList<T>>& groups) {
+  groups.clear();
+  groups.resize(kObjGroupCount);
+}
+
 }  // namespace stage_build
 
 bool cStagePlay::SetStage(int32_t bLoadStage, int32_t bRestartBgm) {
-  (void)bRestartBgm;  // the music request joins the build with the stage's music
+  m_bBuilt = BuildStage(bLoadStage, bRestartBgm) ? 1 : 0;
+  // A stage that failed to build is left empty, so nothing half made can be
+  // stepped or drawn; PhasePlay does nothing until the next build.
+  if (m_bBuilt == 0) ClearRunningStage();
+  return m_bBuilt != 0;
+}
+
+bool cStagePlay::BuildStage(int32_t bLoadStage, int32_t bRestartBgm) {
   EcLog("In SetStage bLoadStage = %d", bLoadStage);
   m_nFrameCount = 0;
   ClearShots(*this);
+  stage_build::ResetGroups(m_ShotLayers);
   ClearCharas(*this);
+  stage_build::ResetGroups(m_ObjGroup);
   ClearItems(*this);
-  if (bLoadStage != 0) RestoreStageHeader(bLoadStage);
+  if (bLoadStage != 0 && !RestoreStageHeader(bLoadStage)) return false;
+  if (!g_Stage.HasHero()) {
+    // A replay can bring a stage without a hero; nothing could be played.
+    ErrMesBoxF("主人公が配置されていないのでプレイできません！");
+    RequestClose();
+    return false;
+  }
   ChooseSeed();
+  if (g_Stage.m_bCarryHeroStatus != 0) {
+    g_SaveData.RestoreHeroStatus(0, g_Stage.m_PlacedCharas.CheckedVectorAt(g_Stage.FindHero()),
+                                 g_Stage.m_nTimeLimit, g_Stage.m_nBgm);
+  }
+  RequestStageMusic(bRestartBgm);
+  Services().ClearLastBgmRequest();
   m_nNextObjectId = 0;
   m_nNextItemId = 0;
   m_nNextShotId = 0;
   g_Stage.SetCollisionLevel(g_Stage.m_nCollisionLevel);
   SetupScrollAxes();
   if (!BuildBlockGrid()) return false;
+  PlaceHero();
   m_StageVar.assign(static_cast<std::size_t>(kStageVarCount), 0);
+  SpawnPlacedObjects();
+  FillObjectGroups();
+  for (int32_t area = 0; area < kObjectEraseAreas; ++area) {
+    const cEraseArea& erase = g_Stage.m_EraseAreas.CheckedVectorAt(area);
+    m_EraseActive[area] = erase.m_bLeft != 0 || erase.m_bRight != 0 || erase.m_bTop != 0 || erase.m_bBottom != 0;
+  }
+  Services().ResetPresentation();
+  m_SubStepMask = BuildSubStepMask(g_Stage.m_nContactSteps, g_Stage.m_nSubSteps);
   ResetRunCounters();
   g_SaveData.m_nScore = 0;
   if (m_Run.IsReplayPlayback() || (m_Run.bFromEditor != 0 && m_Run.bFreeStage != 0)) {
@@ -62,27 +100,42 @@ bool cStagePlay::SetStage(int32_t bLoadStage, int32_t bRestartBgm) {
   }
   g_SaveData.SnapshotVariables();
   for (cInput& input : g_InputList) input.Reset();
+  Services().ResetMenuCursor();
+  m_nTimeCycle = 0;
+  for (cBackLayer& layer : g_Stage.m_BackLayers) layer.m_dOffsetX = layer.m_dOffsetY = 0;
+  Services().ResetDisplayPalette();
   m_nTargetFps = g_Stage.m_nFps;
   Services().SetTargetFps(m_nTargetFps);
+  g_Heroes.front().LinkHeroAndParent(kNoLink);
+  for (cChara& chara : g_CharaList) chara.LinkHeroAndParent(kNoLink);
+  FireStageStartTriggers();
+  UpdateObjectStates();
+  m_nSceneSetting = g_Stage.m_nSceneSetting;
+  Services().SetVirBackBuffer(0);
+  EcLog("Out SetStage");
   return true;
 }
 
-void cStagePlay::RestoreStageHeader(int32_t bLoadStage) {
+bool cStagePlay::RestoreStageHeader(int32_t bLoadStage) {
   (void)bLoadStage;
   if (m_Run.IsReplayPlayback()) {
     cStageData header;
-    if (g_InputLog.LoadReplay(g_Stage.m_strPath, g_Stage, header, g_SaveData) == 0) RequestClose();
+    if (g_InputLog.LoadReplay(g_Stage.m_strPath, g_Stage, header, g_SaveData) == 0) {
+      // Going on would play the old log against whatever g_Stage holds.
+      ReportLog("SetStage: the replay %s could not be read again", g_Stage.m_strPath.c_str());
+      RequestClose();
+      return false;
+    }
   }
   g_Stage.CopyFields(g_StageInitial);
   g_Stage.m_BackLayers = g_StageInitial.m_BackLayers;
   g_Stage.m_VarNames = g_StageInitial.m_VarNames;
   g_Stage.m_EraseAreas = g_StageInitial.m_EraseAreas;
   g_Stage.m_ResultSwitches = g_StageInitial.m_ResultSwitches;
-  if (!m_Run.IsReplayPlayback() && g_SystemData.m_bLegacy827 == 0) {
-    // A stage without a hero (-1) goes through the checked access: logged,
-    // the program asked to close, placed chara 0 (if any) overwritten.
+  if (!m_Run.IsReplayPlayback() && g_SystemData.m_bLegacy827 == 0 && g_Stage.HasHero()) {
     g_Stage.m_PlacedCharas.CheckedVectorAt(g_Stage.FindHero()) = g_HeroDef;
   }
+  return true;
 }
 
 void cStagePlay::ChooseSeed() {
@@ -106,6 +159,29 @@ void cStagePlay::ChooseSeed() {
   }
   m_nSeed = seed;
   m_Random.Seed(seed);
+}
+
+void cStagePlay::RequestStageMusic(int32_t bRestartBgm) {
+  const int32_t n = g_Stage.m_nBgm;
+  const int32_t v = g_Stage.m_nBgmOption;
+  const int32_t current = g_SaveData.m_nBgmPlaying;
+  if (bRestartBgm != 0) {
+    if (g_Stage.m_bBgmContinue == 0 || n != current) {
+      RequestStageBgm(n, v);
+    } else if (n == 0) {
+      RequestStageBgm(0, v);
+    }
+  } else if (n != current) {
+    RequestStageBgm(n, v);
+  }
+}
+
+void cStagePlay::RequestStageBgm(int32_t n, int32_t value) {
+  // The save data holds what plays: a restart compares against it, and a
+  // replay must see the same whether or not a window answered the request.
+  g_SaveData.m_nBgmOption = value;
+  g_SaveData.m_nBgmPlaying = n;
+  Services().RequestStageBgm(n, value);
 }
 
 void cStagePlay::SetupScrollAxes() {
@@ -144,12 +220,61 @@ bool cStagePlay::BuildBlockGrid() {
   return true;
 }
 
+void cStagePlay::FillObjectGroups() {
+  const cHero& hero = g_Heroes.front();
+  m_ObjGroup.CheckedVectorAt(hero.m_nBlockKey).push_back(hero.m_nId);
+  for (const cChara& chara : g_CharaList) m_ObjGroup.CheckedVectorAt(chara.m_nBlockKey).push_back(chara.m_nId);
+}
+
 void cStagePlay::ResetRunCounters() {
   m_nStageClear = 0;
+  m_nResultCount1 = 0;
+  m_nResultCount2 = 0;
+  if (g_Stage.m_bTimeLimit != 0) {
+    m_nRemainTime = g_Stage.m_nTimeLimit;
+    m_bNoTimeLimit = 0;
+  } else {
+    m_nRemainTime = 999;
+    m_bNoTimeLimit = 1;
+  }
   m_nFrameCount = 0;
+  m_nPlayFrames = 0;
+  m_nPlayTime = 0;
+  m_ActGroups.assign(static_cast<std::size_t>(kActGroupCount), 0);
   m_nNextStage = 0;
   m_nSubStep = 0;
   m_nSubStepTotal = 0;
+}
+
+void cStagePlay::FireStageStartTriggers() {
+  constexpr int32_t kBeforeStageStart = 21;
+  const bool oldRule = g_SystemData.m_bLegacy697 != 0;
+  if (!oldRule) UpdateObjectStates();
+  g_Heroes.front().FireTrigger(kBeforeStageStart);
+  cCharaWalk walk(*this);
+  for (cChara& chara : g_CharaList) {
+    if (!IsLive(*this, chara)) continue;
+    if (!oldRule && chara.m_bEnabled == 0) continue;
+    chara.FireTrigger(kBeforeStageStart);
+    if (!IsLive(*this, chara)) continue;
+    if (chara.m_bVanish != 0) {
+      EraseStageChara(chara);
+    } else if (chara.m_nHp <= 0) {
+      DefeatChara(chara);
+      EraseStageChara(chara);
+    }
+  }
+}
+
+void cStagePlay::ClearRunningStage() {
+  ClearShots(*this);
+  ClearCharas(*this);
+  ClearItems(*this);
+  ClearHeroes(*this);
+  stage_build::ResetGroups(m_ShotLayers);
+  stage_build::ResetGroups(m_ObjGroup);
+  g_BlockGrid.Release();
+  m_SubStepMask.clear();
 }
 
 void cStagePlay::RequestClose() {

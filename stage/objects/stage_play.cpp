@@ -27,13 +27,6 @@ void cStagePlay::SetServices(cStageServices* lpServices) {
   m_lpServices = lpServices != nullptr ? lpServices : &stage_play::NullServices();
 }
 
-void cStagePlay::UpdatePresentation(int32_t bFrozen) {
-  // Animations, anime players, chara effects, gauges and death presentations
-  // step here once their runtimes exist.
-  (void)bFrozen;
-  CheckDrawnBlockConditions();
-}
-
 void cStagePlay::VisitState(cStateVisitor& visitor) {
   visitor.Object("m_ScrollX", m_ScrollX);
   visitor.Object("m_ScrollY", m_ScrollY);
@@ -57,6 +50,25 @@ void cStagePlay::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_bKill", m_bKill);
   visitor.Value("m_nRemainTime", m_nRemainTime);
   visitor.Value("m_bNoTimeLimit", m_bNoTimeLimit);
+  visitor.Sequence("m_ObjGroup", m_ObjGroup.VectorSize(), [&] {
+    for (cList<int32_t>& group : m_ObjGroup) visitor.List("", group);
+  });
+  visitor.Sequence("m_ShotLayers", m_ShotLayers.VectorSize(), [&] {
+    for (cList<int32_t>& layer : m_ShotLayers) visitor.List("", layer);
+  });
+  visitor.List("m_SubStepMask", m_SubStepMask);
+  visitor.List("m_ToggledCells", m_ToggledCells);
+  visitor.List("m_ActGroups", m_ActGroups);
+  visitor.List("m_EraseActive", m_EraseActive);
+  visitor.Value("m_nPlayFrames", m_nPlayFrames);
+  visitor.Value("m_nPlayTime", m_nPlayTime);
+  visitor.Value("m_nTimeCycle", m_nTimeCycle);
+  visitor.Value("m_nResultCount1", m_nResultCount1);
+  visitor.Value("m_nResultCount2", m_nResultCount2);
+  visitor.Value("m_nSceneSetting", m_nSceneSetting);
+  visitor.Value("m_bItemMessage", m_bItemMessage);
+  visitor.Value("m_bQuit", m_bQuit);
+  visitor.Value("m_bBuilt", m_bBuilt);
 }
 
 cCharaBase* FindCharaById(int32_t id) {

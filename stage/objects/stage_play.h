@@ -12,9 +12,19 @@
 //   play.m_Run.nGameMode = 3;                 // free play
 //   g_lpSceneStagePlay = &play;
 //   if (play.SetStage(0, 1)) {               // false: the stage could not be built
-//     while (play.PhasePlay() == kPlayGoOn) {}
-//   }
+//     int32_t end = kPlayGoOn;
+//     while (end == kPlayGoOn || end == kPlayDeath) end = play.PhasePlay();
+//   }                                        // kPlayClear, kPlayDeathEnd, kPlayPause ...
 //   g_lpSceneStagePlay = nullptr;
+//
+// A frame that ends in a clear or a death is not drawn; after a death the play
+// goes on (only shots and the scroll move) while the hero's death presentation
+// runs, and kPlayDeathEnd tells the scene to take a life. In replay playback
+// the log's end and the death's end both build the stage again from the
+// replay (kPlayReplayRestart).
+//
+// Objects are named by id (FindCharaById); walks of g_CharaList, g_ItemList
+// and the object groups survive nested erasure (object_walk.h).
 //
 // Everything the simulation asks of sound, screen, window and clock goes
 // through Services(); stage/ itself never includes SDL or platform/.
@@ -30,8 +40,14 @@
 #include "stage/objects/scroll.h"
 
 class cBlock;
+class cBlockDef;
+class cChara;
 class cCharaBase;
+class cCharaDef;
+class cEdShot;
+class cHero;
 class cItem;
+class cItemDef;
 class cShot;
 class cStageServices;
 class cStateVisitor;
@@ -42,9 +58,16 @@ enum ePlayEnd : int32_t {
   kPlayClear = 1,
   kPlayDeath = 2,
   kPlayPause = 3,
-  kPlayReplayRestart = 4,
+  kPlayReplayRestart = 4,  // a replay's end (or its hero's death) restarted it: the ready phase follows
   kPlayClose = 5,
+  kPlayDeathEnd = 6,       // the hero's death presentation is over: the scene takes a life
 };
+
+// Object groups of the charas and layers of the shots.
+inline constexpr int32_t kObjGroupCount = 8;
+// Erase areas 0 (charas), 1 (solid charas), 2 (items) are switched on by the
+// build; 3 and 4 (the player's and the others' shots) are always tested.
+inline constexpr int32_t kObjectEraseAreas = 3;
 
 // Scripts and messages name the stage variables S1 to S1000 by number, so the
 // table is indexed by that number and entry 0 is never named.
@@ -87,6 +110,24 @@ class cStagePlay {
   int32_t m_bKill = 0;
   int32_t m_nRemainTime = 0;   // seconds left of the time limit, 0..999
   int32_t m_bNoTimeLimit = 0;  // the stage has no time limit
+  // The hero and the charas by object group, by id; the shots by layer, by
+  // serial. Contacts walk the groups in these orders.
+  cVector<cList<int32_t>> m_ObjGroup;
+  cVector<cList<int32_t>> m_ShotLayers;
+  cVector<int32_t> m_SubStepMask;    // per sub-step: 1 = shots meet charas in it
+  cVector<int32_t> m_ToggledCells;   // cells a toggling block summon changed; outlives restarts
+  cVector<uint8_t> m_ActGroups;      // kActGroupCount activation-group flags of this sub-step
+  int32_t m_EraseActive[kObjectEraseAreas] = {};
+  int32_t m_nPlayFrames = 0;         // frames counted for the play time
+  int32_t m_nPlayTime = 0;           // 1/100 s, at most 599999
+  uint32_t m_nTimeCycle = 0;         // frames towards the next second of the time limit
+  int32_t m_nResultCount1 = 0;       // the two result counters the scene reads
+  int32_t m_nResultCount2 = 0;
+  int32_t m_nSceneSetting = 0;       // the stage's status-gauge switch at the build
+  int32_t m_bItemMessage = 0;        // an item's message command ran: later ones chain
+  int32_t m_bQuit = 0;               // the window asked to close while a wait ran
+  int32_t m_bBuilt = 0;              // the last SetStage built a stage (else PhasePlay is inert)
+  int32_t m_nPlayEnd = 0;            // the ePlayEnd of the frame being stepped
 
   // Builds the running stage from g_Stage. False when it could not be built
   // (the program is closing then, the stage left empty).
@@ -95,7 +136,9 @@ class cStagePlay {
   int32_t PhasePlay();
   // The state the play screen shows that steps with the frames (animations,
   // gauges, death presentations); called where drawing would end a frame.
-  void UpdatePresentation(int32_t bFrozen);
+  // kPlayDeathEnd or kPlayReplayRestart when the hero's death presentation
+  // ended, else kPlayGoOn.
+  int32_t UpdatePresentation(int32_t bFrozen);
 
   // 1 when the conditions of a grid block hold (a block without conditions
   // always); 0 makes the block passable and invisible.
@@ -107,6 +150,59 @@ class cStagePlay {
   // The chara's own conditions (its definition copy), evaluated for itself;
   // sets its m_bCondMet (stage/script/owner_conditions.cpp).
   int32_t CheckCharaConditions(cCharaBase* lpChara);
+  // The item's own conditions, read with no subject chara; sets its m_bCondMet.
+  int32_t CheckItemConditions(cItem& item);
+
+  // Spawners (stage build and summons). Ids come from *pNextId, which grows by
+  // one per object made; an object outside the stage is not made.
+  void SpawnPlacedChara(cList<cChara>& list, int32_t bx, int32_t by, int32_t* pNextId, const cCharaDef* lpDef,
+                        const cItem* lpCarried);
+  void SpawnPlacedItem(cList<cItem>& list, int32_t bx, int32_t by, int32_t* pNextId, const cItemDef* lpDef);
+  void SpawnCharaAt(cList<cChara>& list, double px, double py, int32_t group, int32_t facing, const cEdShot* lpSet,
+                    const cCharaDef* lpDef, int32_t* pNextId, cCharaBase* lpParent);
+  void SpawnItemAt(cList<cItem>& list, double px, double py, const cEdShot* lpSet, const cItemDef* lpDef,
+                   int32_t* pNextId);
+  // Places, erases or toggles the block of the cell under (px, py).
+  void ReplaceBlockAt(double px, double py, const cEdShot* lpSet, const cBlockDef* lpBlock);
+  // Opens the squeeze rescue of the hero and the charas a new block in cell
+  // overlaps; 1 when the summon's undo switches ask for the change back.
+  int32_t FlagObjectsInCell(int32_t cell, int32_t column, int32_t row, const cEdShot* lpSet);
+  // The chara is part of a placement test: 1 when its body meets a solid block.
+  int32_t IsPlaceBlocked(cCharaBase& obj);
+
+  // Defeats and kills. Results: 0 go on, 1 the stage is cleared, 2 the hero dies.
+  int32_t KillChara(cCharaBase& chara);
+  int32_t DefeatChara(cCharaBase& chara);
+  // 1 when the frame must end.
+  int32_t ProcessKills();
+  // Links released, out of its object group and g_CharaList. During a walk
+  // of the chara list (cCharaWalk) the element stays until the walk ends,
+  // unreachable by id, and the walk skips it.
+  void EraseStageChara(cChara& chara);
+  // Out of g_ItemList (the same rule during a walk of the items).
+  void EraseStageItem(cItem& item);
+  // Out of its layer and m_ShotList.
+  cList<cShot>::iterator RemoveShotNode(cList<cShot>::iterator it);
+
+  // Scene operations the play step calls.
+  void UpdateObjectStates();
+  // 1 at time up; the play step passes -1.
+  int32_t TickTimeLimit(int32_t delta);
+  void CountPlayTime();
+  // The hero's presentation; a death's end (see UpdatePresentation).
+  int32_t UpdateDeath(int32_t bFrozen);
+  // OnStageClear through the services; the frame ends in the result phase.
+  void EnterStageClear();
+
+  // --- contacts and solid charas (filled in by their passes) ---
+  int32_t CollideSolidCharas(cCharaBase& obj, cList<cChara>& list);
+  void FollowRiddenChara(cCharaBase& obj, cList<cChara>& list);
+  int32_t ResolveContacts(cList<cChara>& list);
+  int32_t HeroTouchItems(cHero& hero);
+  int32_t ApplyFloorEffect(cHero& hero);
+  int32_t GiveBlockItem(cHero& hero);
+  int32_t OverlapsSolidChara(cCharaBase& obj, cList<cChara>& list);
+  // ---
 
   // Block collision of a chara after a move (block_collision.cpp): 2 when
   // the blocks kill it, else 0. The side tests push it out of solid blocks,
@@ -145,17 +241,51 @@ class cStagePlay {
   cIdTable<cCharaBase> m_CharaIds;  // heroes and charas: they share m_nNextObjectId
   cIdTable<cItem> m_ItemIds;
   cIdTable<cShot> m_ShotIds;
+  // Walks of g_CharaList and g_ItemList under way (object_walk.h); while one
+  // runs, erased objects stay in their list until the outermost walk ends.
+  int32_t m_nCharaWalks = 0;
+  int32_t m_nItemWalks = 0;
+  int32_t m_bCharaPurgePending = 0;  // an erased chara waits for the walk's end
+  int32_t m_bItemPurgePending = 0;
 
  private:
   // SetStage's steps.
-  void RestoreStageHeader(int32_t bLoadStage);
+  bool BuildStage(int32_t bLoadStage, int32_t bRestartBgm);
+  bool RestoreStageHeader(int32_t bLoadStage);
   void ChooseSeed();
+  void RequestStageMusic(int32_t bRestartBgm);
+ public:
+  // The stage music through the services, with the save data's record of it.
+  void RequestStageBgm(int32_t n, int32_t value);
+
+ private:
   void SetupScrollAxes();
   bool BuildBlockGrid();
+  void PlaceHero();
+  void SpawnPlacedObjects();
+  void FillObjectGroups();
   void ResetRunCounters();
+  void FireStageStartTriggers();
+  // Empties the running stage after a failed build.
+  void ClearRunningStage();
   // PhasePlay's input step; false when a replay reached its end and restarted.
   bool StepInput();
-  void StepSubSteps();
+  void ResetFrameFlags();
+  // The sub-steps of a frame; false when the frame ended early (no drawing).
+  bool StepSubSteps();
+  bool StepSubStep(int32_t s);
+  bool StepSolidCharas();
+  bool StepHero();
+  bool StepCharas();
+  void StepShots(int32_t s);
+  void ApplyEraseAreas();
+  void StepLifeCounters();
+  // The tails: the frame ends.
+  void ClearTail();
+  void DeathTail(const char* lpLabel);
+  // A chara defeated in a pass: the switch and result rules; false ends the frame.
+  bool DefeatInPass(cChara& chara);
+  bool DefeatKilled(cChara& chara);
   // Asks the program to close and remembers it for PhasePlay's result.
   void RequestClose();
 

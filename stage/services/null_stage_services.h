@@ -20,4 +20,13 @@ class cNullStageServices : public cStageServices {
   void RebuildDarkness() override {}
   void SetScreenColor(const std::array<int32_t, kScreenColorParams>&) override {}
   void ShowDebugMessage(const std::string&) override {}
+  void ClearLastBgmRequest() override {}
+  void ResetPresentation() override {}
+  void ResetMenuCursor() override {}
+  void ResetDisplayPalette() override {}
+  void SetVirBackBuffer(int32_t) override {}
+  int32_t CheckPauseKey() override { return 0; }
+  int32_t CheckReplaySaveKeys() override { return 0; }
+  void OnDeathEnd() override {}
+  void DrawPlayScreen(int32_t, int32_t, int32_t, int32_t) override {}
 };

@@ -66,3 +66,33 @@ void cRecordingStageServices::SetScreenColor(const std::array<int32_t, kScreenCo
 void cRecordingStageServices::ShowDebugMessage(const std::string& text) {
   Record("ShowDebugMessage", {{"text", text}});
 }
+
+void cRecordingStageServices::ClearLastBgmRequest() { Record("ClearLastBgmRequest"); }
+
+void cRecordingStageServices::ResetPresentation() { Record("ResetPresentation"); }
+
+void cRecordingStageServices::ResetMenuCursor() { Record("ResetMenuCursor"); }
+
+void cRecordingStageServices::ResetDisplayPalette() { Record("ResetDisplayPalette"); }
+
+void cRecordingStageServices::SetVirBackBuffer(int32_t bOn) { Record("SetVirBackBuffer", {{"bOn", int64_t{bOn}}}); }
+
+int32_t cRecordingStageServices::CheckPauseKey() {
+  if (m_bRecordFrameQueries || m_bPauseKey != 0) Record("CheckPauseKey").answer = int64_t{m_bPauseKey};
+  return m_bPauseKey;
+}
+
+int32_t cRecordingStageServices::CheckReplaySaveKeys() {
+  if (m_bRecordFrameQueries || m_nReplayKeys != 0) Record("CheckReplaySaveKeys").answer = int64_t{m_nReplayKeys};
+  return m_nReplayKeys;
+}
+
+void cRecordingStageServices::OnDeathEnd() { Record("OnDeathEnd"); }
+
+void cRecordingStageServices::DrawPlayScreen(int32_t bNoHide, int32_t bFrozen, int32_t bTimeSound, int32_t bHint) {
+  if (!m_bRecordFrameQueries) return;
+  Record("DrawPlayScreen", {{"bNoHide", int64_t{bNoHide}},
+                            {"bFrozen", int64_t{bFrozen}},
+                            {"bTimeSound", int64_t{bTimeSound}},
+                            {"bHint", int64_t{bHint}}});
+}

@@ -51,8 +51,22 @@ class cRecordingStageServices : public cStageServices {
   void RebuildDarkness() override;
   void SetScreenColor(const std::array<int32_t, kScreenColorParams>& params) override;
   void ShowDebugMessage(const std::string& text) override;
+  void ClearLastBgmRequest() override;
+  void ResetPresentation() override;
+  void ResetMenuCursor() override;
+  void ResetDisplayPalette() override;
+  void SetVirBackBuffer(int32_t bOn) override;
+  int32_t CheckPauseKey() override;
+  int32_t CheckReplaySaveKeys() override;
+  void OnDeathEnd() override;
+  void DrawPlayScreen(int32_t bNoHide, int32_t bFrozen, int32_t bTimeSound, int32_t bHint) override;
 
   uint32_t m_nTickCount = 0;  // TickCount's answer
+  int32_t m_bPauseKey = 0;    // CheckPauseKey's answer
+  int32_t m_nReplayKeys = 0;  // CheckReplaySaveKeys' answer
+  // Queries asked every frame and the draw request are left out of
+  // m_Events unless set, so a run's log shows what changed.
+  bool m_bRecordFrameQueries = false;
   std::vector<cStageEvent> m_Events;
 
  protected:

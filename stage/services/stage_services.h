@@ -61,4 +61,24 @@ class cStageServices {
   virtual void SetScreenColor(const std::array<int32_t, kScreenColorParams>& params) = 0;
   // A debugging message box, shown only while the debug log is on (CP932).
   virtual void ShowDebugMessage(const std::string& text) = 0;
+
+  // Stage build: the scene manager forgets its last music request; the
+  // scene's messages, effects, pictures, screen colour and screen effect
+  // start afresh; the menu cursor too; in 256-colour mode the display takes
+  // the program palette again; the virtual back buffer is switched (0 off).
+  virtual void ClearLastBgmRequest() = 0;
+  virtual void ResetPresentation() = 0;
+  virtual void ResetMenuCursor() = 0;
+  virtual void ResetDisplayPalette() = 0;
+  virtual void SetVirBackBuffer(int32_t bOn) = 0;
+  // Play step: 1 when the pause key is held (the scene plays its sound and
+  // keeps the phase to resume); not 0 when F1/F2 saved a replay this frame
+  // (the frame is then not stepped).
+  virtual int32_t CheckPauseKey() = 0;
+  virtual int32_t CheckReplaySaveKeys() = 0;
+  // The hero's death presentation is over (outside replay playback): the
+  // scene takes a life and restarts, continues or ends the game.
+  virtual void OnDeathEnd() = 0;
+  // The frame's play screen is drawn from the state as it stands.
+  virtual void DrawPlayScreen(int32_t bNoHide, int32_t bFrozen, int32_t bTimeSound, int32_t bHint) = 0;
 };

@@ -44,6 +44,11 @@ struct cStageLayout {
   // Scroll limits in blocks, each used when its switch is set.
   int32_t bLimitLeft = 0, nLimitLeft = 0, bLimitRight = 0, nLimitRight = 0;
   int32_t bLimitTop = 0, nLimitTop = 0, bLimitBottom = 0, nLimitBottom = 0;
+  // The hero's placement (a stage without one is refused). By default it
+  // flies through blocks in the top-left corner, out of every test's way.
+  int32_t bHero = 1;
+  int32_t nHeroX = 1, nHeroY = 1;
+  int8_t nHeroFly = 1;
 };
 
 class StageWorld : public ::testing::Test {
@@ -87,6 +92,40 @@ class StageWorld : public ::testing::Test {
       block.m_nHitClass = kBlockSolid;
       block.m_nExemptGroup = static_cast<uint8_t>(layout.nExemptGroup);
     }
+    if (layout.bHero != 0) {
+      cCharaDef& hero = stage.m_PlacedCharas.emplace_back(HeroPart(layout));
+      g_HeroDef = hero;
+    }
+  }
+
+  // The hero's part as the layout places it; its HP 100 so it lives.
+  static cCharaDef HeroPart(const cStageLayout& layout) {
+    cCharaDef hero;
+    hero.m_nX = static_cast<int16_t>(layout.nHeroX);
+    hero.m_nY = static_cast<int16_t>(layout.nHeroY);
+    hero.m_nControl = cCharaDef::kControlPlayer;
+    hero.m_nGroup = 0;  // the player's side
+    hero.m_nGraphic = 1;
+    hero.m_nFly = layout.nHeroFly;
+    hero.m_nMaxHp = 100;
+    hero.m_nCarriedItem = -1;
+    return hero;
+  }
+
+  cHero& Hero() { return g_Heroes.front(); }
+
+  // The built stage without its objects, the view unmoved by a hero (at 0,
+  // not clamped): for tests that add their own hero and charas to a bare
+  // grid (nothing may be stepped with PhasePlay then).
+  void RemoveBuiltObjects() {
+    for (cScroll* axis : {&play_.m_ScrollX, &play_.m_ScrollY}) {
+      axis->m_dPos = 0;
+      axis->m_bClamped = 0;
+    }
+    ClearCharas(play_);
+    ClearItems(play_);
+    ClearHeroes(play_);
+    for (cList<int32_t>& group : play_.m_ObjGroup) group.clear();
   }
 
   // One play frame with the words held, as the scene's poll leaves them.

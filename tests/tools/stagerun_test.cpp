@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -18,6 +20,7 @@
 #include "records/stage/stage_data.h"
 #include "support/temp_dir.h"
 #include "tools/tool_project.h"
+#include "tools/sample/data/sample_stages.h"
 #include "tools/sample/sample_project.h"
 
 namespace {
@@ -139,8 +142,11 @@ TEST_F(StagerunTest, LinesHaveTheirShapeAndTheRunEndsAfterItsFrames) {
   ASSERT_GE(requests.size(), 2u);
   EXPECT_EQ(requests[0], (Json{{"kind", "request"}, {"frame", 0}, {"subStep", 0}, {"name", "TickCount"},
                                {"args", Json::object()}, {"answer", 0}}));
-  EXPECT_EQ(requests[1]["name"], "SetTargetFps");
-  EXPECT_EQ(Keys(requests[1]), (std::vector<std::string>{"kind", "frame", "subStep", "name", "args"}));
+  const auto fps = std::find_if(requests.begin(), requests.end(),
+                                [](const Json& request) { return request["name"] == "SetTargetFps"; });
+  ASSERT_NE(fps, requests.end());
+  EXPECT_EQ((*fps)["frame"], 0);
+  EXPECT_EQ(Keys(*fps), (std::vector<std::string>{"kind", "frame", "subStep", "name", "args"}));
   EXPECT_EQ(requests.back()["name"], "PollInput");
   EXPECT_EQ(requests.back()["frame"], 6);
 }
@@ -262,3 +268,63 @@ TEST_F(StagerunTest, BuildingOnlyWritesTheBuildStateAndLeavesTheProjectAlone) {
   EXPECT_EQ(run.Kind("end").front()["reason"], "frames");
   EXPECT_EQ(TreeSnapshot(s_Dir->path() / "sample"), before);
 }
+
+namespace {
+
+// Charas and items of a text map, as the sample's legend places them.
+std::pair<std::size_t, std::size_t> MapCounts(const std::vector<std::string>& map) {
+  std::size_t charas = 0;
+  std::size_t items = 0;
+  for (const std::string& row : map) {
+    charas += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) {
+      return c == 'w' || c == 'h' || c == 's';
+    }));
+    items += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) {
+      return c == 'o' || c == 'v' || c == '1' || c == 'G';
+    }));
+  }
+  return {charas, items};
+}
+
+TEST_F(StagerunTest, EverySampleStagePlacesItsMapAndStandsSixHundredIdleFrames) {
+  const char* const files[] = {"w01-1", "w02-1", "w03-1", "c01-1", "c02-1", "c03-1", "f01-1"};
+  for (std::size_t i = 0; i < std::size(files); ++i) {
+    SCOPED_TRACE(files[i]);
+    const std::string stage = std::string("data\\stg4\\") + files[i] + ".stg4";
+    const cStagerunRun run = Run({Project(), stage, "--frames", "600"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<Json> states = run.Kind("state");
+    ASSERT_EQ(states.size(), 2u);
+    const std::vector<std::string>& map = SampleStageMap(i);
+    const auto [charas, items] = MapCounts(map);
+    EXPECT_EQ(states.front()["heroes"].size(), 1u);
+    EXPECT_EQ(states.front()["charas"].size(), charas);
+    EXPECT_EQ(states.front()["items"].size(), items);
+    EXPECT_EQ(run.Kind("end").front()["reason"], "frames");
+    // Nothing fell through a floor into the bottom margin.
+    const double bottomOfStage = (static_cast<double>(map.size()) + 10) * 32;
+    for (const Json& chara : states.back()["charas"]) EXPECT_LT(chara["m_dBottom"].get<double>(), bottomOfStage);
+    for (const Json& hero : states.back()["heroes"]) EXPECT_LT(hero["m_dBottom"].get<double>(), bottomOfStage);
+  }
+}
+
+TEST_F(StagerunTest, AnIdleChallengeRunsOutOfTimeAndEndsWithTheDeathPresentation) {
+  // Challenge stages allow 120 s: the hero dies at frame 7200 and the run
+  // ends when its death presentation does.
+  const cStagerunRun run = Run({Project(), "data\\stg4\\c01-1.stg4", "--frames", "8000"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const Json end = run.Kind("end").front();
+  EXPECT_EQ(end["reason"], "death");
+  EXPECT_GT(end["frame"].get<int>(), 7200);
+  EXPECT_LT(end["frame"].get<int>(), 7300);
+  int deaths = 0;
+  int deathEnds = 0;
+  for (const Json& request : run.Kind("request")) {
+    deaths += request["name"] == "PlaySE" && request["args"]["n"] == 8;
+    deathEnds += request["name"] == "OnDeathEnd";
+  }
+  EXPECT_EQ(deaths, 1);
+  EXPECT_EQ(deathEnds, 1);
+}
+
+}  // namespace

@@ -93,7 +93,8 @@ bool LoadFreeStage(const std::string& stageFile, std::ostream& err, cBoxCapture&
 const char* EndReason(int32_t nPlayEnd) {
   switch (nPlayEnd) {
     case kPlayClear: return "clear";
-    case kPlayDeath: return "death";
+    // The hero's death plays its presentation first; the run ends with it.
+    case kPlayDeathEnd: return "death";
     case kPlayReplayRestart: return "replay_end";
     case kPlayClose: return "close";
     default: return nullptr;

@@ -22,6 +22,7 @@ class BlockCollisionTest : public StageWorld {
     cStageLayout layout;
     layout.Solid = std::move(solid);
     ASSERT_TRUE(Build(layout));
+    calls_.m_Calls.clear();  // the build's stage-start trigger of the hero
     play_.m_ScrollX.m_nProbeBound = 1 << 20;
     play_.m_ScrollY.m_nProbeBound = 1 << 20;
   }

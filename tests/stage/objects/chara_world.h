@@ -25,6 +25,7 @@ class CharaWorld : public StageWorld {
     layout.nWidth = 30;
     layout.nHeight = 20;
     ASSERT_TRUE(Build(layout));
+    RemoveBuiltObjects();
   }
 
   void TearDown() override {

@@ -89,7 +89,7 @@ TEST_F(ObjectListsTest, TheBuildEmptiesEveryListAndTable) {
   EXPECT_TRUE(g_CharaList.empty());
   EXPECT_TRUE(g_ItemList.empty());
   EXPECT_TRUE(play_.m_ShotList.empty());
-  EXPECT_EQ(FindCharaById(0), nullptr);
+  EXPECT_EQ(FindCharaById(0), &g_Heroes.front());  // the new hero takes id 0
   EXPECT_EQ(play_.FindItemById(0), nullptr);
   EXPECT_EQ(play_.FindShotById(0), nullptr);
 }

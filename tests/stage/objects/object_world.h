@@ -21,6 +21,7 @@ class ObjectWorld : public StageWorld {
     layout.nWidth = kWidth;
     layout.nHeight = kHeight;
     ASSERT_TRUE(Build(layout));
+    RemoveBuiltObjects();
     X().m_dPos = 320;
     Y().m_dPos = 320;
   }

@@ -13,10 +13,12 @@ TEST_F(StageBuildTest, SeedsFromTheClockAndAsksForTheFrameRateInOrder) {
   ASSERT_TRUE(Build(layout));
   EXPECT_EQ(play_.m_nSeed, 0xDEADBEEFu);
   EXPECT_EQ(play_.m_nTargetFps, 50);
-  ASSERT_EQ(EventNames(), (std::vector<std::string>{"TickCount", "SetTargetFps"}));
+  ASSERT_EQ(EventNames(), (std::vector<std::string>{"TickCount", "RequestStageBgm", "ClearLastBgmRequest",
+                                                    "ResetPresentation", "ResetMenuCursor", "ResetDisplayPalette",
+                                                    "SetTargetFps", "SetVirBackBuffer"}));
   const cStageEvent& tick = services_.m_Events[0];
   EXPECT_EQ(tick.answer, int64_t{0xDEADBEEF});
-  const cStageEvent& fps = services_.m_Events[1];
+  const cStageEvent& fps = services_.m_Events[6];
   EXPECT_EQ(fps.nFrame, 0);
   EXPECT_EQ(fps.nSubStep, 0);
   ASSERT_EQ(fps.Args.size(), 1u);
@@ -64,7 +66,8 @@ TEST_F(StageBuildTest, CountersInputAndScoreStartAgain) {
   EXPECT_EQ(play_.m_nSubStepTotal, 0);
   EXPECT_EQ(play_.m_nStageClear, 0);
   EXPECT_EQ(play_.m_nNextStage, 0);
-  EXPECT_EQ(play_.m_nNextObjectId + play_.m_nNextItemId + play_.m_nNextShotId, 0);
+  EXPECT_EQ(play_.m_nNextObjectId, 1);  // the hero's
+  EXPECT_EQ(play_.m_nNextItemId + play_.m_nNextShotId, 0);
   EXPECT_EQ(play_.m_StageVar.VectorSize(), kStageVarCount);
   EXPECT_EQ(play_.m_StageVar.CheckedVectorAt(1000), 0);
   EXPECT_EQ(g_SaveData.m_nScore, 0);

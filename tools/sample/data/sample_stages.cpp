@@ -208,6 +208,10 @@ cStageData BuildStage(const StageDesc& desc, const cCommonPalette& palette) {
   stage.m_strText = desc.title;
   stage.m_nHeight = static_cast<int32_t>(desc.map.size());
   stage.m_nWidth = static_cast<int32_t>(desc.map.front().size());
+  // The grid probes reach this far beyond the view: the whole stage, so
+  // blocks anywhere meet the objects that move there.
+  stage.m_nScrollExtraX = stage.m_nWidth * 32;
+  stage.m_nScrollExtraY = stage.m_nHeight * 32;
   stage.m_nBgm = desc.bgm;
   stage.m_nBgmOption = 1;
   stage.m_bBgmContinue = 1;

@@ -1,0 +1,55 @@
+// The shots' pass of a sub-step and the erase areas of its first sub-step.
+
+#include "records/settings/system_data.h"
+#include "records/stage/stage_globals.h"
+#include "stage/objects/object_lists.h"
+#include "stage/objects/object_walk.h"
+#include "stage/objects/play_step_rules.h"
+#include "stage/objects/stage_play.h"
+#include "stage/services/stage_services.h"
+
+void cStagePlay::StepShots(int32_t s) {
+  for (auto it = m_ShotList.begin(); it != m_ShotList.end();) {
+    cShot& shot = *it;
+    if (shot.Update() != 0) {
+      it = RemoveShotNode(it);
+      continue;
+    }
+    shot.ApplyGravity();
+    shot.MoveY();
+    shot.MoveX();
+    if (s == 1 && shot.m_bProjectile != 0) {
+      const int32_t area = shot.m_nControl == 0 ? play_step::kAreaHeroShots : play_step::kAreaShots;
+      if (shot.IsOutsideEraseArea(g_Stage.m_EraseAreas.CheckedVectorAt(area)) != 0) {
+        it = RemoveShotNode(it);
+        continue;
+      }
+    }
+    if (shot.HitsBlock() != 0) {
+      it = RemoveShotNode(it);
+      continue;
+    }
+    ++it;
+  }
+}
+
+void cStagePlay::ApplyEraseAreas() {
+  const cVector<cEraseArea>& areas = g_Stage.m_EraseAreas;
+  {
+    cCharaWalk walk(*this);
+    for (cChara& chara : g_CharaList) {
+      if (!IsLive(*this, chara) || chara.m_bDead != 0 || chara.m_bEnabled == 0) continue;
+      const int32_t area = play_step::IsSolid(chara) ? play_step::kAreaSolids : play_step::kAreaCharas;
+      if (m_EraseActive[area] == 0) continue;
+      if (chara.IsOutsideEraseArea(areas.CheckedVectorAt(area)) != 0) EraseStageChara(chara);
+    }
+  }
+  if (m_EraseActive[play_step::kAreaItems] == 0) return;
+  cItemWalk walk(*this);
+  for (cItem& item : g_ItemList) {
+    if (IsLive(*this, item) && item.IsOutsideEraseArea(areas.CheckedVectorAt(play_step::kAreaItems)) != 0) {
+      EraseStageItem(item);
+    }
+  }
+}
+
