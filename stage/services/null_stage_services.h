@@ -29,4 +29,5 @@ class cNullStageServices : public cStageServices {
   int32_t CheckReplaySaveKeys() override { return 0; }
   void OnDeathEnd() override {}
   void DrawPlayScreen(int32_t, int32_t, int32_t, int32_t) override {}
+  void ShowMessage(const cMessageSetup&) override {}
 };

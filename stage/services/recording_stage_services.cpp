@@ -96,3 +96,29 @@ void cRecordingStageServices::DrawPlayScreen(int32_t bNoHide, int32_t bFrozen, i
                             {"bTimeSound", int64_t{bTimeSound}},
                             {"bHint", int64_t{bHint}}});
 }
+
+void cRecordingStageServices::ShowMessage(const cMessageSetup& m) {
+  Record("ShowMessage", {{"nKind", int64_t{m.m_nKind}},
+                         {"text", m.m_strText},
+                         {"nIconSource", int64_t{m.m_nIconSource}},
+                         {"nIconIndex", int64_t{m.m_nIconIndex}},
+                         {"nIconCell", int64_t{m.m_nIconCell}},
+                         {"nPosMode", int64_t{m.m_nPosMode}},
+                         {"nBlockX", int64_t{m.m_nBlockX}},
+                         {"nBlockY", int64_t{m.m_nBlockY}},
+                         {"nOffsetX", int64_t{m.m_nOffsetX}},
+                         {"nOffsetY", int64_t{m.m_nOffsetY}},
+                         {"nKeepInside", int64_t{m.m_nKeepInside}},
+                         {"nStay", int64_t{m.m_nStay}},
+                         {"nDurationMode", int64_t{m.m_nDurationMode}},
+                         {"nDurationFrames", int64_t{m.m_nDurationFrames}},
+                         {"nCountWhileFrozen", int64_t{m.m_nCountWhileFrozen}},
+                         {"nCharaId", int64_t{m.m_nCharaId}},
+                         {"nNoOpening", int64_t{m.m_nNoOpening}},
+                         {"nExpand", int64_t{m.m_nExpand}},
+                         {"nReEvaluate", int64_t{m.m_nReEvaluate}},
+                         {"nPeriod", int64_t{m.m_nPeriod}},
+                         {"nWindow", int64_t{m.m_nWindow}},
+                         {"nCmdValue1", int64_t{m.m_nCmdValue1}},
+                         {"nCmdValue2", int64_t{m.m_nCmdValue2}}});
+}

@@ -60,6 +60,7 @@ class cRecordingStageServices : public cStageServices {
   int32_t CheckReplaySaveKeys() override;
   void OnDeathEnd() override;
   void DrawPlayScreen(int32_t bNoHide, int32_t bFrozen, int32_t bTimeSound, int32_t bHint) override;
+  void ShowMessage(const cMessageSetup& setup) override;
 
   uint32_t m_nTickCount = 0;  // TickCount's answer
   int32_t m_bPauseKey = 0;    // CheckPauseKey's answer

@@ -23,6 +23,7 @@
 #include <string>
 
 #include "stage/objects/drect.h"
+#include "stage/services/message_setup.h"
 
 // The eight parameters of a screen-colour change (colour, strength, timing).
 inline constexpr int32_t kScreenColorParams = 8;
@@ -81,4 +82,7 @@ class cStageServices {
   virtual void OnDeathEnd() = 0;
   // The frame's play screen is drawn from the state as it stands.
   virtual void DrawPlayScreen(int32_t bNoHide, int32_t bFrozen, int32_t bTimeSound, int32_t bHint) = 0;
+  // A message window (text, wait, taken-item icon or notice) is appended to
+  // the scene's message list.
+  virtual void ShowMessage(const cMessageSetup& setup) = 0;
 };
