@@ -13,8 +13,12 @@
 #include <limits>
 
 constexpr int32_t TruncToInt(double value) {
+  // Every value strictly between these bounds truncates into the int32 range;
+  // the motion step converts positions several times per object and
+  // sub-step, so the usual case costs two compares. NaN fails both.
+  if (value > -2147483649.0 && value < 2147483648.0) [[likely]] {
+    return static_cast<int32_t>(value);
+  }
   if (value != value) return 0;  // NaN
-  if (value >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-  if (value <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(value);
+  return value > 0 ? std::numeric_limits<int32_t>::max() : std::numeric_limits<int32_t>::min();
 }

@@ -55,7 +55,7 @@ TEST(TruncToIntTest, TruncatesTowardZeroAndSaturates) {
       {2.9, 2},         {-2.9, -2},      {0.0, 0},
       {-0.5, 0},        {2147483647.9, INT_MAX},
       {2147483648.0, INT_MAX}, {1e300, INT_MAX}, {inf, INT_MAX},
-      {-2147483648.9, INT_MIN}, {-1e300, INT_MIN}, {-inf, INT_MIN},
+      {-2147483648.9, INT_MIN}, {-2147483649.0, INT_MIN}, {2147483647.0, INT_MAX}, {-1e300, INT_MIN}, {-inf, INT_MIN},
       {std::nan(""), 0},
   };
   for (const Case& c : cases) {
