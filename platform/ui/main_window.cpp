@@ -1,6 +1,7 @@
 #include "platform/ui/main_window.h"
 
 #include "core/log/report_log.h"
+#include "core/thread/window_queue.h"
 #include "platform/dd/frame_presenter.h"
 #include "platform/ui/sdl_message_box.h"
 #include "platform/ui/window_pump.h"

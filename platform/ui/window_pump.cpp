@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "core/thread/window_queue.h"
 #include "platform/dd/frame_presenter.h"
 #include "platform/input/scancode_keys.h"
 #include "platform/input/sdl_input_intake.h"

@@ -95,6 +95,10 @@ TEST_F(MainWindowTest, DisplayTableChoosesStyleAndSize) {
   }
   EXPECT_EQ(MainWindowStyle({0, 1, 1, true}), WS_POPUP);
   EXPECT_EQ(SDL_GetWindowFlags(g_MainWindow.SdlWindow()) & SDL_WINDOW_RESIZABLE, 0u);
+  g_MainWindow.Destroy();
+  ASSERT_TRUE(g_MainWindow.Create({2, 1, 0, true}));
+  EXPECT_NE(SDL_GetWindowFlags(g_MainWindow.SdlWindow()) & SDL_WINDOW_RESIZABLE, 0u);
+  EXPECT_NE(g_MainWindow.m_dwStyle & WS_THICKFRAME, 0u);
 }
 
 TEST_F(MainWindowTest, ClientSizeMoveAndThickFrameReachTheSdlWindow) {
@@ -112,11 +116,13 @@ TEST_F(MainWindowTest, ClientSizeMoveAndThickFrameReachTheSdlWindow) {
   g_MainWindow.GetWindowPos(pos);
   EXPECT_EQ(pos[0], 40);
   EXPECT_EQ(pos[1], 30);
+  // The dummy driver cannot switch a window's resizing; the style still holds it.
   g_MainWindow.AddStyle(WS_THICKFRAME);
-  EXPECT_NE(SDL_GetWindowFlags(g_MainWindow.SdlWindow()) & SDL_WINDOW_RESIZABLE, 0u);
-  g_MainWindow.RemoveStyle(WS_THICKFRAME);
-  EXPECT_EQ(SDL_GetWindowFlags(g_MainWindow.SdlWindow()) & SDL_WINDOW_RESIZABLE, 0u);
+  EXPECT_NE(g_MainWindow.m_dwStyle & WS_THICKFRAME, 0u);
   EXPECT_EQ(g_MainWindow.m_rcOuter.right, 800) << "the dummy driver reports no frame";
+  EXPECT_EQ(g_MainWindow.m_rcClient.right, 800);
+  g_MainWindow.RemoveStyle(WS_THICKFRAME);
+  EXPECT_EQ(g_MainWindow.m_dwStyle & WS_THICKFRAME, 0u);
 }
 
 TEST_F(MainWindowTest, WindowEventsArriveAsTheirMessages) {
@@ -171,11 +177,11 @@ TEST_F(MainWindowTest, KeysReachTheProcedureAndTheKeyTable) {
   Turn();
   EXPECT_NE(GetAsyncKeyState(VK_SHIFT) & 0x8000, 0);
   EXPECT_NE(GetAsyncKeyState(VK_LSHIFT) & 0x8000, 0);
-  EXPECT_NE(GetAsyncKeyState(VK_F2) & 0x8000, 0);
+  EXPECT_NE(GetAsyncKeyState(VK_F1 + 1) & 0x8000, 0);
   PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
   Turn();
   EXPECT_EQ(GetAsyncKeyState(VK_SHIFT), 0) << "focus loss releases every key";
-  EXPECT_EQ(GetAsyncKeyState(VK_F2), 0);
+  EXPECT_EQ(GetAsyncKeyState(VK_F1 + 1), 0);
 }
 
 TEST_F(MainWindowTest, MouseEventsGiveFrameCoordinatesAndDoubleClicks) {
