@@ -82,40 +82,26 @@ class DialogScript {
     utf8.copy(event.edit.text, sizeof event.edit.text - 1);
     Push(event);
   }
-  // A click of the left button at a point of the frame.
-  void Click(int32_t x, int32_t y, int clicks = 1) {
+  // A click of the left button at a point of the frame, now.
+  static void PushClick(int32_t x, int32_t y, int clicks = 1) {
     SDL_Event event{};
     event.type = SDL_MOUSEBUTTONDOWN;
     event.button.button = SDL_BUTTON_LEFT;
     event.button.clicks = static_cast<Uint8>(clicks);
     event.button.x = x;
     event.button.y = y;
-    Push(event);
+    SDL_PushEvent(&event);
     event.type = SDL_MOUSEBUTTONUP;
-    Push(event);
+    SDL_PushEvent(&event);
   }
   // A click in the middle of a control.
   void ClickItem(uint16_t id, int clicks = 1) {
-    Then([this, id, clicks](cDialog& dialog) {
+    Do([id, clicks](cDialog& dialog) {
       const cDialogItem* item = dialog.GetDlgItem(id);
-      EXPECT_NE(item, nullptr) << id;
-      if (item == nullptr) return true;
+      ASSERT_NE(item, nullptr) << id;
       const POINT origin = dialog.ClientOrigin();
-      const int32_t x = origin.x + (item->rect.left + item->rect.right) / 2;
-      const int32_t y = origin.y + (item->rect.top + item->rect.bottom) / 2;
-      steps_.push_front([x, y, clicks](cDialog&) {
-        SDL_Event event{};
-        event.type = SDL_MOUSEBUTTONDOWN;
-        event.button.button = SDL_BUTTON_LEFT;
-        event.button.clicks = static_cast<Uint8>(clicks);
-        event.button.x = x;
-        event.button.y = y;
-        SDL_PushEvent(&event);
-        event.type = SDL_MOUSEBUTTONUP;
-        SDL_PushEvent(&event);
-        return true;
-      });
-      return true;
+      PushClick(origin.x + (item->rect.left + item->rect.right) / 2, origin.y + (item->rect.top + item->rect.bottom) / 2,
+                clicks);
     });
   }
   // The game window's close box.
