@@ -70,8 +70,10 @@ void cDialog::Open() {
 }
 
 void cDialog::Close() {
+  // The dialog has ended: its controls are not told of the focus they lose.
+  m_lpFocus = nullptr;
+  if (SDL_IsTextInputActive()) SDL_StopTextInput();
   WndProc(m_hWnd, WM_DESTROY, 0, 0);
-  SetFocus(nullptr, false);
   m_Host.Open(false);
   m_Items.clear();
   m_lpCaptured = nullptr;
@@ -166,7 +168,11 @@ void cDialog::OnDialogKey(int32_t vk, LPARAM lParam, bool shift, bool ctrl) {
   if (m_bEnded) return;
   WndProc(m_hWnd, WM_KEYDOWN, static_cast<WPARAM>(vk), lParam);
   if (m_bEnded) return;
-  if (vk == VK_RETURN) SendCommand(DefaultButtonId(), BN_CLICKED);
+  if (vk == VK_RETURN) {
+    // A disabled default button is not pressed by Return either.
+    const cDialogItem* button = GetDlgItem(DefaultButtonId());
+    if (button == nullptr || button->bEnabled) SendCommand(DefaultButtonId(), BN_CLICKED);
+  }
   else if (vk == VK_ESCAPE) SendCommand(IDCANCEL, BN_CLICKED);
 }
 

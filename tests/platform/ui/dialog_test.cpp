@@ -423,6 +423,37 @@ TEST_F(DialogFixture, RadioAndCheckBindingsWriteAndReadTheirValues) {
   EXPECT_EQ(dialog.DoModal(0), 0);
 }
 
+TEST_F(NameDialogTest, ControlsPlaceRelabelAndDisableTheirItems) {
+  std::string name;
+  NameDialog dialog(&name);
+  DialogScript script;
+  script.Do([](cDialog& d) {
+    cControl label(kControlLabel);
+    label.Attach(&d, kNameLabel);
+    ASSERT_NE(label.m_hWnd, nullptr);
+    const POINT origin = d.ClientOrigin();
+    EXPECT_EQ(label.m_ptScreen.x, origin.x + label.m_hWnd->rect.left);
+    EXPECT_EQ(label.m_ptRelative.x, label.m_hWnd->rect.left);
+    label.SetSize(40, 12);
+    EXPECT_EQ(label.m_hWnd->rect.right - label.m_hWnd->rect.left, 40);
+    label.SetText("     Name");
+    EXPECT_EQ(d.GetDlgItemText(kNameLabel), "     Name");
+    cControl ok(kControlLabel);
+    ok.Attach(&d, kNameOk);
+    ok.Enable(false);
+    EXPECT_FALSE(ok.m_hWnd->bEnabled);
+  });
+  script.Key(SDL_SCANCODE_TAB);
+  script.Do([](cDialog& d) { EXPECT_EQ(d.FocusedId(), kNameEdit) << "a disabled button takes no focus"; });
+  script.Key(SDL_SCANCODE_RETURN);
+  script.Do([](cDialog& d) {
+    EXPECT_TRUE(d.IsRunning()) << "a disabled default button is not pressed";
+    d.EnableItem(kNameOk, true);
+  });
+  script.Key(SDL_SCANCODE_RETURN);
+  EXPECT_EQ(dialog.DoModal(0), 1);
+}
+
 class HidingRegistryTest : public DialogFixture {};
 
 TEST_F(HidingRegistryTest, FlagsHideAndDisableTheRegistrysWindowsForTheDialog) {

@@ -220,6 +220,34 @@ TEST_F(MainWindowTest, PostsFromAWorkerWakeTheWaitingPump) {
   EXPECT_EQ(Messages(), std::vector<UINT>{WM_APP_BGM});
 }
 
+TEST_F(MainWindowTest, TitleCursorAndStateReachTheSdlWindow) {
+  g_MainWindow.SetWindowText("ゲーム");
+  EXPECT_STREQ(SDL_GetWindowTitle(g_MainWindow.SdlWindow()), reinterpret_cast<const char*>(u8"ゲーム"));
+  ASSERT_TRUE(SetCursorPos(320, 240));
+  POINT cursor;
+  ASSERT_TRUE(GetCursorPos(&cursor));
+  EXPECT_EQ(cursor.x, 320);
+  EXPECT_EQ(cursor.y, 240);
+  EXPECT_FALSE(g_MainWindow.IsIconic());
+  EXPECT_FALSE(g_MainWindow.IsZoomed());
+}
+
+// OnCreate runs after the common dispatcher on WM_CREATE, and only then.
+class CreatingWindow : public cMainWindow {
+ public:
+  void OnCreate(WPARAM, LPARAM) override { ++created; }
+  int created = 0;
+};
+
+TEST(MainWindowDispatchTest, CreateReachesOnCreateAfterTheDispatcher) {
+  CreatingWindow window;
+  EXPECT_EQ(window.HandleMessage(g_hWnd, WM_CREATE, 0, 0), 0);
+  EXPECT_EQ(window.created, 1);
+  EXPECT_EQ(window.m_bLaidOut, 1);
+  EXPECT_EQ(window.HandleMessage(g_hWnd, WM_PAINT, 0, 0), 1);
+  EXPECT_EQ(window.created, 1);
+}
+
 TEST_F(MainWindowTest, QuitEndsThePumpWithItsCode) {
   PostQuitMessage(3);
   EXPECT_EQ(pump.Run(), 3);
