@@ -438,6 +438,15 @@ TEST_F(NameDialogTest, ControlsPlaceRelabelAndDisableTheirItems) {
     EXPECT_EQ(label.m_hWnd->rect.right - label.m_hWnd->rect.left, 40);
     label.SetText("     Name");
     EXPECT_EQ(d.GetDlgItemText(kNameLabel), "     Name");
+    // A read takes at most the limit and never half a character: by default
+    // 4096 characters, 8191 bytes, of which the last would split "あ".
+    std::string bound;
+    cEdit big;
+    big.Attach(&d, {kNameEdit, &bound, 0, 0, 0, 1});
+    d.SetDlgItemText(kNameEdit, (std::string(8190, 'a') + "\x82\xa0" + "bbb").c_str());
+    big.ReadValue();
+    EXPECT_EQ(bound, std::string(8190, 'a'));
+    d.SetDlgItemText(kNameEdit, "");
     cControl ok(kControlLabel);
     ok.Attach(&d, kNameOk);
     ok.Enable(false);
