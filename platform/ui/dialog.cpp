@@ -31,6 +31,7 @@ void cDialog::End(int32_t result) {
 
 void cDialog::OnDestroy() {
   if (m_lpRegistry == nullptr) return;
+  if (m_bModeless != 0) m_lpRegistry->RemoveWindow(this);
   if ((m_nModalFlags & kModalHideWindows) != 0) m_lpRegistry->ShowAll(true);
   if ((m_nModalFlags & kModalDisableWindows) != 0) m_lpRegistry->EnableAll(true);
 }
@@ -93,6 +94,7 @@ void cDialog::OnCommand(WPARAM wParam, LPARAM) {
 
 void cDialog::OnInitDialog(WPARAM, LPARAM) {
   m_Controls.clear();
+  if (m_bModeless != 0 && m_lpRegistry != nullptr) m_lpRegistry->AddWindow(this);
   RefreshStyle();
   PlaceInWorkArea();
   UpdateMouse(0, 7);

@@ -38,7 +38,7 @@ void DrawWrapped(cDialogLayer& layer, const cDialogFont& font, const RECT& r, st
     std::size_t end = begin;
     int32_t width = 0;
     while (end < text.size() && text[end] != '\n') {
-      const int32_t n = CharBytesAt(text, end);
+      const int32_t n = TextCharBytes(text, end);
       const int32_t w = font.CharWidth(text.data() + end, n);
       if (width + w > r.right - r.left && end > begin) break;
       width += w;

@@ -13,7 +13,7 @@ constexpr int32_t kFallbackLineHeight = 12;
 
 }  // namespace dialog_font
 
-int32_t CharBytesAt(std::string_view text, std::size_t i) {
+int32_t TextCharBytes(std::string_view text, std::size_t i) {
   return i + 1 < text.size() && IsSjisDoubleByte(text.data() + i) ? 2 : 1;
 }
 
@@ -39,7 +39,7 @@ int32_t cDialogFont::CharWidth(const char* bytes, int32_t n) const {
 int32_t cDialogFont::TextWidth(std::string_view text) const {
   int32_t width = 0;
   for (std::size_t i = 0; i < text.size();) {
-    const int32_t n = CharBytesAt(text, i);
+    const int32_t n = TextCharBytes(text, i);
     width += CharWidth(text.data() + i, n);
     i += static_cast<std::size_t>(n);
   }
@@ -50,7 +50,7 @@ void cDialogFont::Draw(cDialogLayer& layer, const RECT& clip, int32_t x, int32_t
                        uint32_t argb, bool underline) const {
   const int32_t startX = x;
   for (std::size_t i = 0; i < text.size();) {
-    const int32_t n = CharBytesAt(text, i);
+    const int32_t n = TextCharBytes(text, i);
     const cGlyphMask* mask = m_lpFace ? m_lpFace->Glyph(text.data() + i, n) : nullptr;
     if (mask != nullptr) {
       for (int32_t my = 0; my < mask->nHeight; ++my) {

@@ -40,4 +40,4 @@ class cDialogFont {
 };
 
 // Bytes of the character at text[i]: 2 for a double-byte character, else 1.
-int32_t CharBytesAt(std::string_view text, std::size_t i);
+int32_t TextCharBytes(std::string_view text, std::size_t i);

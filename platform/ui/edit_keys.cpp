@@ -69,7 +69,7 @@ int32_t SnapToCharStart(std::string_view text, int32_t pos) {
   pos = std::clamp(pos, 0, static_cast<int32_t>(text.size()));
   int32_t at = 0;
   while (at < pos) {
-    const int32_t next = at + CharBytesAt(text, static_cast<std::size_t>(at));
+    const int32_t next = at + TextCharBytes(text, static_cast<std::size_t>(at));
     if (next > pos) break;
     at = next;
   }
@@ -84,7 +84,7 @@ int32_t PrevCharStart(std::string_view text, int32_t pos) {
 int32_t NextCharStart(std::string_view text, int32_t pos) {
   pos = SnapToCharStart(text, pos);
   if (pos >= static_cast<int32_t>(text.size())) return pos;
-  return pos + CharBytesAt(text, static_cast<std::size_t>(pos));
+  return pos + TextCharBytes(text, static_cast<std::size_t>(pos));
 }
 
 std::string TypedTextToCp932(std::string_view utf8) {

@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 
 constexpr const char kStageFilter[] = "StageFile ( *.stg4_*;*.rpl4_* )\0*.stg4_*;*.rpl4_*\0";
 constexpr const char kReplayFilter[] = "ReplayFile ( *.rpl4_836 )\0*.rpl4_836\0";
-constexpr uint16_t kNameEdit = 1152;
-constexpr uint16_t kFileList = 1120;
+constexpr uint16_t kBrowserEdit = 1152;
+constexpr uint16_t kBrowserList = 1120;
 
 // A test project as the current folder: stage files in mixed case, a replay,
 // a text file, a folder, a name with a 0x5C trail byte in CP932 and one that
@@ -59,7 +59,7 @@ class FileDialogTest : public DialogFixture {
     }
     return false;
   }
-  static std::string EditText(cDialog& d) { return d.GetDlgItemText(kNameEdit); }
+  static std::string EditText(cDialog& d) { return d.GetDlgItemText(kBrowserEdit); }
 
   TempDir dir_;
   fs::path before_;
@@ -132,18 +132,18 @@ TEST_F(FileDialogTest, ANameWithA5CTrailByteIsChosenIntactFromTheList) {
 TEST_F(FileDialogTest, FoldersOpenByDoubleClickAndTheirFilesAreChosen) {
   DialogScript script;
   script.Then([](cDialog& d) {
-    cDialogItem* list = d.GetDlgItem(kFileList);
+    cDialogItem* list = d.GetDlgItem(kBrowserList);
     EXPECT_EQ(list->lines.at(1), "[sub]");
     list->nSelected = 1;
     return true;
   });
   script.Do([](cDialog& d) {
     // A double click on the second line.
-    const cDialogItem* list = d.GetDlgItem(kFileList);
+    const cDialogItem* list = d.GetDlgItem(kBrowserList);
     const POINT origin = d.ClientOrigin();
     DialogScript::PushClick(origin.x + list->rect.left + 10, origin.y + list->rect.top + 2 + d.Font()->LineHeight() + 2, 2);
   });
-  script.Do([](cDialog& d) { EXPECT_EQ(d.GetDlgItem(kFileList)->lines.size(), 2u) << "[..] and d.stg4_002"; });
+  script.Do([](cDialog& d) { EXPECT_EQ(d.GetDlgItem(kBrowserList)->lines.size(), 2u) << "[..] and d.stg4_002"; });
   script.Key(SDL_SCANCODE_TAB);  // from the list to the name edit
   script.Type("D.STG4_002");
   script.Key(SDL_SCANCODE_RETURN);
