@@ -1,5 +1,7 @@
 #include "platform/ui/window.h"
 
+#include <atomic>
+
 #include "core/log/ec_log.h"
 #include "core/text/cp932.h"
 #include "platform/ui/cursor_position.h"
@@ -150,7 +152,10 @@ void cWindow::RefreshStyle() {
 int32_t cWindow::UpdateMouse(int32_t force, int32_t mask) {
   POINT screen;
   if (!GetCursorPos(&screen)) {
-    EcLog("GetCursorPos失敗！");
+    // Until the pointer first crosses the frame there is no position; every
+    // message would log it again, so the log says it once.
+    static std::atomic<bool> logged{false};
+    if (!logged.exchange(true)) EcLog("GetCursorPos失敗！");
     if (force == 0) return 0;
   }
   POINT client = m_lpHost != nullptr ? m_lpHost->FrameToClient(screen) : screen;
