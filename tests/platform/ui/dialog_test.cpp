@@ -489,4 +489,17 @@ TEST_F(HidingRegistryTest, FlagsHideAndDisableTheRegistrysWindowsForTheDialog) {
   EXPECT_EQ(other.m_dwStyle & WS_DISABLED, 0u);
 }
 
+TEST(DialogFontTest, TheInstalledFaceGivesBaseUnitsThatFitTheLargestTemplateInTheFrame) {
+  SetGlyphFaceFactory({});  // the installed fonts, through fontconfig
+  const cDialogFont font("ＭＳ Ｐゴシック", 9);
+  EXPECT_GE(font.BaseY(), 8);
+  EXPECT_LE(font.BaseY(), 12) << "9 points at 96 dots per inch";
+  EXPECT_GE(font.BaseX(), 3);
+  EXPECT_LE(font.BaseX(), 12);
+  // The start-up dialog's 222 x 171 units with its caption and frame.
+  EXPECT_LT(222 * font.BaseX() / 4 + 2 * kDialogFrame, 640);
+  EXPECT_LT(171 * font.BaseY() / 8 + kCaptionHeight + 2 * kDialogFrame, 480);
+  EXPECT_GT(font.TextWidth("\x82\xa0"), font.TextWidth("a")) << "a double-byte character is wider";
+}
+
 }  // namespace
