@@ -209,6 +209,10 @@ bool cDialog::FocusedKey(int32_t vk, bool shift, bool ctrl) {
     }
     if (count == 0) return true;
     item->nSelected = std::clamp(to, 0, count - 1);
+    // The selected line stays in view.
+    const int32_t shown = page + 1;
+    if (item->nSelected < item->nTop) item->nTop = item->nSelected;
+    if (item->nSelected >= item->nTop + shown) item->nTop = item->nSelected - shown + 1;
     Invalidate();
     SendCommand(item->wId, LBN_SELCHANGE);
     return true;

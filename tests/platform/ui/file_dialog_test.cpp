@@ -153,6 +153,27 @@ TEST_F(FileDialogTest, FoldersOpenByDoubleClickAndTheirFilesAreChosen) {
   EXPECT_STREQ(buffer, "data\\stg4\\sub\\D.STG4_002");
 }
 
+TEST_F(FileDialogTest, TheListScrollsToKeepTheSelectedLineInView) {
+  fs::create_directories(dir_.path() / "many");
+  for (int i = 0; i < 40; ++i) WriteFileBytes(dir_.path() / "many" / ("f" + std::to_string(100 + i) + ".stg4_000"), "x");
+  DialogScript script;
+  script.Key(SDL_SCANCODE_TAB, KMOD_LSHIFT);
+  script.Key(SDL_SCANCODE_END);
+  script.Do([](cDialog& d) {
+    const cDialogItem& list = *d.GetDlgItem(kBrowserList);
+    const int32_t shown = (list.rect.bottom - list.rect.top - 4) / d.Font()->LineHeight();
+    EXPECT_EQ(list.nSelected, 40) << "[..] and forty files";
+    EXPECT_GT(list.nTop, 0);
+    EXPECT_LT(list.nSelected, list.nTop + shown);
+    EXPECT_EQ(EditText(d), "f139.stg4_000");
+  });
+  script.Key(SDL_SCANCODE_HOME);
+  script.Do([](cDialog& d) { EXPECT_EQ(d.GetDlgItem(kBrowserList)->nTop, 0); });
+  script.Key(SDL_SCANCODE_ESCAPE);
+  char buffer[260];
+  EXPECT_FALSE(OpenFileDialog(&g_MainWindow, buffer, sizeof buffer, "many", "open", kStageFilter, "", false, nullptr));
+}
+
 TEST_F(FileDialogTest, OpenNeedsAnExistingFileAndCancelGivesFalseAndAnEmptyBuffer) {
   DialogScript script;
   script.Type("missing.stg4_000");
