@@ -9,6 +9,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/dialog_font.h"
 #include "platform/ui/edit_keys.h"
+#include "platform/ui/list_keys.h"
 #include "platform/ui/window_pump.h"
 #include "platform/ui/window_registry.h"
 
@@ -188,31 +189,7 @@ bool cDialog::FocusedKey(int32_t vk, bool shift, bool ctrl) {
     return true;
   }
   if (item->kind == eDialogItemKind::kFileList) {
-    const auto count = static_cast<int32_t>(item->lines.size());
-    const int32_t page = std::max<int32_t>(1, (item->rect.bottom - item->rect.top - 4) / std::max(1, m_lpFont->LineHeight()) - 1);
-    int32_t to = item->nSelected;
-    switch (vk) {
-      case VK_UP: to -= 1; break;
-      case VK_DOWN: to += 1; break;
-      case VK_PRIOR: to -= page; break;
-      case VK_NEXT: to += page; break;
-      case VK_HOME: to = 0; break;
-      case VK_END: to = count - 1; break;
-      case VK_SPACE:
-        // Marks a line of a multiple selection.
-        if (item->nSelected >= 0 && item->nSelected < count) {
-          item->marks.resize(static_cast<std::size_t>(count), false);
-          item->marks[static_cast<std::size_t>(item->nSelected)] = !item->marks[static_cast<std::size_t>(item->nSelected)];
-        }
-        break;
-      default: return false;
-    }
-    if (count == 0) return true;
-    item->nSelected = std::clamp(to, 0, count - 1);
-    // The selected line stays in view.
-    const int32_t shown = page + 1;
-    if (item->nSelected < item->nTop) item->nTop = item->nSelected;
-    if (item->nSelected >= item->nTop + shown) item->nTop = item->nSelected - shown + 1;
+    if (!FileListKey(*item, vk, m_lpFont->LineHeight())) return false;
     Invalidate();
     SendCommand(item->wId, LBN_SELCHANGE);
     return true;
@@ -352,16 +329,7 @@ void cDialog::OnDialogMouse(const MSG& msg) {
       item->bPressed = true;
       m_lpCaptured = item;
     } else if (item->kind == eDialogItemKind::kEdit) {
-      // The caret goes to the character boundary nearest the click.
-      const int32_t x = client.x - item->rect.left - 2 + item->nScroll;
-      int32_t at = 0;
-      while (at < static_cast<int32_t>(item->text.size())) {
-        const int32_t next = NextCharStart(item->text, at);
-        const int32_t mid = (m_lpFont->TextWidth(std::string_view(item->text).substr(0, static_cast<std::size_t>(at))) +
-                             m_lpFont->TextWidth(std::string_view(item->text).substr(0, static_cast<std::size_t>(next)))) / 2;
-        if (x < mid) break;
-        at = next;
-      }
+      const int32_t at = EditCaretAt(*item, *m_lpFont, client.x - item->rect.left - 2 + item->nScroll);
       item->SetSelection(at, at);
       UpdateTextInput();
     } else if (item->kind == eDialogItemKind::kFileList) {

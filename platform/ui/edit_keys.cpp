@@ -133,3 +133,17 @@ void SettleEditSelection(cDialogItem& edit) {
   edit.nCaret = SnapToCharStart(edit.text, edit.nCaret);
   edit.nAnchor = SnapToCharStart(edit.text, edit.nAnchor);
 }
+
+int32_t EditCaretAt(const cDialogItem& edit, const cDialogFont& font, int32_t x) {
+  const std::string_view text = edit.text;
+  int32_t at = 0;
+  int32_t left = 0;
+  while (at < static_cast<int32_t>(text.size())) {
+    const int32_t next = NextCharStart(text, at);
+    const int32_t right = left + font.CharWidth(text.data() + at, next - at);
+    if (x < (left + right) / 2) break;
+    at = next;
+    left = right;
+  }
+  return at;
+}

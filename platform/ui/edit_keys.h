@@ -8,6 +8,8 @@
 
 #include "platform/ui/dialog_item.h"
 
+class cDialogFont;
+
 // The offset at or before pos that starts a character.
 int32_t SnapToCharStart(std::string_view text, int32_t pos);
 int32_t PrevCharStart(std::string_view text, int32_t pos);
@@ -24,6 +26,9 @@ bool EditReplaceSelection(cDialogItem& edit, std::string_view cp932);
 // Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+A. True when the key was an editing key;
 // *changed tells whether the text changed.
 bool EditKey(cDialogItem& edit, int32_t vk, bool shift, bool ctrl, bool* changed);
+
+// The character start nearest x pixels into the edit's text.
+int32_t EditCaretAt(const cDialogItem& edit, const cDialogFont& font, int32_t x);
 
 // Keeps the caret and selection on character starts and inside the text.
 void SettleEditSelection(cDialogItem& edit);

@@ -230,6 +230,26 @@ TEST_F(NameDialogTest, EditKeysKeepCaretOnCharacterStarts) {
   EXPECT_EQ(name, "xy");
 }
 
+TEST_F(NameDialogTest, AClickPutsTheCaretAtTheNearestCharacterStart) {
+  std::string name;
+  NameDialog dialog(&name);
+  DialogScript script;
+  script.Type("abc");
+  script.Do([](cDialog& d) {
+    const cDialogItem& edit = *d.GetDlgItem(kNameEdit);
+    const POINT origin = d.ClientOrigin();
+    const int32_t letter = d.Font()->LineHeight() / 2;  // box glyphs
+    // Just before the middle of "c": the caret goes before it.
+    DialogScript::PushClick(origin.x + edit.rect.left + 2 + 2 * letter + letter / 2 - 1, origin.y + edit.rect.top + 4);
+  });
+  script.Do([](cDialog& d) {
+    EXPECT_EQ(d.GetDlgItem(kNameEdit)->nCaret, 2);
+    EXPECT_EQ(d.GetDlgItem(kNameEdit)->nAnchor, 2);
+  });
+  script.Key(SDL_SCANCODE_RETURN);
+  EXPECT_EQ(dialog.DoModal(0), 1);
+}
+
 TEST_F(NameDialogTest, DoModalWhileRunningGivesZero) {
   std::string name;
   NameDialog dialog(&name);
