@@ -157,7 +157,7 @@ void ReleaseDirect3D() {
 
 bool DialogModeFromDevice(bool on) { return DDDialogBoxMode(on ? 1 : 0) != 0; }
 
-// With a window (the window framework's, or CreateDisplayWindow's) the frames
+// With the window framework's window the frames
 // are shown; without one (tests, tools) they are only handed off.
 void OpenPresenter(int32_t width, int32_t height, int32_t windowMode) {
   SetDialogModeSwitch(&DialogModeFromDevice);

@@ -8,46 +8,16 @@ namespace {
 
 SDL_Window* g_lpWindow = nullptr;
 SDL_Renderer* g_lpRenderer = nullptr;
-bool g_bOwnWindow = false;
 
 }  // namespace
 
 void SetDisplayTarget(SDL_Window* window, SDL_Renderer* renderer) {
   g_lpWindow = window;
   g_lpRenderer = renderer;
-  g_bOwnWindow = false;
 }
 
 SDL_Window* DisplayWindow() { return g_lpWindow; }
 SDL_Renderer* DisplayRenderer() { return g_lpRenderer; }
-
-bool CreateDisplayWindow(int32_t windowMode, bool hidden) {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
-  Uint32 flags = hidden ? SDL_WINDOW_HIDDEN : SDL_WINDOW_SHOWN;
-  if (windowMode == 0) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  if (windowMode == 2) flags |= SDL_WINDOW_RESIZABLE;
-  SDL_Window* window = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480, flags);
-  if (window == nullptr) return false;
-  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
-  if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-  if (renderer == nullptr) {
-    SDL_DestroyWindow(window);
-    return false;
-  }
-  SetDisplayTarget(window, renderer);
-  g_bOwnWindow = true;
-  return true;
-}
-
-void DestroyDisplayWindow() {
-  g_FramePresenter.Close();
-  if (g_bOwnWindow) {
-    SDL_DestroyRenderer(g_lpRenderer);
-    SDL_DestroyWindow(g_lpWindow);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  }
-  SetDisplayTarget(nullptr, nullptr);
-}
 
 bool cFramePresenter::Open(SDL_Renderer* renderer, int32_t width, int32_t height) {
   Close();
@@ -81,8 +51,11 @@ SDL_Rect cFramePresenter::FrameRect(int32_t outputW, int32_t outputH, int32_t fr
 }
 
 void cFramePresenter::Draw(const uint32_t* dialogLayer) {
+  // A renderer with a logical size (the window framework's) scales and
+  // letterboxes by itself: the frame fills that size.
   int outputW = 0, outputH = 0;
-  SDL_GetRendererOutputSize(m_lpRenderer, &outputW, &outputH);
+  SDL_RenderGetLogicalSize(m_lpRenderer, &outputW, &outputH);
+  if (outputW == 0 || outputH == 0) SDL_GetRendererOutputSize(m_lpRenderer, &outputW, &outputH);
   const SDL_Rect rect = FrameRect(outputW, outputH, m_nWidth, m_nHeight);
   SDL_SetRenderDrawColor(m_lpRenderer, 0, 0, 0, 255);
   SDL_RenderClear(m_lpRenderer);

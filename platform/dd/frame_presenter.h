@@ -1,11 +1,10 @@
 #pragma once
 // The window-thread side of presenting: the one streaming texture of the
 // renderer, scaled nearest-neighbour into the window with 4:3 kept and black
-// bars, and the window and renderer themselves until the window framework
-// creates them (CreateDisplayWindow is the least the present path needs; the
-// framework takes over by calling SetDisplayTarget with its own).
+// bars. The window framework creates the window and its renderer and names
+// them here before the device opens (platform/ui/main_window.h).
 //
-//   CreateDisplayWindow(1, false);          // or SetDisplayTarget(window, renderer)
+//   g_MainWindow.Create(spec);              // calls SetDisplayTarget(window, renderer)
 //   DDInit(...);                            // opens the presenter on that renderer
 //   ... each frame on the window thread:  g_FramePresenter.PresentNewest();
 
@@ -19,11 +18,6 @@
 void SetDisplayTarget(SDL_Window* window, SDL_Renderer* renderer);
 SDL_Window* DisplayWindow();
 SDL_Renderer* DisplayRenderer();
-
-// A window of 640 x 480 (window mode 1), resizable (2) or full-screen desktop
-// (0) with a vsynced renderer; hidden for tests. False when SDL cannot make it.
-bool CreateDisplayWindow(int32_t windowMode, bool hidden);
-void DestroyDisplayWindow();
 
 class cFramePresenter {
  public:

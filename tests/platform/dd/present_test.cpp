@@ -21,6 +21,7 @@
 #include "platform/dd/surface_format.h"
 #include "platform/dd/surface_recovery.h"
 #include "platform/dd/virtual_back_buffer.h"
+#include "platform/ui/main_window.h"
 #include "platform/ui/sdl_message_box.h"
 #include "tests/platform/dd/display_fixture.h"
 
@@ -181,8 +182,8 @@ TEST(PresentTest, FrameRectKeepsFourToThreeWithBars) {
 
 class WindowPresentTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(CreateDisplayWindow(2, true)) << SDL_GetError(); }
-  void TearDown() override { DestroyDisplayWindow(); }
+  void SetUp() override { ASSERT_TRUE(g_MainWindow.Create({2, 1, 1, true})) << SDL_GetError(); }
+  void TearDown() override { g_MainWindow.Destroy(); }
 };
 
 uint32_t RendererPixel(int32_t x, int32_t y) {
