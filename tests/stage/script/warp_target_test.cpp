@@ -6,6 +6,7 @@
 
 #include "core/input/input_state.h"
 #include "flow_world.h"
+#include "records/script/direction_codes.h"
 #include "records/script/ed_move.h"
 #include "records/settings/system_data.h"
 #include "stage/objects/wave.h"
@@ -93,8 +94,9 @@ TEST_F(WarpTest, AWarpIntoAWallOrOutOfTheStageIsCancelled) {
   cFlowCmd left = Warp(kWarpByDirection, kDirLeft, 3);
   ExecWarp(&chara, &left);
   EXPECT_EQ(chara.m_dX, kStageLeft + 52);
-  // Block (3, 5) is at stage x 96: a warp of 6 half blocks ends in it.
-  cChara& walled = Body(5, 192, 160, 1);
+  // Block (3, 5) is at stage x 96: a warp of 6 half blocks ends in it (a
+  // flying chara that passes through blocks would stay there).
+  cChara& walled = Body(5, 192, 160, 0);
   cFlowCmd intoWall = Warp(kWarpByDirection, kDirLeft, 6);
   ExecWarp(&walled, &intoWall);
   EXPECT_EQ(walled.m_dX, kStageLeft + 192);
