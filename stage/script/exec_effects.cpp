@@ -49,7 +49,8 @@ void CalcEffectPosition(double* lpX, double* lpY, int32_t width, int32_t height,
   const cStagePlay* play = g_lpSceneStagePlay;
   const double scrollX = play != nullptr ? play->m_ScrollX.m_dPos : 0;
   const double scrollY = play != nullptr ? play->m_ScrollY.m_dPos : 0;
-  const cCharaBase* centred = mode == kCharaCentre ? lpChara : mode == kHeroCentre ? &g_Heroes.CheckedVectorAt(0) : nullptr;
+  const cCharaBase* hero = g_Heroes.empty() ? nullptr : &g_Heroes.CheckedVectorAt(0);
+  const cCharaBase* centred = mode == kCharaCentre ? lpChara : mode == kHeroCentre ? hero : nullptr;
   switch (mode) {
     case kScreenCentre:
       *lpX = scrollX + kViewWidth / 2 - width / 2 + dotX;

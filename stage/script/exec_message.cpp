@@ -19,7 +19,7 @@ constexpr int32_t kKeyWaitSound = 11;
 // Positions 1..3 follow the chara, 4..6 the hero; -1 none.
 int32_t FollowedId(const cCharaBase* lpChara, int32_t position) {
   if (position >= 1 && position <= 3) return lpChara != nullptr ? lpChara->m_nId : -1;
-  if (position >= 4 && position <= 6) return g_Heroes.CheckedVectorAt(0).m_nId;
+  if (position >= 4 && position <= 6) return g_Heroes.empty() ? -1 : g_Heroes.CheckedVectorAt(0).m_nId;
   return -1;
 }
 
