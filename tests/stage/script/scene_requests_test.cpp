@@ -127,6 +127,18 @@ TEST_F(SceneRequestsTest, EachCommandMakesItsRequestsInOrder) {
   }
 }
 
+TEST_F(SceneRequestsTest, AKeyWaitMessageRightAfterAnotherOfItsFlowOpensSilently) {
+  const cFlowCmd keyWait = Cmd(kFlowCmdMessage, {0, 0, 0, 0, 0, 0, 0, 0, 1});
+  cChara& chara = WithFlows(4, {Flow(kTriggerByOperation, {keyWait, keyWait, Cmd(kFlowCmdWait), keyWait})});
+  for (int32_t i = 0; i < 4; ++i) SetFrames(chara, 0, i, 1);
+  Start(chara, 0);
+  for (int32_t pass = 0; pass < 4; ++pass) Pass(chara);
+  EXPECT_EQ(Requests(), (std::vector<std::string>{"ShowMessage", "PlaySE 11", "PauseWait 1 10 1 0 0",
+                                                  "RemoveShownMessage", "ShowMessage", "PauseWait 1 0 1 0 0",
+                                                  "RemoveShownMessage", "ShowMessage", "PlaySE 11",
+                                                  "PauseWait 1 10 1 0 0", "RemoveShownMessage"}));
+}
+
 TEST_F(SceneRequestsTest, AMessageHandsOnItsValuesInTheWindowsOrder) {
   cChara& chara = AddTestChara(4);
   cFlowCmd cmd = Cmd(kFlowCmdMessage, {2, 3, 4, 5, 6, 7, 2, 9, 0, 11, 12, 13, 14, 15, 16, 0, 18, 0});
