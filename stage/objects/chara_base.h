@@ -162,6 +162,9 @@ class cCharaBase : public cGameObject {
   // hold the back-reference once.
   void LinkHeroAndParent(int32_t parentId);
   void CopyFlows(const cVector<cFlowInstance>& flows);
+  // Target slot names lpTarget (null: none) with its back-reference held
+  // once; with clearWhenNone 0 a null target leaves the slot as it is.
+  void SetTargetSlot(int32_t slot, cCharaBase* lpTarget, int32_t clearWhenNone);
   // Clears every target slot, parent and shot reference that names this
   // chara, and this chara's own entries in its targets' and parent's lists.
   void ReleaseTargetLinks();

@@ -6,6 +6,7 @@
 #include "stage/objects/flow_cmd_state.h"
 #include "stage/objects/stage_play.h"
 #include "stage/script/flow_cmd_exec.h"
+#include "stage/script/flow_cmd_executors.h"
 #include "stage/script/status_operation.h"
 
 namespace flow_cmd_table {
@@ -49,23 +50,23 @@ const std::array<FlowCmdHandler, kFlowCmdKindCount> g_FlowCmdTable = {
     DoNothing,                  // 13 ブロック召喚
     DoNothing,                  // 14 キャラ召喚
     DoNothing,                  // 15 アイテム召喚
-    DoNothing,                  // 16 フローの操作
-    DoNothing,                  // 17 ステージクリア
-    DoNothing,                  // 18 ゲームウエイト
-    DoNothing,                  // 19 メッセージ
-    DoNothing,                  // 20 ワープ
-    DoNothing,                  // 21 ターゲットの設定
+    FlowCmd_FlowOperation,      // 16 フローの操作
+    FlowCmd_StageClear,         // 17 ステージクリア
+    FlowCmd_GameWait,           // 18 ゲームウエイト
+    FlowCmd_Message,            // 19 メッセージ
+    FlowCmd_Warp,               // 20 ワープ
+    FlowCmd_SetTarget,          // 21 ターゲットの設定
     FlowCmd_StatusOperation,    // 22
-    DoNothing,                  // 23 ステータスの操作2
-    DoNothing,                  // 24 消滅
-    DoNothing,                  // 25 アイテムの取得
-    DoNothing,                  // 26 グラフィックの変更
-    DoNothing,                  // 27 基本アニメセットの変更
-    DoNothing,                  // 28 アニメの実行
-    DoNothing,                  // 29 エフェクトの実行
-    DoNothing,                  // 30 キャラエフェクトの実行
-    DoNothing,                  // 31 画面エフェクトの実行
-    DoNothing,                  // 32 ピクチャーの表示
+    FlowCmd_StatusOperation2,   // 23 ステータスの操作2
+    FlowCmd_Vanish,             // 24 消滅
+    FlowCmd_GetItem,            // 25 アイテムの取得
+    FlowCmd_ChangeGraphic,      // 26 グラフィックの変更
+    FlowCmd_ChangeAnimeSet,     // 27 基本アニメセットの変更
+    FlowCmd_RunAnime,           // 28 アニメの実行
+    FlowCmd_RunEffect,          // 29 エフェクトの実行
+    FlowCmd_RunCharaEffect,     // 30 キャラエフェクトの実行
+    FlowCmd_RunScreenEffect,    // 31 画面エフェクトの実行
+    FlowCmd_ShowPicture,        // 32 ピクチャーの表示
     FlowCmd_ChangeScreenColor,  // 33
     FlowCmd_ChangeBackground,   // 34
     FlowCmd_PlaySound,          // 35

@@ -24,7 +24,24 @@ void SetRunningFlow(cStagePlay& play, const cCharaBase& owner, int32_t index) {
   play.m_nFlowIndex = index;
 }
 
-cFlowHandoverScope::cFlowHandoverScope(cStagePlay* lpPlay) : m_lpPlay(lpPlay) {
+namespace flow_handover {
+
+// The innermost hand-over scope of the game thread; scopes nest strictly with
+// the calls that open them.
+cFlowHandoverScope* g_lpInnermost = nullptr;
+
+}  // namespace flow_handover
+
+bool IsFlowRunUnderway(const cStagePlay& play, int32_t charaId) {
+  if (play.m_nFlowOwnerId == charaId) return true;
+  for (const cFlowHandoverScope* scope = flow_handover::g_lpInnermost; scope != nullptr; scope = scope->m_lpOuter) {
+    if (scope->m_lpPlay == &play && scope->m_nOwnerId == charaId) return true;
+  }
+  return false;
+}
+
+cFlowHandoverScope::cFlowHandoverScope(cStagePlay* lpPlay) : m_lpPlay(lpPlay), m_lpOuter(flow_handover::g_lpInnermost) {
+  flow_handover::g_lpInnermost = this;
   if (m_lpPlay == nullptr) return;
   m_nOwnerId = m_lpPlay->m_nFlowOwnerId;
   m_nFlowIndex = m_lpPlay->m_nFlowIndex;
@@ -32,6 +49,7 @@ cFlowHandoverScope::cFlowHandoverScope(cStagePlay* lpPlay) : m_lpPlay(lpPlay) {
 }
 
 cFlowHandoverScope::~cFlowHandoverScope() {
+  flow_handover::g_lpInnermost = m_lpOuter;
   if (m_lpPlay == nullptr) return;
   m_lpPlay->m_nFlowOwnerId = m_nOwnerId;
   m_lpPlay->m_nFlowIndex = m_nFlowIndex;

@@ -25,6 +25,11 @@ cFlowCmdState* RunningCmdState(const cStagePlay& play);
 // play's flow owner for handlers to find it).
 void SetRunningFlow(cStagePlay& play, const cCharaBase& owner, int32_t index);
 
+// True while a flow run of the chara is under way somewhere up the call: it
+// is the flow owner now, or a hand-over scope keeps it as the owner to put
+// back (a trigger-21 flow or a trigger started from inside its command).
+bool IsFlowRunUnderway(const cStagePlay& play, int32_t charaId);
+
 // Keeps the three hand-over fields and puts them back when it ends, so a
 // nested start (a trigger fired from inside a command, a trigger-21 flow)
 // leaves the calling flow its own owner, instance and command.
@@ -36,7 +41,10 @@ class cFlowHandoverScope {
   cFlowHandoverScope& operator=(const cFlowHandoverScope&) = delete;
 
  private:
+  friend bool IsFlowRunUnderway(const cStagePlay& play, int32_t charaId);
+
   cStagePlay* m_lpPlay;
+  cFlowHandoverScope* m_lpOuter;  // the scope this one is nested in, null at the outermost
   int32_t m_nOwnerId = -1;
   int32_t m_nFlowIndex = -1;
   int32_t m_nCmdIndex = -1;

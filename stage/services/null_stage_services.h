@@ -30,4 +30,14 @@ class cNullStageServices : public cStageServices {
   void OnDeathEnd() override {}
   void DrawPlayScreen(int32_t, int32_t, int32_t, int32_t) override {}
   void ShowMessage(const cMessageSetup&) override {}
+  int32_t PauseWait(const WAITDATA*) override { return 0; }
+  void RemoveMessageById(int32_t) override {}
+  void RemoveShownMessage() override {}
+  void ClearEffects() override {}
+  void AddEffect(const EFFECTREQUEST&) override {}
+  void ClearPictures() override {}
+  void HidePicture(int32_t) override {}
+  int32_t ShowPicture(const PICTUREREQUEST&) override { return 0; }
+  void RemovePicture(int32_t) override {}
+  void StartScreenEffect(int32_t, int32_t, int32_t) override {}
 };

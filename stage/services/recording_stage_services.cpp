@@ -122,3 +122,68 @@ void cRecordingStageServices::ShowMessage(const cMessageSetup& m) {
                          {"nCmdValue1", int64_t{m.m_nCmdValue1}},
                          {"nCmdValue2", int64_t{m.m_nCmdValue2}}});
 }
+
+int32_t cRecordingStageServices::PauseWait(const WAITDATA* lpWait) {
+  std::vector<cStageEventArg> args;
+  if (lpWait != nullptr) {
+    args = {{"nMode", int64_t{lpWait->nMode}},
+            {"nKeyDelay", int64_t{lpWait->nKeyDelay}},
+            {"bKeyWait", int64_t{lpWait->bKeyWait}},
+            {"nFrames", int64_t{lpWait->nFrames}},
+            {"nCount", int64_t{lpWait->nCount}}};
+  }
+  Record("PauseWait", std::move(args)).answer = int64_t{m_bPauseButton};
+  return m_bPauseButton;
+}
+
+void cRecordingStageServices::RemoveMessageById(int32_t id) { Record("RemoveMessageById", {{"id", int64_t{id}}}); }
+
+void cRecordingStageServices::RemoveShownMessage() { Record("RemoveShownMessage"); }
+
+void cRecordingStageServices::ClearEffects() { Record("ClearEffects"); }
+
+void cRecordingStageServices::AddEffect(const EFFECTREQUEST& e) {
+  Record("AddEffect", {{"nEffect", int64_t{e.nEffect}},
+                       {"dX", e.dX},
+                       {"dY", e.dY},
+                       {"nWidth", int64_t{e.nWidth}},
+                       {"nHeight", int64_t{e.nHeight}},
+                       {"bWait", int64_t{e.bWait}}});
+}
+
+void cRecordingStageServices::ClearPictures() { Record("ClearPictures"); }
+
+void cRecordingStageServices::HidePicture(int32_t id) { Record("HidePicture", {{"id", int64_t{id}}}); }
+
+int32_t cRecordingStageServices::ShowPicture(const PICTUREREQUEST& p) {
+  const int32_t handle = ++m_nPictureHandles;
+  Record("ShowPicture", {{"nPicture", int64_t{p.nPicture}},
+                         {"nPosMode", int64_t{p.nPosMode}},
+                         {"nBlockX", int64_t{p.nBlockX}},
+                         {"nBlockY", int64_t{p.nBlockY}},
+                         {"nDotX", int64_t{p.nDotX}},
+                         {"nDotY", int64_t{p.nDotY}},
+                         {"nStay", int64_t{p.nStay}},
+                         {"nLevel", int64_t{p.nLevel}},
+                         {"nPercent", int64_t{p.nPercent}},
+                         {"nDurationMode", int64_t{p.nDurationMode}},
+                         {"nFrames", int64_t{p.nFrames}},
+                         {"bStopGame", int64_t{p.bStopGame}},
+                         {"nCharaId", int64_t{p.nCharaId}},
+                         {"bUseId", int64_t{p.bUseId}},
+                         {"nId", int64_t{p.nId}},
+                         {"bCharaPresent", int64_t{p.bCharaPresent}},
+                         {"nCharaCenterX", int64_t{p.nCharaCenterX}},
+                         {"nCharaCenterY", int64_t{p.nCharaCenterY}},
+                         {"bPlaceNow", int64_t{p.bPlaceNow}}})
+      .answer = int64_t{handle};
+  return handle;
+}
+
+void cRecordingStageServices::RemovePicture(int32_t handle) {
+  Record("RemovePicture", {{"handle", int64_t{handle}}});
+}
+
+void cRecordingStageServices::StartScreenEffect(int32_t n, int32_t mode, int32_t loop) {
+  Record("StartScreenEffect", {{"n", int64_t{n}}, {"mode", int64_t{mode}}, {"loop", int64_t{loop}}});
+}

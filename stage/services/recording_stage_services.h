@@ -61,10 +61,22 @@ class cRecordingStageServices : public cStageServices {
   void OnDeathEnd() override;
   void DrawPlayScreen(int32_t bNoHide, int32_t bFrozen, int32_t bTimeSound, int32_t bHint) override;
   void ShowMessage(const cMessageSetup& setup) override;
+  int32_t PauseWait(const WAITDATA* lpWait) override;
+  void RemoveMessageById(int32_t id) override;
+  void RemoveShownMessage() override;
+  void ClearEffects() override;
+  void AddEffect(const EFFECTREQUEST& effect) override;
+  void ClearPictures() override;
+  void HidePicture(int32_t id) override;
+  int32_t ShowPicture(const PICTUREREQUEST& picture) override;
+  void RemovePicture(int32_t handle) override;
+  void StartScreenEffect(int32_t n, int32_t mode, int32_t loop) override;
 
   uint32_t m_nTickCount = 0;  // TickCount's answer
   int32_t m_bPauseKey = 0;    // CheckPauseKey's answer
   int32_t m_nReplayKeys = 0;  // CheckReplaySaveKeys' answer
+  int32_t m_bPauseButton = 0; // PauseWait's answer: a button ended the wait
+  int32_t m_nPictureHandles = 0;  // ShowPicture answers 1, 2, ...
   // Queries asked every frame and the draw request are left out of
   // m_Events unless set, so a run's log shows what changed.
   bool m_bRecordFrameQueries = false;

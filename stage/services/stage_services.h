@@ -22,8 +22,11 @@
 #include <cstdint>
 #include <string>
 
+#include "core/timing/wait_data.h"
 #include "stage/objects/drect.h"
+#include "stage/services/effect_request.h"
 #include "stage/services/message_setup.h"
+#include "stage/services/picture_request.h"
 
 // The eight parameters of a screen-colour change (colour, strength, timing).
 inline constexpr int32_t kScreenColorParams = 8;
@@ -85,4 +88,24 @@ class cStageServices {
   // A message window (text, wait, taken-item icon or notice) is appended to
   // the scene's message list.
   virtual void ShowMessage(const cMessageSetup& setup) = 0;
+  // The game stands still while the scene's pause loop redraws the frozen
+  // screen: until lpWait ends (null: the scene's wait record as it stands).
+  // 1 when a button ended it: the simulation then holds the buttons back
+  // until they are released.
+  virtual int32_t PauseWait(const WAITDATA* lpWait) = 0;
+  // Message windows: the one with the message ID, and the one the last
+  // ShowMessage updated, inserted or appended (after a wait for it).
+  virtual void RemoveMessageById(int32_t id) = 0;
+  virtual void RemoveShownMessage() = 0;
+  // The scene's effects: all removed, or one more.
+  virtual void ClearEffects() = 0;
+  virtual void AddEffect(const EFFECTREQUEST& effect) = 0;
+  // The scene's pictures: all removed, the one with an ID removed, one shown
+  // (its handle names it for RemovePicture after a wait).
+  virtual void ClearPictures() = 0;
+  virtual void HidePicture(int32_t id) = 0;
+  virtual int32_t ShowPicture(const PICTUREREQUEST& picture) = 0;
+  virtual void RemovePicture(int32_t handle) = 0;
+  // Screen effect n played in mode (0 forward, 1 reversed, 2 there and back), looped.
+  virtual void StartScreenEffect(int32_t n, int32_t mode, int32_t loop) = 0;
 };

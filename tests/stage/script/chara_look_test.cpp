@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "flow_world.h"
+#include "records/database/runtime/anime_steps.h"
+#include "records/palette/common_palette.h"
+#include "stage/objects/flow_cmd_state.h"
+#include "stage/script/flow_cmd_executors.h"
+#include "stage/script/flow_cmd_table.h"
+#include "support/recording_chara_flow_calls.h"
+
+namespace {
+
+// An item given to the hero runs its commands: the commands are the first
+// parameter of each (アイテムの取得 of that common-palette index) or a stage
+// clear (-1), run through the executors as the item table would.
+class cItemCommandCalls : public cRecordingCharaFlowCalls {
+ public:
+  std::vector<std::vector<int32_t>> m_Items;  // per common-palette index
+  int32_t m_nGiven = 0;
+
+  int32_t GiveItemToHero(cItem& item) override {
+    ++m_nGiven;
+    for (int32_t command : m_Items[static_cast<std::size_t>(item.m_Def.m_nGraphic)]) {
+      cFlowCmd cmd;
+      cmd.m_Params.assign({0, command, 0});
+      const int32_t result = command < 0 ? ExecStageClear(nullptr, &cmd) : ExecGetItem(nullptr, &cmd);
+      if (result != 0) return result;
+    }
+    return 0;
+  }
+};
+
+class CharaLookTest : public FlowWorld {
+ protected:
+  void SetUp() override {
+    FlowWorld::SetUp();
+    savedPalette_ = g_CommonPalette.m_ItemPalette;
+    savedSteps_ = g_AnimeSteps;
+  }
+  void TearDown() override {
+    g_CommonPalette.m_ItemPalette = savedPalette_;
+    g_AnimeSteps = savedSteps_;
+    FlowWorld::TearDown();
+  }
+
+  // Items 0..n-1 of the common palette, each knowing its index.
+  void Items(cItemCommandCalls& calls, std::vector<std::vector<int32_t>> items) {
+    g_CommonPalette.m_ItemPalette.resize(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      g_CommonPalette.m_ItemPalette.CheckedVectorAt(static_cast<int32_t>(i)).m_nGraphic = static_cast<int16_t>(i);
+    }
+    calls.m_Items = std::move(items);
+  }
+
+  cVector<cItemDef> savedPalette_;
+  cAnimeStepTable savedSteps_;
+};
+
+TEST_F(CharaLookTest, TakingAnItemKeepsAnEarlierStageEndUnlessItEndsTheStage) {
+  cItemCommandCalls calls;
+  cCharaFlowCallsScope scope(&calls);
+  Items(calls, {{}, {-1}});
+  cChara& chara = AddTestChara(4);
+  cFlowCmd harmless = Cmd(kFlowCmdGetItem, {0, 0});
+  play_.m_nStageClear = 2;
+  EXPECT_EQ(ExecGetItem(&chara, &harmless), 0);
+  EXPECT_EQ(play_.m_nStageClear, 2);
+
+  play_.m_nStageClear = 0;
+  cFlowCmd clears = Cmd(kFlowCmdGetItem, {0, 1});
+  cFlowCmdState state;
+  state.m_lpCmd = &clears;
+  DispatchFlowCmd(&chara, &state);
+  EXPECT_EQ(play_.m_nStageClear, 1);
+
+  // Another palette names no item.
+  cFlowCmd none = Cmd(kFlowCmdGetItem, {2, 1});
+  EXPECT_EQ(ExecGetItem(&chara, &none), 0);
+  EXPECT_EQ(calls.m_nGiven, 2);
+}
+
+TEST_F(CharaLookTest, AnItemThatTakesItselfAgainDoesNotRecurse) {
+  cItemCommandCalls calls;
+  cCharaFlowCallsScope scope(&calls);
+  // 0 takes 1, 1 takes 0 and then itself: each runs once.
+  Items(calls, {{1}, {0, 1}});
+  cFlowCmd take = Cmd(kFlowCmdGetItem, {0, 0});
+  EXPECT_EQ(ExecGetItem(nullptr, &take), 0);
+  EXPECT_EQ(calls.m_nGiven, 2);
+}
+
+TEST_F(CharaLookTest, GraphicChangesKeepLowBytesAndSignExtendTheDrawnOne) {
+  cChara& chara = AddTestChara(4);
+  cFlowCmd cmd = Cmd(kFlowCmdGraphic, {0x1FF, 0x18000, 0x12345});
+  ExecChangeGraphic(&chara, &cmd);
+  EXPECT_EQ(chara.m_Def.m_nGraphicSource, -1);
+  EXPECT_EQ(chara.m_Def.m_nGraphic, -32768);
+  EXPECT_EQ(chara.m_Def.m_nGraphicCell, 0x2345);
+  EXPECT_EQ(chara.m_nGraphicNo, -32768);
+}
+
+TEST_F(CharaLookTest, TheNewestAnimePlayerComesFirstKeyedToItsFlow) {
+  g_AnimeSteps.resize(3);
+  g_AnimeSteps.CheckedVectorAt(1).push_back(ANIMESTEP{5, 10, 0});
+  g_AnimeSteps.CheckedVectorAt(2).push_back(ANIMESTEP{9, 10, 0});
+  cChara& chara = WithFlows(4, {Flow(kTriggerByOperation, {Cmd(kFlowCmdAnime, {1}), Cmd(kFlowCmdAnime, {2})})});
+  SetFrames(chara, 0, 0, 1);
+  SetFrames(chara, 0, 1, 1);
+  Start(chara, 0);
+  Pass(chara);
+  Pass(chara);
+  ASSERT_EQ(chara.m_AnimePlayers.size(), 2U);
+  EXPECT_EQ(chara.m_AnimePlayers.front().Anime.GetPattern(), 9);
+  EXPECT_EQ(chara.m_AnimePlayers.front().nOwnerKey, chara.m_Flows.CheckedVectorAt(0).m_nSerial);
+
+  // Run on the hero from inside the chara's flow (an item command): no key,
+  // so no hero flow of the same serial ends it.
+  cHero& hero = AddTestHero(1);
+  play_.m_nFlowOwnerId = chara.m_nId;
+  play_.m_nFlowIndex = 0;
+  cFlowCmd onHero = Cmd(kFlowCmdAnime, {1});
+  ExecRunAnime(&hero, &onHero);
+  EXPECT_EQ(hero.m_AnimePlayers.front().nOwnerKey, -1);
+  play_.m_nFlowOwnerId = play_.m_nFlowIndex = -1;
+}
+
+}  // namespace
