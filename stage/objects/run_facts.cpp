@@ -8,8 +8,3 @@ void cRunFacts::VisitState(cStateVisitor& visitor) {
   visitor.Value("bFreeStage", bFreeStage);
   visitor.Value("bFromEditor", bFromEditor);
 }
-
-void cReplayPlayback::VisitState(cStateVisitor& visitor) {
-  visitor.Value("bPlaying", bPlaying);
-  visitor.Value("nFileVersion", nFileVersion);
-}
