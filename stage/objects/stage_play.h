@@ -220,8 +220,8 @@ class cStagePlay {
   // While an axis auto-scrolls or the hero flies, the hero's body stays
   // inside the view on that axis (hero_screen_edges.cpp). The vertical one
   // answers 2 when a walking hero was pushed out at the bottom.
-  void KeepHeroInScreenX(cCharaBase& hero);
-  int32_t KeepHeroInScreenY(cCharaBase& hero);
+  void KeepHeroInScreenX(cHero& hero);
+  int32_t KeepHeroInScreenY(cHero& hero);
 
   cStageServices& Services() const { return *m_lpServices; }
   // null puts back the do-nothing services.
