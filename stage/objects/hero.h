@@ -25,6 +25,7 @@
 #include "stage/objects/hero_box_rect.h"
 
 class cHero;
+struct cCharaDrawList;
 
 // Runs a フローの変更 item command the hero's flow pass found pending (the
 // item code installs it; null: pending commands are dropped unrun).
@@ -86,6 +87,9 @@ class cHero : public cCharaBase {
   // The screen rectangle, by the view's auto-scroll switches. It hides
   // cGameObject's (not virtual): the hero's passes reach it through cHero.
   void UpdateScreenRect();
+  // The state step of the hero's drawing: as a chara's, then each shown
+  // rectangle placed on the body or its box and its colour cycle stepped.
+  int32_t StepDrawnWithBoxes(int32_t paused, cCharaDrawList* lpDraw);
   void RememberFloorBlock() { m_nPrevFloorBlock = m_nFloorBlock; }
   void RememberFacing() { m_nRememberedFacing = m_nFacing; }
   // 1 when item (by id) is not in the touch list.

@@ -7,7 +7,9 @@
 #include "records/script/key_cond.h"
 #include "records/settings/system_data.h"
 #include "records/stage/stage_globals.h"
+#include "stage/objects/chara_draw_list.h"
 #include "stage/objects/flow_cmd_state.h"
+#include "stage/objects/state_digest.h"
 #include "stage/objects/hero.h"
 #include "support/recording_chara_flow_calls.h"
 #include "support/stage_world.h"
@@ -430,6 +432,57 @@ TEST_F(HeroJumpTest, LandingRearmsOrEndsTheCommand) {
   EXPECT_EQ(state_.m_nWork1, 0);
   EXPECT_EQ(state_.m_nRemain, 7);
   EXPECT_EQ(hero_->m_bPushed, 0);
+}
+
+// The hit box shown as a frame in colour choice 3 cycles through palette
+// numbers 220..223, 8 frames each; on a display whose palette cycles by
+// itself it stays 220.
+TEST_F(HeroPlayTest, ShownRectanglesCycleTheirColourEveryEightFrames) {
+  g_Stage.m_nShowHitRange = 2;
+  g_Stage.m_nHitRangeColour = 3;
+  cHero& hero = MakeHero(0, 1000, 600);
+  hero.UpdateScreenRect();
+  for (int32_t cycles : {0, 1}) {
+    SCOPED_TRACE(cycles);
+    cCharaDrawList draw;
+    draw.bPaletteCycles = cycles;
+    std::vector<int32_t> colours;
+    for (int32_t frame = 0; frame < 34; ++frame) {
+      hero.StepDrawnWithBoxes(frame % 2, &draw);  // frozen frames step it too
+      const CHARADRAW& entry = draw.Entries.back();
+      ASSERT_EQ(entry.nKind, kDrawHeroBox);
+      if (frame % 8 == 0) colours.push_back(HeroBoxColour(entry.Box, draw.bPaletteCycles));
+    }
+    const std::vector<int32_t> expected =
+        cycles ? std::vector<int32_t>{220, 220, 220, 220, 220} : std::vector<int32_t>{220, 221, 222, 223, 220};
+    EXPECT_EQ(colours, expected);
+    const HEROBOXRECT& shown = draw.Entries.back().Box;
+    EXPECT_EQ(shown.nX, hero.m_rcScreen.left + hero.m_nGraphicOffsetX + hero.m_HitBox.nOffsetX);
+    EXPECT_EQ(shown.nY, hero.m_rcScreen.top + hero.m_nGraphicOffsetY + hero.m_HitBox.nOffsetY);
+  }
+}
+
+// The frame's state pass leaves the same state whether or not a list takes
+// what it would draw, frozen passes included.
+TEST_F(HeroPlayTest, TheStateDoesNotDependOnTheDrawList) {
+  auto run = [&](cCharaDrawList* lpDraw) {
+    cStageLayout layout;
+    layout.nWidth = 30;
+    EXPECT_TRUE(Build(layout));
+    g_Stage.m_nShowMainBox = 2;
+    Hero().RebuildBoxes();
+    Hero().m_HpGauge.nFrames = 100;
+    for (int32_t frame = 0; frame < 5; ++frame) {
+      play_.UpdatePresentation(0, lpDraw);
+      play_.UpdatePresentation(1, lpDraw);
+      play_.UpdatePresentation(1, lpDraw);
+    }
+    return StateDigest(play_);
+  };
+  const uint64_t headless = run(nullptr);
+  cCharaDrawList draw;
+  EXPECT_EQ(run(&draw), headless);
+  EXPECT_FALSE(draw.Entries.empty());
 }
 
 }  // namespace
