@@ -6,6 +6,7 @@
 #include "records/script/condition.h"
 #include "records/settings/system_data.h"
 #include "stage/objects/chara_conditions.h"
+#include "stage/objects/chara_draw_list.h"
 #include "stage/script/condition_eval.h"
 
 namespace {
@@ -158,6 +159,53 @@ TEST_F(DistanceConditionTest, ConditionListsEvaluateIt) {
   EXPECT_TRUE(EvalCondition(play_, cond, self_));
   Shape(*target_, 1340, 200);
   EXPECT_FALSE(EvalCondition(play_, cond, self_));
+}
+
+// The ranges the play screen shows: display 1 always, 2 in test plays only;
+// a disabled chara's range only when its condition asks, and then its screen
+// rectangle is brought up to date (later conditions measure from it, with a
+// list or without). Its own conditions come first, then its flows'.
+TEST_F(DistanceConditionTest, ShownRangesAndTheStateTheyKeep) {
+  play_.m_ObjGroup.CheckedVectorAt(0).push_back(self_->m_nId);
+  self_->m_dRight = 331;
+  self_->m_dBottom = 231;
+  self_->m_bEnabled = 1;
+  cCondition shown = Distance(2, kShapeHorizontal, 2);
+  shown.m_nLeftType = 1;
+  cCondition testPlayOnly = Distance(2, kShapeVertical, 1);
+  testPlayOnly.m_nLeftType = 2;
+  self_->m_Def.m_Conditions.assign({shown, testPlayOnly});
+  self_->m_Def.m_Flows.emplace_back().m_Conditions.push_back(shown);
+
+  cCharaDrawList draw;
+  play_.m_nRangePhase = 31;
+  play_.StepDistanceRanges(&draw);
+  ASSERT_EQ(draw.Entries.VectorSize(), 2);  // its own range, then its flow's
+  const CHARADRAW& range = draw.Entries.CheckedVectorAt(0);
+  EXPECT_EQ(range.nKind, kDrawDistanceRange);
+  EXPECT_EQ(range.nRangeFrom, 268);
+  EXPECT_EQ(range.nRangeTo, 364);
+  EXPECT_EQ(range.nRangePhase, 0);  // wrapped after 31
+
+  play_.m_Run.bFromEditor = 1;
+  draw.Entries.clear();
+  play_.StepDistanceRanges(&draw);
+  EXPECT_EQ(draw.Entries.VectorSize(), 3);
+
+  self_->m_bEnabled = 0;
+  self_->m_rcScreen.left = 0;  // as the chara was last drawn
+  for (int8_t evenDisabled : {0, 1}) {
+    SCOPED_TRACE(evenDisabled);
+    for (cCondition& cond : self_->m_Def.m_Conditions) cond.m_nRightType = evenDisabled;
+    draw.Entries.clear();
+    play_.StepDistanceRanges(nullptr);
+    EXPECT_EQ(self_->m_rcScreen.left, evenDisabled ? 300 : 0);
+  }
+
+  draw.bPaletteCycles = 1;  // the palette shades the ranges by itself
+  const int32_t phase = play_.m_nRangePhase;
+  play_.StepDistanceRanges(&draw);
+  EXPECT_EQ(play_.m_nRangePhase, phase);
 }
 
 }  // namespace
