@@ -24,6 +24,7 @@ enum eCharaDrawKind : int32_t {
   kDrawSpGauge = 3,
   kDrawHeroBox = 4,      // one of the hero's rectangles
   kDrawDistanceRange = 5,
+  kDrawLightMask = 6,    // the darkness around hero 0
 };
 
 // The invincible tint groups g_AnimTintTable holds (group 0 is no tint).
@@ -54,6 +55,11 @@ struct CHARADRAW {
   int32_t nRangeLength = 0;
   int32_t nRangeFrom = 0;
   int32_t nRangeTo = 0;
+  int32_t nLightMode = 0;      // the light mask: the hero's light mode (1..4),
+  int32_t nFacingSign = 1;     // facing (+1 right, -1 left) and light shift in
+  int32_t nLightShift = 0;     // dots (its sight), with its graphic at rcScreen
+  int32_t nGraphicW = 0;
+  int32_t nGraphicH = 0;
 };
 
 struct cCharaDrawList {
@@ -62,6 +68,11 @@ struct cCharaDrawList {
   // the four-shade colour cycles are not stepped by frame.
   int32_t bPaletteCycles = 0;
 };
+
+// The part of the darkness mask (maskW x maskH dots) put over the 640 x 480
+// view for a light-mask entry: centred on the hero's graphic, shifted ahead
+// of it in light modes 2 and 4, and never past the mask's edges.
+void LightMaskOrigin(const CHARADRAW& entry, int32_t maskW, int32_t maskH, int32_t* sx, int32_t* sy);
 
 // The colour of a hero rectangle as drawn: its group's first palette entry,
 // one shade further every 8 frames unless the palette cycles by itself.

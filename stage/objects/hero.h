@@ -90,6 +90,9 @@ class cHero : public cCharaBase {
   // The state step of the hero's drawing: as a chara's, then each shown
   // rectangle placed on the body or its box and its colour cycle stepped.
   int32_t StepDrawnWithBoxes(int32_t paused, cCharaDrawList* lpDraw);
+  // The darkness mask around the hero, when its light mode asks for one
+  // (drawing only: no state changes).
+  void AppendLightMask(cCharaDrawList* lpDraw) const;
   void RememberFloorBlock() { m_nPrevFloorBlock = m_nFloorBlock; }
   void RememberFacing() { m_nRememberedFacing = m_nFacing; }
   // 1 when item (by id) is not in the touch list.

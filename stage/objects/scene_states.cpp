@@ -118,7 +118,10 @@ int32_t cStagePlay::UpdatePresentation(int32_t bFrozen, cCharaDrawList* lpDraw) 
   }
   const int32_t end = UpdateDeath(bFrozen, lpDraw);
   // A replay's restart has built the stage again: nothing of it is drawn.
-  if (end != kPlayReplayRestart) StepDistanceRanges(lpDraw);
+  if (end != kPlayReplayRestart) {
+    StepDistanceRanges(lpDraw);
+    if (!g_Heroes.empty()) g_Heroes.front().AppendLightMask(lpDraw);
+  }
   return end;
 }
 

@@ -485,4 +485,40 @@ TEST_F(HeroPlayTest, TheStateDoesNotDependOnTheDrawList) {
   EXPECT_FALSE(draw.Entries.empty());
 }
 
+// The mask (1280 x 960 here) is centred on the hero's graphic, shifted
+// ahead in light modes 2 and 4, and never shows past its own edges.
+TEST_F(HeroPlayTest, LightMaskStaysInsideItsImage) {
+  cHero& hero = MakeHero(0, 1000, 600);
+  hero.m_nSightDots = 48;
+  struct Case {
+    const char* name;
+    int8_t mode;
+    int32_t facing, left, top;
+    int32_t sx, sy;
+  } const cases[] = {
+      {"centred", 1, 1, 300, 200, 640 - 16 - 300, 480 - 16 - 200},
+      {"ahead to the right", 2, 1, 300, 200, 640 - 16 - 300 + 16 - 48, 480 - 16 - 200},
+      {"ahead to the left", 4, 0, 300, 200, 640 - 16 - 300 - 16 + 48, 480 - 16 - 200},
+      {"near the left edge", 1, 1, 700, 500, 0, 0},
+      {"near the right edge", 1, 1, -100, -100, 640, 480},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    hero.m_Def.m_nSightShape = c.mode;
+    hero.m_nFacing = c.facing;
+    hero.m_rcScreen = {c.left, c.top, c.left + 31, c.top + 31};
+    cCharaDrawList draw;
+    hero.AppendLightMask(&draw);
+    ASSERT_EQ(draw.Entries.VectorSize(), 1);
+    int32_t sx = -1, sy = -1;
+    LightMaskOrigin(draw.Entries.back(), 1280, 960, &sx, &sy);
+    EXPECT_EQ(sx, c.sx);
+    EXPECT_EQ(sy, c.sy);
+  }
+  hero.m_Def.m_nSightShape = 0;  // no light mode: no mask
+  cCharaDrawList none;
+  hero.AppendLightMask(&none);
+  EXPECT_TRUE(none.Entries.empty());
+}
+
 }  // namespace
