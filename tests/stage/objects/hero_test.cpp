@@ -521,4 +521,21 @@ TEST_F(HeroPlayTest, LightMaskStaysInsideItsImage) {
   EXPECT_TRUE(none.Entries.empty());
 }
 
+// What only the drawing steps (a blink's toggle flips in a pause's frozen
+// passes, which a replay does not repeat) is not part of the state a replay
+// is checked against; the effect's own run is.
+TEST_F(HeroPlayTest, DrawingCountersStayOutOfTheState) {
+  cHero& hero = MakeHero(0, 1000, 600);
+  const uint64_t before = StateDigest(play_);
+  hero.m_CharaEffect.m_nCounter1 = 5;
+  hero.m_CharaEffect.m_nCounter2 = 1;
+  HEROBOXRECT& rect = hero.m_BoxRects.CheckedVectorAt(0);
+  rect.nCycle = 9;
+  rect.nX = 3;
+  play_.m_nRangePhase = 7;
+  EXPECT_EQ(StateDigest(play_), before);
+  hero.m_CharaEffect.m_dValue = 3;
+  EXPECT_NE(StateDigest(play_), before);
+}
+
 }  // namespace
