@@ -121,7 +121,8 @@ int32_t cCharaBase::StepDrawnChara(int32_t paused, cCharaDrawList* lpDraw) {
 
 int32_t cCharaBase::StepDeathEffect(int32_t paused, cCharaDrawList* lpDraw) {
   const bool hasEffect = m_CharaEffect.m_nEffect != 0;
-  chara_effect_step::AppendDraw(*this, kDrawDeadChara, 0, lpDraw);
+  // Only a death effect shows the dead chara.
+  if (hasEffect) chara_effect_step::AppendDraw(*this, kDrawDeadChara, 0, lpDraw);
   if (m_nControl != 0) {
     if (!hasEffect) return 1;
     const int32_t over = chara_effect_step::RunHandlerStep(m_CharaEffect, paused);

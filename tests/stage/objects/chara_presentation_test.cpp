@@ -255,6 +255,9 @@ TEST_F(CharaPresentationTest, TheDrawListKeepsWhatTheDrawingSawBeforeTheStep) {
   chara_.StepDeathEffect(0, &draw);
   EXPECT_EQ(draw.Entries.back().nKind, kDrawDeadChara);
   EXPECT_EQ(draw.Entries.back().nPattern, 0);
+  chara_.m_CharaEffect.Clear();  // without a death effect the dead are not shown
+  chara_.StepDeathEffect(0, &draw);
+  EXPECT_EQ(draw.Entries.VectorSize(), 3);
 }
 
 }  // namespace
