@@ -181,7 +181,6 @@ void cChara::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_bInRange", m_bInRange);
   visitor.Value("m_bActive", m_bActive);
   visitor.Object("m_Item", m_Item);
-  visitor.Value("m_nHintFrames", m_nHintFrames);
   visitor.Value("m_bIgnoreX", m_bIgnoreX);
   visitor.Value("m_bIgnoreY", m_bIgnoreY);
   visitor.Value("m_bActivated", m_bActivated);

@@ -25,6 +25,8 @@ enum eCharaDrawKind : int32_t {
   kDrawHeroBox = 4,      // one of the hero's rectangles
   kDrawDistanceRange = 5,
   kDrawLightMask = 6,    // the darkness around hero 0
+  kDrawItemHint = 7,     // a carried item's 16 x 16 icon at rcScreen's top left:
+                         // nSource, nGraphic and its cell in nPattern
 };
 
 // The invincible tint groups g_AnimTintTable holds (group 0 is no tint).

@@ -110,6 +110,7 @@ int32_t cStagePlay::UpdatePresentation(int32_t bFrozen, cCharaDrawList* lpDraw) 
       } else if (chara.m_bOnScreen != 0) {
         chara.StepDrawnChara(bFrozen, lpDraw);
         scene_states::StepGauges(chara, bFrozen, lpDraw);
+        chara.StepCarriedItemHint(lpDraw);
       } else if (chara.m_bActive != 0) {
         chara.StepAnimation(bFrozen);
         chara.StepCharaEffect(bFrozen);

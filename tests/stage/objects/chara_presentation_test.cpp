@@ -260,4 +260,38 @@ TEST_F(CharaPresentationTest, TheDrawListKeepsWhatTheDrawingSawBeforeTheStep) {
   EXPECT_EQ(draw.Entries.VectorSize(), 3);
 }
 
+// The carried item's icon shows during frames 64..95 of every 96, centred
+// above the chara; not for a hidden item or a transparent chara.
+TEST_F(CharaPresentationTest, CarriedItemHintBlinksAboveTheChara) {
+  chara_.m_Item.m_bCarried = 1;
+  chara_.m_Item.m_nGraphicW = chara_.m_Item.m_nGraphicH = 32;
+  chara_.m_bOnScreen = 1;
+  chara_.m_nGraphicW = 32;
+  chara_.m_rcScreen = {100, 200, 131, 231};
+  cCharaDrawList draw;
+  std::vector<int32_t> starts;  // frames on which the icon appears
+  bool wasShown = false;
+  for (int32_t frame = 1; frame <= 192; ++frame) {
+    const int32_t before = draw.Entries.VectorSize();
+    chara_.StepCarriedItemHint(&draw);
+    const bool isShown = draw.Entries.VectorSize() > before;
+    if (isShown && !wasShown) starts.push_back(frame);
+    wasShown = isShown;
+  }
+  EXPECT_EQ(draw.Entries.VectorSize(), 64);  // 32 frames of each 96
+  EXPECT_EQ(starts, (std::vector<int32_t>{64, 160}));
+  const CHARADRAW& icon = draw.Entries.back();
+  EXPECT_EQ(icon.nKind, kDrawItemHint);
+  EXPECT_EQ(icon.rcScreen.left, 100 + 16 - 8);
+  EXPECT_EQ(icon.rcScreen.top, 200 - 16);
+
+  for (int32_t hidden : {0, 1}) {
+    chara_.m_Item.m_Def.m_bHidden = static_cast<int8_t>(hidden);
+    chara_.m_bTransparentNow = 1 - hidden;
+    const int32_t frames = chara_.m_nHintFrames;
+    chara_.StepCarriedItemHint(&draw);
+    EXPECT_EQ(chara_.m_nHintFrames, frames);
+  }
+}
+
 }  // namespace
