@@ -17,21 +17,6 @@ struct cSize {
   int32_t w, h, bottom;
 };
 
-// The scaled part of a box from its scale-1 part.
-void ScaleBox(CHARABOX& box, int32_t scale) {
-  box.nOffsetX = box.nOffsetXBase * scale;
-  box.nOffsetY = box.nOffsetYBase * scale;
-  box.nWidth = box.nWidthBase * scale;
-  box.nHeight = box.nHeightBase * scale;
-}
-
-void SetBox(CHARABOX& box, int32_t x, int32_t y, int32_t w, int32_t h) {
-  box.nOffsetX = box.nOffsetXBase = x;
-  box.nOffsetY = box.nOffsetYBase = y;
-  box.nWidth = box.nWidthBase = w;
-  box.nHeight = box.nHeightBase = h;
-}
-
 }  // namespace chara
 
 void cChara::Init(int32_t id, const cCharaDef* lpDef, const cItem* lpCarried, double x, double y,
@@ -56,8 +41,8 @@ void cChara::Init(int32_t id, const cCharaDef* lpDef, const cItem* lpCarried, do
   const int32_t shotW = g_Stage.m_nCharaShotHitW;
   const int32_t shotH = g_Stage.m_nCharaShotHitH;
   if (blockChara) {
-    chara::SetBox(m_HitBox, 0, 0, 0, 0);
-    chara::SetBox(m_AttackBox, 0, 0, chara::kCellDots, chara::kCellDots);
+    m_HitBox.SetShape(0, 0, 0, 0);
+    m_AttackBox.SetShape(0, 0, chara::kCellDots, chara::kCellDots);
   } else {
     switch (m_Def.m_nHitRange) {
       case chara::kHitCharaSize:
@@ -72,7 +57,7 @@ void cChara::Init(int32_t id, const cCharaDef* lpDef, const cItem* lpCarried, do
       case chara::kHitCell: SetHitBox(0, m_nGraphicWBase, m_nGraphicHBase); break;
       default: break;
     }
-    chara::SetBox(m_AttackBox, 16 - (shotW >> 1) - m_nGraphicOffsetX, 16 - (shotH >> 1) - m_nGraphicOffsetY, shotW,
+    m_AttackBox.SetShape(16 - (shotW >> 1) - m_nGraphicOffsetX, 16 - (shotH >> 1) - m_nGraphicOffsetY, shotW,
                   shotH);
   }
 
@@ -140,11 +125,11 @@ int32_t cChara::OverlapsRect(double left, double top, double right, double botto
 
 void cChara::OnScaleChanged(int32_t newScale) {
   if (m_Def.m_bBlockChara) {
-    chara::SetBox(m_HitBox, 0, 0, m_nWidth, m_nHeight);
-    chara::SetBox(m_AttackBox, 0, 0, m_nWidth, m_nHeight);
+    m_HitBox.SetShape(0, 0, m_nWidth, m_nHeight);
+    m_AttackBox.SetShape(0, 0, m_nWidth, m_nHeight);
   } else {
-    chara::ScaleBox(m_HitBox, newScale);
-    chara::ScaleBox(m_AttackBox, newScale);
+    m_HitBox.ScaleShape(newScale);
+    m_AttackBox.ScaleShape(newScale);
   }
   ClampX();
   ClampY();
@@ -152,18 +137,14 @@ void cChara::OnScaleChanged(int32_t newScale) {
 
 void cChara::UpdateBoxX() {
   const int32_t x = TruncToInt(m_dX);
-  m_HitBox.dLeft = static_cast<double>(x) + m_HitBox.nOffsetX;
-  m_HitBox.dRight = m_HitBox.dLeft + m_HitBox.nWidth - 1;
-  m_AttackBox.dLeft = static_cast<double>(x) + m_AttackBox.nOffsetX;
-  m_AttackBox.dRight = m_AttackBox.dLeft + m_AttackBox.nWidth - 1;
+  m_HitBox.PlaceX(x);
+  m_AttackBox.PlaceX(x);
 }
 
 void cChara::UpdateBoxY() {
   const int32_t y = TruncToInt(m_dY);
-  m_HitBox.dTop = static_cast<double>(y) + m_HitBox.nOffsetY;
-  m_HitBox.dBottom = m_HitBox.dTop + m_HitBox.nHeight - 1;
-  m_AttackBox.dTop = static_cast<double>(y) + m_AttackBox.nOffsetY;
-  m_AttackBox.dBottom = m_AttackBox.dTop + m_AttackBox.nHeight - 1;
+  m_HitBox.PlaceY(y);
+  m_AttackBox.PlaceY(y);
 }
 
 cItem* cChara::GetCarriedItem() { return m_Item.m_bCarried ? &m_Item : nullptr; }
@@ -200,7 +181,6 @@ void cChara::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_bInRange", m_bInRange);
   visitor.Value("m_bActive", m_bActive);
   visitor.Object("m_Item", m_Item);
-  visitor.Value("m_nHintFrames", m_nHintFrames);
   visitor.Value("m_bIgnoreX", m_bIgnoreX);
   visitor.Value("m_bIgnoreY", m_bIgnoreY);
   visitor.Value("m_bActivated", m_bActivated);

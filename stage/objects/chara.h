@@ -15,6 +15,8 @@
 #include "stage/objects/chara_base.h"
 #include "stage/objects/item.h"
 
+struct cCharaDrawList;
+
 // Activation groups a chara can belong to.
 inline constexpr int32_t kActGroupCount = 60;
 
@@ -23,7 +25,7 @@ class cChara : public cCharaBase {
   int32_t m_bInRange = 0;     // set by UpdateInRange
   int32_t m_bActive = 0;      // enabled and activated this sub-step
   cItem m_Item;               // the item it carries (m_Item.m_bCarried)
-  int32_t m_nHintFrames = 0;  // frame counter of the carried-item hint
+  int32_t m_nHintFrames = 0;  // frame counter of the carried-item hint (the drawing's: not state)
   int32_t m_bIgnoreX = 0;     // active-range axes not tested
   int32_t m_bIgnoreY = 0;
   int32_t m_bActivated = 0;   // has been active at least once
@@ -44,6 +46,9 @@ class cChara : public cCharaBase {
   int32_t UpdateActivation(std::span<const uint8_t> groupFlags);
   // Edges inclusive.
   int32_t OverlapsRect(double left, double top, double right, double bottom) const;
+  // The state step of the carried item's hint above a drawn chara: its icon
+  // shows during frames 64..95 of every 96 (to lpDraw when given).
+  void StepCarriedItemHint(cCharaDrawList* lpDraw);
 
   void OnScaleChanged(int32_t newScale) override;
   void UpdateBoxX() override;

@@ -32,6 +32,9 @@ void RemoveAll(cVector<T>& vector, const T& entry) {
   std::erase(vector, entry);
 }
 
+// The blink, translucent and wave counters (m_nCounter1, m_nCounter2) are the
+// drawing's: a blink's toggle flips in the frozen passes of a pause, which a
+// replay does not repeat, so they stay out of the state.
 void VisitEffectState(cStateVisitor& visitor, cCharaEffectState& effect) {
   visitor.Group("m_CharaEffect", [&] {
     visitor.Value("m_nRecord", effect.m_nRecord);
@@ -46,8 +49,6 @@ void VisitEffectState(cStateVisitor& visitor, cCharaEffectState& effect) {
     visitor.Value("m_dStep", effect.m_dStep);
     visitor.Value("m_dElapsed", effect.m_dElapsed);
     visitor.Value("m_nDuration", effect.m_nDuration);
-    visitor.Value("m_nCounter1", effect.m_nCounter1);
-    visitor.Value("m_nCounter2", effect.m_nCounter2);
   });
 }
 

@@ -41,6 +41,7 @@
 
 class cItem;
 class cShot;
+struct cCharaDrawList;
 
 // Target slots 0..3; the flow flag numbers 1..26 (entry 0 unused).
 inline constexpr int32_t kCharaTargetSlots = 4;
@@ -223,13 +224,19 @@ class cCharaBase : public cGameObject {
   // The running chara effect's frame without drawing (chara_effect_step.cpp):
   // its handler's state step; the effect index is cleared when it ends.
   void StepCharaEffect(int32_t paused);
+  // The graphic number drawn: the base graphic plus the AnimeSet's offsets
+  // for flying, block chara and invincible; *lpTintGroup the invincible tint
+  // group the drawing blends with (0 none).
+  int32_t GetGraphicIndex(int32_t* lpTintGroup) const;
   // The state step of a drawn living chara: animation, then the effect (also
   // while hidden), the screen rectangle at the held position; the pattern.
-  int32_t StepDrawnChara(int32_t paused);
+  // What is drawn goes to lpDraw (null: nothing, the same state).
+  int32_t StepDrawnChara(int32_t paused, cCharaDrawList* lpDraw = nullptr);
   // The state step of a dead chara's presentation; 1 when it is over.
-  int32_t StepDeathEffect(int32_t paused);
-  // One drawn frame of a gauge (the change bar fades in the last 60 frames).
-  void StepGauge(GAUGEANIM& gauge) const;
+  int32_t StepDeathEffect(int32_t paused, cCharaDrawList* lpDraw = nullptr);
+  // One drawn frame of a gauge (m_HpGauge or m_SpGauge; the change bar fades
+  // in the last 60 frames).
+  void StepGauge(GAUGEANIM& gauge, cCharaDrawList* lpDraw = nullptr) const;
 
   // Jumps (chara_jump.cpp). Speeds are dots per sub-step, negative upwards.
   double JumpSpeed(double height) const;

@@ -21,6 +21,29 @@ struct CHARABOX {
   int32_t nHeightBase = 0;
 
   void ClearRect() { dLeft = dTop = dRight = dBottom = 0; }
+  // Offsets and size, scaled and at scale 1 alike.
+  void SetShape(int32_t x, int32_t y, int32_t w, int32_t h) {
+    nOffsetX = nOffsetXBase = x;
+    nOffsetY = nOffsetYBase = y;
+    nWidth = nWidthBase = w;
+    nHeight = nHeightBase = h;
+  }
+  // The rectangle at truncated position x (y) of its owner.
+  void PlaceX(int32_t x) {
+    dLeft = static_cast<double>(x) + nOffsetX;
+    dRight = dLeft + nWidth - 1;
+  }
+  void PlaceY(int32_t y) {
+    dTop = static_cast<double>(y) + nOffsetY;
+    dBottom = dTop + nHeight - 1;
+  }
+  // The scaled shape from the shape at scale 1.
+  void ScaleShape(int32_t scale) {
+    nOffsetX = nOffsetXBase * scale;
+    nOffsetY = nOffsetYBase * scale;
+    nWidth = nWidthBase * scale;
+    nHeight = nHeightBase * scale;
+  }
 
   void VisitState(cStateVisitor& visitor) {
     visitor.Value("dLeft", dLeft);

@@ -2,7 +2,9 @@
 
 #include "records/database/chara_effect.h"
 #include "records/database/database.h"
+#include "records/settings/system_data.h"
 #include "stage/objects/chara_base.h"
+#include "stage/objects/chara_draw_list.h"
 #include "stage/objects/stage_play.h"
 
 namespace chara_effect_step {
@@ -58,13 +60,48 @@ int32_t RunHandlerStep(cCharaEffectState& effect, int32_t paused) {
   }
 }
 
+// What the drawing of chara shows this frame, before its effect steps.
+void AppendDraw(const cCharaBase& chara, int32_t kind, int32_t pattern, cCharaDrawList* lpDraw) {
+  if (lpDraw == nullptr) return;
+  CHARADRAW entry;
+  entry.nKind = kind;
+  entry.nCharaId = chara.m_nId;
+  entry.nPattern = pattern;
+  entry.nGraphic = chara.GetGraphicIndex(&entry.nTintGroup);
+  entry.nSource = chara.m_Def.m_nGraphicSource;
+  entry.nSheet = chara.m_nGraphicNo;
+  entry.rcScreen = chara.m_rcScreen;
+  entry.nScale = chara.m_Def.m_nGiant;
+  entry.nEffectKind = KindOf(chara.m_CharaEffect);
+  entry.dEffectValue = chara.m_CharaEffect.m_dValue;
+  entry.nEffectCounter = chara.m_CharaEffect.m_nCounter1;
+  entry.nEffectToggle = chara.m_CharaEffect.m_nCounter2;
+  entry.nMark = kind == kDrawLivingChara && chara.m_Def.m_nMarkShow == 1 ? chara.m_Def.m_nMark : -1;
+  lpDraw->Entries.push_back(entry);
+}
+
 }  // namespace chara_effect_step
+
+int32_t cCharaBase::GetGraphicIndex(int32_t* lpTintGroup) const {
+  const cAnimeSet& set = g_Database.m_AnimeSets.CheckedVectorAt(m_Def.m_nAnimeSet);
+  int32_t graphic = m_Def.m_nGraphic;
+  if (m_Def.m_nFly != 0) graphic += set.m_nPatternAdd3;
+  if (m_Def.m_bBlockChara != 0) graphic += set.m_nPatternAdd2;
+  const bool invincible = m_Def.m_nInvincible != 0;
+  if (invincible) graphic += set.m_nPatternAdd1;
+  // The tint table holds groups 1..9 (0 is none): any other group is drawn
+  // plain rather than read past the table.
+  const int32_t group = m_Def.m_nInvincibleLook;
+  const bool tinted = invincible && g_SystemData.m_bSwitch287 != 0 && group > 0 && group < kTintGroupCount;
+  *lpTintGroup = tinted ? group : 0;
+  return graphic;
+}
 
 void cCharaBase::StepCharaEffect(int32_t paused) {
   if (chara_effect_step::RunHandlerStep(m_CharaEffect, paused)) m_CharaEffect.m_nEffect = 0;
 }
 
-int32_t cCharaBase::StepDrawnChara(int32_t paused) {
+int32_t cCharaBase::StepDrawnChara(int32_t paused, cCharaDrawList* lpDraw) {
   const int32_t pattern = StepAnimation(paused);
   if (m_bTransparentNow || m_Def.m_bTransparent) {
     StepCharaEffect(paused);  // unseen, it still ends on time
@@ -77,12 +114,15 @@ int32_t cCharaBase::StepDrawnChara(int32_t paused) {
     m_rcScreen.top = m_nHoldScreenY;
     m_rcScreen.bottom = m_nHoldScreenY + m_nGraphicH - 1;
   }
+  chara_effect_step::AppendDraw(*this, kDrawLivingChara, pattern, lpDraw);
   StepCharaEffect(paused);
   return pattern;
 }
 
-int32_t cCharaBase::StepDeathEffect(int32_t paused) {
+int32_t cCharaBase::StepDeathEffect(int32_t paused, cCharaDrawList* lpDraw) {
   const bool hasEffect = m_CharaEffect.m_nEffect != 0;
+  // Only a death effect shows the dead chara.
+  if (hasEffect) chara_effect_step::AppendDraw(*this, kDrawDeadChara, 0, lpDraw);
   if (m_nControl != 0) {
     if (!hasEffect) return 1;
     const int32_t over = chara_effect_step::RunHandlerStep(m_CharaEffect, paused);
@@ -99,8 +139,19 @@ int32_t cCharaBase::StepDeathEffect(int32_t paused) {
   return m_nDeathFrames > fps ? 1 : 0;
 }
 
-void cCharaBase::StepGauge(GAUGEANIM& gauge) const {
+void cCharaBase::StepGauge(GAUGEANIM& gauge, cCharaDrawList* lpDraw) const {
   if (gauge.nFrames <= 0 || m_bDead) return;
+  if (lpDraw != nullptr) {
+    const bool hp = &gauge == &m_HpGauge;
+    CHARADRAW entry;
+    entry.nKind = hp ? kDrawHpGauge : kDrawSpGauge;
+    entry.nCharaId = m_nId;
+    entry.rcScreen = m_rcScreen;
+    entry.Gauge = gauge;
+    entry.nValue = hp ? m_nHp : m_nSp;
+    entry.nMax = hp ? m_Def.m_nMaxHp : m_Def.m_nMaxSp;
+    lpDraw->Entries.push_back(entry);
+  }
   --gauge.nFrames;
   if (gauge.nFrames < chara_effect_step::kGaugeFadeFrames) {
     gauge.dChange = 0;

@@ -3,7 +3,44 @@
 #include <algorithm>
 
 #include "core/input/input_state.h"
+#include "records/stage/stage_globals.h"
+#include "stage/objects/chara_flow_calls.h"
 #include "stage/objects/state_visitor.h"
+
+PendingItemCmdRunner g_lpRunPendingItemCmd = nullptr;
+
+void cHero::InitForStage(int32_t id, const cCharaDef* lpDef, double x, double y) {
+  Reset(lpDef, x, y, 0);
+  if (m_Def.m_nGiant == 0) m_Def.m_nGiant = 1;
+
+  int32_t left = 0, top = 0, width = 0, height = 0;
+  GetPostureBox(&left, &top, &width, &height);
+  cGameObject::Init(id, m_Def.m_nControl, m_Def.m_nPlayerNo, m_Def.m_nGroup, m_Def.m_nGraphic, nullptr, 0, left, top,
+                    width, height, 32, 32, 1, 0, 0);
+  m_nInput = m_Def.m_nPlayerNo;
+  m_nInput = InputIndex();
+
+  SetFlyingState(m_Def.m_nFly, 0, 0, 0);
+  SetScale(m_Def.m_nGiant, 1, 1);
+
+  m_nFacing = m_Def.m_nFacing;
+  m_nRememberedFacing = m_nFacing;
+  m_bPositionSaved = 0;
+  m_bPostureChanged = 0;
+  m_bJumpLocked = 0;
+  m_dFloorBaseSpeed = 4.0 / g_Stage.m_dSubSteps;
+  m_bJumpReleased = 0;
+  m_nJumpHold = 0;
+  m_bJumpReady = 1;
+  m_bDirectionLock = m_bButtonLock = 0;
+  m_nFloorEffect = 0;
+  m_dFloorEffectValue = 0;
+  m_nFloorEffectFrames = 0;
+  m_nBlockItemPause = 0;
+  m_nPassCount = 0;
+  m_VarLinks.clear();
+  SetCharaFlows(*this);
+}
 
 int32_t cHero::IsNotTouching(int32_t itemId) const {
   return std::find(m_Touching.begin(), m_Touching.end(), itemId) == m_Touching.end() ? 1 : 0;

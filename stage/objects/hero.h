@@ -4,6 +4,11 @@
 // key or its speed, changes between walking and flying postures with a
 // position to fall back on, and touches and collects items.
 //
+//   cHero hero;
+//   hero.InitForStage(id, &def, x, y);   // posture, boxes, scale, flows
+//   hero.MoveX();                        // the view follows (ClampX)
+//   hero.SetFlyingState(1, 1, 1, 1);     // flying; the walking position kept
+//
 // Items touched and not yet left are kept by item id, so a new item is never
 // taken for one that was removed:
 //
@@ -18,6 +23,14 @@
 #include "records/script/flow_cmd.h"
 #include "stage/objects/chara_base.h"
 #include "stage/objects/hero_box_rect.h"
+
+class cHero;
+struct cCharaDrawList;
+
+// Runs a フローの変更 item command the hero's flow pass found pending (the
+// item code installs it; null: pending commands are dropped unrun).
+using PendingItemCmdRunner = void (*)(cHero& hero, cFlowCmd& command);
+extern PendingItemCmdRunner g_lpRunPendingItemCmd;
 
 class cHero : public cCharaBase {
  public:
@@ -55,6 +68,31 @@ class cHero : public cCharaBase {
   cVector<cFlowCmd> m_PendingItemCmds; // deferred to the next flow pass
   cList<cVector<int32_t>> m_VarLinks;  // variable links of item commands
 
+  // Set-up for play from def (copied; a scale of 0 becomes 1 in the copy)
+  // at home (x, y): walking body, input, the start posture and scale, the
+  // jump ready, the flows.
+  void InitForStage(int32_t id, const cCharaDef* lpDef, double x, double y);
+  // Walking (mode 0) or flying (1..3): body, hit, shot and item boxes of the
+  // posture (rescale: times the giant scale), the position saved first
+  // (savePosition) and the change marked restorable (markChanged).
+  void SetFlyingState(int32_t mode, int32_t rescale, int32_t savePosition, int32_t markChanged);
+  // The body's offsets and size at scale 1 in the current posture.
+  void GetPostureBox(int32_t* left, int32_t* top, int32_t* width, int32_t* height) const;
+  // The rectangle list from the boxes and the stage's display settings,
+  // largest first (smaller ones are drawn on top).
+  void RebuildBoxes();
+  // 1 when a squeeze is survived: a posture change's window is open (its
+  // saved position comes back once).
+  int32_t TryRecoverFromSqueeze();
+  // The screen rectangle, by the view's auto-scroll switches. It hides
+  // cGameObject's (not virtual): the hero's passes reach it through cHero.
+  void UpdateScreenRect();
+  // The state step of the hero's drawing: as a chara's, then each shown
+  // rectangle placed on the body or its box and its colour cycle stepped.
+  int32_t StepDrawnWithBoxes(int32_t paused, cCharaDrawList* lpDraw);
+  // The darkness mask around the hero, when its light mode asks for one
+  // (drawing only: no state changes).
+  void AppendLightMask(cCharaDrawList* lpDraw) const;
   void RememberFloorBlock() { m_nPrevFloorBlock = m_nFloorBlock; }
   void RememberFacing() { m_nRememberedFacing = m_nFacing; }
   // 1 when item (by id) is not in the touch list.
@@ -65,5 +103,28 @@ class cHero : public cCharaBase {
   // player number the list does not hold.
   int32_t InputIndex() const;
 
+  void OnScaleChanged(int32_t newScale) override;
+  void UpdateBoxX() override;
+  void UpdateBoxY() override;
+  // The view follows the hero unless its axis auto-scrolls; then the hero is
+  // held in the scroll limits (flying) or the stage area (walking).
+  int32_t ClampX() override;
+  int32_t ClampY() override;
+  // One sub-step. MoveX never reports an edge (0); MoveY gives 7 for a
+  // walking hero fallen out of the stage, else the edge code.
+  int32_t MoveX() override;
+  int32_t MoveY() override;
+  // One flow pass; 1 when the hero's HP ran out.
+  int32_t RunFlows(int32_t dying) override;
+  // The jump command: its height by the key (mode 1) or the running speed
+  // (mode 2); riding, it takes off on the frame's last sub-step only.
+  void StepJump(cFlowCmdState& state) override;
+
   void VisitState(cStateVisitor& visitor) override;
+
+ private:
+  // The jump command's key: always held in mode 0; else the running flow's
+  // last key condition holds now.
+  bool JumpKeyHeld(int32_t mode) const;
+  void RunPendingItemCommands();
 };

@@ -1,7 +1,9 @@
 #pragma once
 // HEROBOXRECT: one of the hero's rectangles shown on the stage's request
 // (body, hit box, item box, shot box) with its display mode, colour and the
-// cycle counter of its colour animation.
+// cycle counter of its colour animation. The screen position and the cycle
+// are the drawing's (they step with every drawn frame, frozen ones too) and
+// stay out of the state.
 
 #include <cstdint>
 
@@ -21,10 +23,7 @@ struct HEROBOXRECT {
     visitor.Value("nKind", nKind);
     visitor.Value("nMode", nMode);
     visitor.Value("nColour", nColour);
-    visitor.Value("nX", nX);
-    visitor.Value("nY", nY);
     visitor.Value("nWidth", nWidth);
     visitor.Value("nHeight", nHeight);
-    visitor.Value("nCycle", nCycle);
   }
 };

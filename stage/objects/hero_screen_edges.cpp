@@ -2,7 +2,7 @@
 // flies): a view edge acts as a wall, and the bottom edge as a fall out of
 // the stage.
 
-#include "stage/objects/chara_base.h"
+#include "stage/objects/hero.h"
 #include "stage/objects/stage_play.h"
 
 namespace hero_screen_edges {
@@ -13,7 +13,7 @@ constexpr int32_t kFellOutOfView = 2;
 
 }  // namespace hero_screen_edges
 
-void cStagePlay::KeepHeroInScreenX(cCharaBase& hero) {
+void cStagePlay::KeepHeroInScreenX(cHero& hero) {
   if (m_ScrollX.m_bAutoScroll == 0 && hero.m_bFlying == 0) return;
   hero.UpdateScreenRect();
   const int32_t left = hero.m_rcScreen.left + hero.m_nGraphicOffsetX;
@@ -29,7 +29,7 @@ void cStagePlay::KeepHeroInScreenX(cCharaBase& hero) {
   }
 }
 
-int32_t cStagePlay::KeepHeroInScreenY(cCharaBase& hero) {
+int32_t cStagePlay::KeepHeroInScreenY(cHero& hero) {
   if (m_ScrollY.m_bAutoScroll == 0 && hero.m_bFlying == 0) return 0;
   hero.UpdateScreenRect();
   const int32_t top = hero.m_rcScreen.top + hero.m_nGraphicOffsetY;

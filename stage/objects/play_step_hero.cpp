@@ -10,24 +10,6 @@
 #include "stage/objects/stage_play.h"
 #include "stage/services/stage_services.h"
 
-namespace play_step_hero {
-
-// A squeezed hero survives while a posture change's window is open; the
-// position the change saved comes back once.
-int32_t RecoverFromSqueeze(cHero& hero) {
-  if (hero.m_nPostureFrames <= 0) return 0;
-  if (hero.m_bPositionSaved != 0 && hero.m_bPostureChanged != 0) {
-    hero.m_bPostureChanged = 0;
-    hero.m_dX = hero.m_dPostureX;
-    hero.m_dY = hero.m_dPostureY;
-    hero.m_dRight = hero.m_dPostureRight;
-    hero.m_dBottom = hero.m_dPostureBottom;
-  }
-  return 1;
-}
-
-}  // namespace play_step_hero
-
 bool cStagePlay::StepHero() {
   cHero& hero = g_Heroes.front();
   hero.FireTrigger(play_step::kAlwaysTrigger);
@@ -48,26 +30,26 @@ bool cStagePlay::StepHero() {
   if (KeepHeroInScreenY(hero) == 2) return DeathTail("Dead 3"), false;
   if (CollideBlocksY(hero) == play_step::kKilledByBlocks) return DeathTail("Dead 4"), false;
   if (KeepHeroInScreenY(hero) == 2) return DeathTail("Dead 5"), false;
-  if (play_step::Squeezed(hero) && play_step_hero::RecoverFromSqueeze(hero) == 0) {
+  if (play_step::Squeezed(hero) && hero.TryRecoverFromSqueeze() == 0) {
     hero.RestorePosition();
     return DeathTail("Dead SP"), false;
   }
-  if (CollideSolidCharas(hero, g_CharaList) == 2 && hero.m_bDead == 0 && play_step_hero::RecoverFromSqueeze(hero) == 0) {
+  if (CollideSolidCharas(hero, g_CharaList) == 2 && hero.m_bDead == 0 && hero.TryRecoverFromSqueeze() == 0) {
     return DeathTail("Dead 6"), false;
   }
   if (hero.m_bContactLeft != 0 || hero.m_bContactRight != 0) {
     if (RecheckBlocksX(hero) == 2 && hero.m_bDead == 0) {
       // Rescued: the frame ends here, without the other sub-steps or drawing.
-      if (play_step_hero::RecoverFromSqueeze(hero) != 0) return false;
+      if (hero.TryRecoverFromSqueeze() != 0) return false;
       return DeathTail("Dead 7"), false;
     }
   }
   if (hero.m_bContactTop != 0 || hero.m_bContactBottom != 0) {
-    if (RecheckBlocksY(hero) == 2 && hero.m_bDead == 0 && play_step_hero::RecoverFromSqueeze(hero) == 0) {
+    if (RecheckBlocksY(hero) == 2 && hero.m_bDead == 0 && hero.TryRecoverFromSqueeze() == 0) {
       return DeathTail("Dead 8"), false;
     }
   }
-  if (play_step::Squeezed(hero) && play_step_hero::RecoverFromSqueeze(hero) == 0) {
+  if (play_step::Squeezed(hero) && hero.TryRecoverFromSqueeze() == 0) {
     hero.RestorePosition();
     return DeathTail("Dead 9"), false;
   }

@@ -19,10 +19,10 @@ constexpr int32_t kMaxRemainTime = 999;
 constexpr uint32_t kFramesPerTimeUnit = 60;
 
 // The HP and SP gauges count their shown frames while drawn, not while frozen.
-void StepGauges(cCharaBase& chara, int32_t bFrozen) {
+void StepGauges(cCharaBase& chara, int32_t bFrozen, cCharaDrawList* lpDraw) {
   if (bFrozen != 0) return;
-  chara.StepGauge(chara.m_HpGauge);
-  chara.StepGauge(chara.m_SpGauge);
+  chara.StepGauge(chara.m_HpGauge, lpDraw);
+  chara.StepGauge(chara.m_SpGauge, lpDraw);
 }
 
 }  // namespace scene_states
@@ -95,7 +95,7 @@ void cStagePlay::CountPlayTime() {
   m_nPlayTime = time > scene_states::kMaxPlayTime ? scene_states::kMaxPlayTime : static_cast<int32_t>(time);
 }
 
-int32_t cStagePlay::UpdatePresentation(int32_t bFrozen) {
+int32_t cStagePlay::UpdatePresentation(int32_t bFrozen, cCharaDrawList* lpDraw) {
   // The block map is drawn first; its condition checks draw random operands,
   // so they keep that place whether or not pixels are drawn.
   CheckDrawnBlockConditions();
@@ -106,29 +106,36 @@ int32_t cStagePlay::UpdatePresentation(int32_t bFrozen) {
       if (chara.m_bDead != 0) {
         chara.UpdateScreenRect();
         // A defeated chara stays listed (dead) until its presentation ends.
-        if (chara.StepDeathEffect(bFrozen) != 0) EraseStageChara(chara);
+        if (chara.StepDeathEffect(bFrozen, lpDraw) != 0) EraseStageChara(chara);
       } else if (chara.m_bOnScreen != 0) {
-        chara.StepDrawnChara(bFrozen);
-        scene_states::StepGauges(chara, bFrozen);
+        chara.StepDrawnChara(bFrozen, lpDraw);
+        scene_states::StepGauges(chara, bFrozen, lpDraw);
+        chara.StepCarriedItemHint(lpDraw);
       } else if (chara.m_bActive != 0) {
         chara.StepAnimation(bFrozen);
         chara.StepCharaEffect(bFrozen);
       }
     }
   }
-  return UpdateDeath(bFrozen);
+  const int32_t end = UpdateDeath(bFrozen, lpDraw);
+  // A replay's restart has built the stage again: nothing of it is drawn.
+  if (end != kPlayReplayRestart) {
+    StepDistanceRanges(lpDraw);
+    if (!g_Heroes.empty()) g_Heroes.front().AppendLightMask(lpDraw);
+  }
+  return end;
 }
 
-int32_t cStagePlay::UpdateDeath(int32_t bFrozen) {
+int32_t cStagePlay::UpdateDeath(int32_t bFrozen, cCharaDrawList* lpDraw) {
   if (g_Heroes.empty()) return kPlayGoOn;
   cHero& hero = g_Heroes.front();
   hero.UpdateScreenRect();
   if (hero.m_bDead == 0) {
-    hero.StepDrawnChara(bFrozen);
-    scene_states::StepGauges(hero, bFrozen);
+    hero.StepDrawnWithBoxes(bFrozen, lpDraw);
+    scene_states::StepGauges(hero, bFrozen, lpDraw);
     return kPlayGoOn;
   }
-  if (hero.StepDeathEffect(bFrozen) == 0) return kPlayGoOn;
+  if (hero.StepDeathEffect(bFrozen, lpDraw) == 0) return kPlayGoOn;
   if (m_Run.IsReplayPlayback()) {
     // A death in a replay ends the replay's attempt: it plays again.
     g_SaveData.RestoreOnRetry(1, m_Run.nPlayMode, m_Run.bFreeStage);

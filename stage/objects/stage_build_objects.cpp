@@ -21,59 +21,6 @@ constexpr int32_t kRefreshEdges = -1;  // a clamp mode that only refreshes the e
 // The centre of stage cell (bx, by) in world dots.
 double CellCentre(int32_t b) { return (static_cast<double>(b) + kMarginCells) * kCellDots + 16; }
 
-void SetHeroBox(CHARABOX& box, int32_t x, int32_t y, int32_t w, int32_t h) {
-  box.nOffsetX = box.nOffsetXBase = x;
-  box.nOffsetY = box.nOffsetYBase = y;
-  box.nWidth = box.nWidthBase = w;
-  box.nHeight = box.nHeightBase = h;
-}
-
-// The hero set up for play from its placement: boxes from the stage's hero
-// sizes for its posture, its flows, ready to jump. The hero's own posture
-// and movement code refines this; the build needs a hero that stands where
-// the placement says with the boxes the contacts read.
-void SetUpStageHero(cHero& hero, int32_t id, const cCharaDef& def, double px, double py) {
-  const cStageData& stage = g_Stage;
-  hero.Reset(&def, px, py, 0);
-  if (hero.m_Def.m_nGiant <= 0) hero.m_Def.m_nGiant = 1;
-  const bool flying = def.m_nFly != 0;
-  const int32_t w = flying ? stage.m_nHeroBoxW2 : stage.m_nHeroBoxW;
-  const int32_t h = flying ? stage.m_nHeroBoxH2 : stage.m_nHeroBoxH;
-  const int32_t bottom = flying ? stage.m_bHeroBoxBottom2 : stage.m_bHeroBoxBottom;
-  const int32_t offsetX = (kCellDots - w) >> 1;
-  const int32_t offsetY = bottom != 0 ? kCellDots - h : (kCellDots - h) >> 1;
-  hero.cGameObject::Init(id, def.m_nControl, def.m_nPlayerNo, def.m_nGroup, def.m_nGraphic, nullptr, 0, offsetX,
-                         offsetY, w, h, kCellDots, kCellDots, 1, def.m_nFly, 0);
-  switch (def.m_nHitRange) {
-    case 0:
-      if (flying) {
-        hero.SetHitBox(stage.m_bHeroHitBottom2, stage.m_nHeroHitW2, stage.m_nHeroHitH2);
-      } else {
-        hero.SetHitBox(stage.m_bHeroHitBottom, stage.m_nHeroHitW, stage.m_nHeroHitH);
-      }
-      break;
-    case 1: hero.SetHitBox(0, stage.m_nHeroShotHitW, stage.m_nHeroShotHitH); break;
-    case 2: hero.SetHitBox(0, stage.m_ShotBox[0], stage.m_ShotBox[1]); break;
-    default: hero.SetHitBox(0, kCellDots, kCellDots); break;
-  }
-  const int32_t sw = stage.m_nHeroShotHitW;
-  const int32_t sh = stage.m_nHeroShotHitH;
-  SetHeroBox(hero.m_AttackBox, 16 - (sw >> 1) - offsetX, 16 - (sh >> 1) - offsetY, sw, sh);
-  const int32_t iw = stage.m_nHeroItemBoxW;
-  const int32_t ih = stage.m_nHeroItemBoxH;
-  hero.m_nItemBoxX = hero.m_nItemBoxXBase = 16 - (iw >> 1) - offsetX;
-  hero.m_nItemBoxY = hero.m_nItemBoxYBase = 16 - (ih >> 1) - offsetY;
-  hero.m_nItemBoxW = hero.m_nItemBoxWBase = iw;
-  hero.m_nItemBoxH = hero.m_nItemBoxHBase = ih;
-  hero.SetScale(hero.m_Def.m_nGiant, 1, 1);
-  hero.m_nInput = def.m_nPlayerNo;
-  hero.m_nFacing = def.m_nFacing;
-  hero.m_nRememberedFacing = hero.m_nFacing;
-  hero.m_dFloorBaseSpeed = stage.m_dSubSteps != 0 ? 4.0 / stage.m_dSubSteps : 0;
-  hero.m_bJumpReady = 1;
-  SetCharaFlows(hero);
-}
-
 // Placed item k, or null (logged once per build) for an index past the list.
 const cItemDef* CarriedPart(int32_t k, int32_t& nBadLogged) {
   if (k >= 0 && k < g_Stage.m_PlacedItems.VectorSize()) return &g_Stage.m_PlacedItems.CheckedVectorAt(k);
@@ -100,8 +47,7 @@ void cStagePlay::PlaceHero() {
     def.m_nY = static_cast<int16_t>(g_SaveData.m_nNextY);
   }
   cHero hero;
-  stage_build_objects::SetUpStageHero(hero, id, def, stage_build_objects::CellCentre(def.m_nX),
-                                      stage_build_objects::CellCentre(def.m_nY));
+  hero.InitForStage(id, &def, stage_build_objects::CellCentre(def.m_nX), stage_build_objects::CellCentre(def.m_nY));
   hero.SetBlockPosition(def.m_nX, def.m_nY, 1);
   // Right and bottom edges and edge cells follow the position whatever the
   // hero's own clamps do with the view.

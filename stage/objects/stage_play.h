@@ -51,6 +51,7 @@ class cItemDef;
 class cShot;
 class cStageServices;
 class cStateVisitor;
+struct cCharaDrawList;
 
 // How a play frame ended (PhasePlay's result).
 enum ePlayEnd : int32_t {
@@ -128,6 +129,7 @@ class cStagePlay {
   int32_t m_bQuit = 0;               // the window asked to close while a wait ran
   int32_t m_bBuilt = 0;              // the last SetStage built a stage (else PhasePlay is inert)
   int32_t m_nPlayEnd = 0;            // the ePlayEnd of the frame being stepped
+  int32_t m_nRangePhase = 0;         // colour phase of the distance ranges shown (0..31; not state)
 
   // Builds the running stage from g_Stage. False when it could not be built
   // (the program is closing then, the stage left empty).
@@ -137,8 +139,9 @@ class cStagePlay {
   // The state the play screen shows that steps with the frames (animations,
   // gauges, death presentations); called where drawing would end a frame.
   // kPlayDeathEnd or kPlayReplayRestart when the hero's death presentation
-  // ended, else kPlayGoOn.
-  int32_t UpdatePresentation(int32_t bFrozen);
+  // ended, else kPlayGoOn. What would be drawn goes to lpDraw (null: nothing;
+  // the state is the same).
+  int32_t UpdatePresentation(int32_t bFrozen, cCharaDrawList* lpDraw = nullptr);
 
   // 1 when the conditions of a grid block hold (a block without conditions
   // always); 0 makes the block passable and invisible.
@@ -190,7 +193,10 @@ class cStagePlay {
   int32_t TickTimeLimit(int32_t delta);
   void CountPlayTime();
   // The hero's presentation; a death's end (see UpdatePresentation).
-  int32_t UpdateDeath(int32_t bFrozen);
+  int32_t UpdateDeath(int32_t bFrozen, cCharaDrawList* lpDraw = nullptr);
+  // The distance ranges the charas on screen show (their phase, and the
+  // screen rectangle of a disabled chara whose range shows).
+  void StepDistanceRanges(cCharaDrawList* lpDraw);
   // OnStageClear through the services; the frame ends in the result phase.
   void EnterStageClear();
 
@@ -220,8 +226,8 @@ class cStagePlay {
   // While an axis auto-scrolls or the hero flies, the hero's body stays
   // inside the view on that axis (hero_screen_edges.cpp). The vertical one
   // answers 2 when a walking hero was pushed out at the bottom.
-  void KeepHeroInScreenX(cCharaBase& hero);
-  int32_t KeepHeroInScreenY(cCharaBase& hero);
+  void KeepHeroInScreenX(cHero& hero);
+  int32_t KeepHeroInScreenY(cHero& hero);
 
   cStageServices& Services() const { return *m_lpServices; }
   // null puts back the do-nothing services.

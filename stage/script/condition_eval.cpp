@@ -21,7 +21,7 @@ bool CompareVariable(const cVector<int32_t>& vars, const cCondition& cond) {
 
 }  // namespace condition_eval
 
-DistanceConditionEval g_lpEvalDistanceCondition = nullptr;
+DistanceConditionEval g_lpEvalDistanceCondition = EvalDistanceCondition;
 
 bool EvalCondition(cStagePlay& play, cCondition& cond, cCharaBase* lpSubject) {
   switch (cond.m_nKind) {

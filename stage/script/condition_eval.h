@@ -22,9 +22,9 @@ class cStagePlay;
 // Kinds 1..3 compare the common, stage or subject's variable at m_nIndex with
 // m_nValue; 4..6 the status conditions, 7 the distance condition; kind 0 and
 // unknown kinds are false.
-// The distance test of kind 7 belongs to the chara runtime
-// (EvalDistanceCondition); it is reached through this pointer, which that
-// code sets. Null: a distance condition fails.
+// The distance test of kind 7 is the chara runtime's EvalDistanceCondition,
+// reached through this pointer so that tests can put their own in its
+// place. Null: a distance condition fails.
 using DistanceConditionEval = int32_t (*)(const cCharaBase& chara, const cCondition& cond);
 extern DistanceConditionEval g_lpEvalDistanceCondition;
 

@@ -66,6 +66,12 @@ void cCharaEffectState::CopyFrom(const cCharaEffectState& source) {
 }
 
 void cCharaEffectState::Start(int32_t n, int32_t mode, int32_t loop) {
+  // Effect 0 is "none" (a definition without a death or start effect): no
+  // template is looked up for it.
+  if (n == 0) {
+    Clear();
+    return;
+  }
   CopyFrom((mode == 1 ? g_CharaEffectStatesRev : g_CharaEffectStates).CheckedVectorAt(n));
   m_bReversed = mode == 1 ? 1 : 0;
   m_nEffect = static_cast<int16_t>(n);

@@ -54,7 +54,8 @@ class cCharaEffectState : public cEffectStateBase {
 
   // Prepares the template of record index (reversed: P1 and P2 exchanged).
   void Setup(int32_t index, int32_t reversed);
-  // Begins a run of effect n from the reversed templates when mode is 1.
+  // Begins a run of effect n from the reversed templates when mode is 1;
+  // n 0 clears the state (no effect runs).
   void Start(int32_t n, int32_t mode, int32_t loop);
   // The next pass of the run: a there-and-back run turns round first.
   void Restart();

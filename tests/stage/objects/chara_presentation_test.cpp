@@ -2,7 +2,10 @@
 
 #include "chara_world.h"
 #include "records/database/runtime/effect_state_tables.h"
+#include "records/settings/system_data.h"
 #include "stage/objects/chara_base.h"
+#include "stage/objects/chara_draw_list.h"
+#include "stage/objects/state_digest.h"
 
 namespace {
 
@@ -169,6 +172,126 @@ TEST_F(CharaPresentationTest, GaugeShowsTheChangeForItsFirstSixtyFrames) {
   EXPECT_EQ(chara_.m_HpGauge.dChange, 0);
   for (int32_t frame = 0; frame < 100; ++frame) chara_.StepGauge(chara_.m_HpGauge);
   EXPECT_EQ(chara_.m_HpGauge.nFrames, 0);
+}
+
+// Offsets 4 (invincible), 8 (block chara), 16 (flying) on graphic 100; the
+// tint needs the project's switch and a group the table holds.
+TEST_F(CharaPresentationTest, GraphicIndexAddsTheStateOffsetsAndChoosesTheTint) {
+  cAnimeSet set;
+  set.m_nPatternAdd1 = 4;
+  set.m_nPatternAdd2 = 8;
+  set.m_nPatternAdd3 = 16;
+  g_Database.m_AnimeSets.assign({set});
+  struct Case {
+    const char* name;
+    int8_t fly, block, invincible, look;
+    int32_t tintSwitch;
+    int32_t graphic, tint;
+  } const cases[] = {
+      {"plain", 0, 0, 0, 3, 1, 100, 0},
+      {"flying", 2, 0, 0, 0, 0, 116, 0},
+      {"block chara", 0, 1, 0, 0, 0, 108, 0},
+      {"invincible, tinted", 0, 0, 2, 3, 1, 104, 3},
+      {"all three", 1, 1, 1, 9, 1, 128, 9},
+      {"tint switch off", 0, 0, 1, 3, 0, 104, 0},
+      {"group 0: no tint", 0, 0, 1, 0, 1, 104, 0},
+      {"group past the table", 0, 0, 1, 10, 1, 104, 0},
+      {"negative group", 0, 0, 1, -1, 1, 104, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    chara_.m_Def.m_nGraphic = 100;
+    chara_.m_Def.m_nFly = c.fly;
+    chara_.m_Def.m_bBlockChara = c.block;
+    chara_.m_Def.m_nInvincible = c.invincible;
+    chara_.m_Def.m_nInvincibleLook = c.look;
+    g_SystemData.m_bSwitch287 = c.tintSwitch;
+    int32_t tint = -1;
+    EXPECT_EQ(chara_.GetGraphicIndex(&tint), c.graphic);
+    EXPECT_EQ(tint, c.tint);
+  }
+  EXPECT_EQ(TakeCloseRequests(), 0);
+}
+
+// Effect 0 (a definition without an effect) needs no template: starting it
+// leaves no effect running and reports nothing, even with no templates built.
+TEST_F(CharaPresentationTest, StartingEffectZeroRunsNone) {
+  StartEffect(11, 1, 32, 68);
+  g_CharaEffectStates.clear();
+  g_CharaEffectStatesRev.clear();
+  chara_.m_CharaEffect.Start(0, 1, 1);
+  EXPECT_EQ(chara_.m_CharaEffect.m_nEffect, 0);
+  EXPECT_EQ(chara_.m_CharaEffect.m_nMode, 0);
+  EXPECT_EQ(TakeCloseRequests(), 0);
+}
+
+TEST_F(CharaPresentationTest, TheDrawListKeepsWhatTheDrawingSawBeforeTheStep) {
+  g_Database.m_AnimeSets.assign({cAnimeSet()});
+  StartEffect(6, 10, 0);  // blink: the toggle flips at every step
+  chara_.m_nId = 7;
+  chara_.m_Def.m_nMarkShow = 1;
+  chara_.m_Def.m_nMark = 16;
+  chara_.m_Def.m_nMaxHp = 100;
+  chara_.m_nHp = 100;
+  chara_.ChangeHp(-10, 0, 1);
+  cCharaDrawList draw;
+  const int32_t pattern = chara_.StepDrawnChara(0, &draw);
+  chara_.StepGauge(chara_.m_HpGauge, &draw);
+  ASSERT_EQ(draw.Entries.VectorSize(), 2);
+  const CHARADRAW& body = draw.Entries.CheckedVectorAt(0);
+  EXPECT_EQ(body.nKind, kDrawLivingChara);
+  EXPECT_EQ(body.nCharaId, 7);
+  EXPECT_EQ(body.nPattern, pattern);
+  EXPECT_EQ(body.nEffectKind, 6);
+  EXPECT_EQ(body.nEffectToggle, 0);  // the state has flipped to 1 since
+  EXPECT_EQ(chara_.m_CharaEffect.m_nCounter2, 1);
+  EXPECT_EQ(body.nMark, 16);
+  const CHARADRAW& gauge = draw.Entries.CheckedVectorAt(1);
+  EXPECT_EQ(gauge.nKind, kDrawHpGauge);
+  EXPECT_EQ(gauge.Gauge.nFrames, 120);
+  EXPECT_EQ(gauge.nValue, 90);
+
+  chara_.m_bDead = 1;
+  chara_.StepDeathEffect(0, &draw);
+  EXPECT_EQ(draw.Entries.back().nKind, kDrawDeadChara);
+  EXPECT_EQ(draw.Entries.back().nPattern, 0);
+  chara_.m_CharaEffect.Clear();  // without a death effect the dead are not shown
+  chara_.StepDeathEffect(0, &draw);
+  EXPECT_EQ(draw.Entries.VectorSize(), 3);
+}
+
+// The carried item's icon shows during frames 64..95 of every 96, centred
+// above the chara; not for a hidden item or a transparent chara.
+TEST_F(CharaPresentationTest, CarriedItemHintBlinksAboveTheChara) {
+  chara_.m_Item.m_bCarried = 1;
+  chara_.m_Item.m_nGraphicW = chara_.m_Item.m_nGraphicH = 32;
+  chara_.m_bOnScreen = 1;
+  chara_.m_nGraphicW = 32;
+  chara_.m_rcScreen = {100, 200, 131, 231};
+  cCharaDrawList draw;
+  std::vector<int32_t> starts;  // frames on which the icon appears
+  bool wasShown = false;
+  for (int32_t frame = 1; frame <= 192; ++frame) {
+    const int32_t before = draw.Entries.VectorSize();
+    chara_.StepCarriedItemHint(&draw);
+    const bool isShown = draw.Entries.VectorSize() > before;
+    if (isShown && !wasShown) starts.push_back(frame);
+    wasShown = isShown;
+  }
+  EXPECT_EQ(draw.Entries.VectorSize(), 64);  // 32 frames of each 96
+  EXPECT_EQ(starts, (std::vector<int32_t>{64, 160}));
+  const CHARADRAW& icon = draw.Entries.back();
+  EXPECT_EQ(icon.nKind, kDrawItemHint);
+  EXPECT_EQ(icon.rcScreen.left, 100 + 16 - 8);
+  EXPECT_EQ(icon.rcScreen.top, 200 - 16);
+
+  for (int32_t hidden : {0, 1}) {
+    chara_.m_Item.m_Def.m_bHidden = static_cast<int8_t>(hidden);
+    chara_.m_bTransparentNow = 1 - hidden;
+    const int32_t frames = chara_.m_nHintFrames;
+    chara_.StepCarriedItemHint(&draw);
+    EXPECT_EQ(chara_.m_nHintFrames, frames);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "stage/objects/chara.h"
+#include "stage/objects/hero.h"
 #include "support/stage_world.h"
 
 // A 32 x 32 walking hero whose graphic is its body, on a 40 x 30 stage.
@@ -21,7 +21,7 @@ class HeroScreenEdgesTest : public StageWorld {
     hero_.m_dRight = x + 31;
     hero_.m_dBottom = y + 31;
   }
-  cChara hero_;
+  cHero hero_;
 };
 
 TEST_F(HeroScreenEdgesTest, TheViewsSidesAreWallsOnlyWhileItScrollsByItself) {

@@ -20,7 +20,8 @@ TEST_F(PlayStepTest, CountsFramesAndSubStepsAndAdvancesTheAutoScrollPerSubStep) 
   const int32_t L = g_Stage.m_nSubSteps;
   ASSERT_GT(L, 1);
   play_.m_ScrollX.m_dPos = 320;
-  play_.m_ScrollX.m_dAutoSpeed = 0.5;
+  play_.m_ScrollX.SetAutoScroll(1, 5 * L);  // 0.5 dots per sub-step; the hero no longer moves the view
+
   EXPECT_EQ(Frame(0, 0), kPlayGoOn);
   EXPECT_EQ(Frame(0, 0), kPlayGoOn);
   EXPECT_EQ(play_.m_nFrameCount, 2);

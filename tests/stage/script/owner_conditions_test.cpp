@@ -83,8 +83,9 @@ TEST_F(OwnerConditionsTest, DistanceConditionsGoThroughTheCharasDistanceTest) {
   cCondition cond;
   cond.m_nKind = kCondDistance;
   cond.m_nValue = 4;
-  EXPECT_FALSE(EvalCondition(play_, cond, &chara));  // no distance test linked: fails
   const DistanceConditionEval saved = g_lpEvalDistanceCondition;
+  g_lpEvalDistanceCondition = nullptr;
+  EXPECT_FALSE(EvalCondition(play_, cond, &chara));  // no distance test linked: fails
   g_lpEvalDistanceCondition = FarEnough;
   EXPECT_TRUE(EvalCondition(play_, cond, &chara));
   EXPECT_FALSE(EvalCondition(play_, cond, nullptr));
