@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/dd/quad_pixels.h"
+
 namespace {
 
 constexpr int32_t kOpDisable = 1;
@@ -30,46 +32,7 @@ inline uint32_t ApplyOp(int32_t op, uint32_t t, uint32_t d, uint32_t factor) {
 
 inline uint32_t Ch(uint32_t argb, int shift) { return (argb >> shift) & 0xFFu; }
 
-// The pixel formats as read and written by the quad path, one type per format
-// so the inner loops are specialised.
-template <ePixelFormat F>
-struct Px;
-
-template <>
-struct Px<ePixelFormat::kA8R8G8B8> {
-  using T = uint32_t;
-  static uint32_t Read(T p) { return p; }
-  static T Write(uint32_t argb) { return argb; }
-};
-template <>
-struct Px<ePixelFormat::kX8R8G8B8> {
-  using T = uint32_t;
-  static uint32_t Read(T p) { return p | 0xFF000000u; }
-  static T Write(uint32_t argb) { return argb | 0xFF000000u; }
-};
-// Every 16-bit pixel widened once, per layout.
-template <ePixelFormat F>
-const uint32_t* Widened16() {
-  static const auto* table = [] {
-    auto* t = new uint32_t[65536];
-    for (uint32_t p = 0; p < 65536; ++p) t[p] = PixelToArgb(p, F);
-    return t;
-  }();
-  return table;
-}
-
-template <>
-struct Px<ePixelFormat::kA1R5G5B5> {
-  using T = uint16_t;
-  static uint32_t Read(T p) { return Widened16<ePixelFormat::kA1R5G5B5>()[p]; }
-  static T Write(uint32_t argb) { return static_cast<T>(ArgbToPixel(argb, ePixelFormat::kA1R5G5B5)); }
-};
-template <>
-struct Px<ePixelFormat::kR5G6B5> {
-  using T = uint16_t;
-  static uint32_t Read(T p) { return Widened16<ePixelFormat::kR5G6B5>()[p]; }
-  static T Write(uint32_t argb) { return static_cast<T>(ArgbToPixel(argb, ePixelFormat::kR5G6B5)); }
-};
+using quad_pixels::Px;
 
 // The column (or row) each destination column reads: floor((2k + 1) sw / 2w)
 // from the start, wrapped into the texture.
