@@ -19,22 +19,23 @@ struct cTaken {
   uint16_t r = 0, g = 0, b = 0, n = 0;
 };
 
-// Exact v / n for a divisor that stays the same over many pixels: one
-// multiplication instead of a division (v < 2^32 is exact with the 64-bit
-// reciprocal; larger sums divide).
+// Exact v / n for the channel sums (v <= 255 n), by a multiplier kept while n
+// stays the same (it changes only near the box's edges and at transparent
+// pixels). Below 2^16 counts, ceil(2^40 / n) makes (v m) >> 40 the quotient:
+// its error v (m - 2^40 / n) / 2^40 < 255 n / 2^40 stays under 1 / n. Larger
+// windows divide.
 class cDivider {
  public:
   uint32_t Div(uint64_t v, uint32_t n) {
     if (n != m_n) {
       m_n = n;
-      m_m = n == 1 ? 0 : ~uint64_t{0} / n + 1;
+      m_m = n < kSmall ? ((uint64_t{1} << 40) + n - 1) / n : 0;
     }
-    if (n == 1) return static_cast<uint32_t>(v);
-    if ((v >> 32) != 0) return static_cast<uint32_t>(v / n);
-    return static_cast<uint32_t>((static_cast<unsigned __int128>(v) * m_m) >> 64);
+    return static_cast<uint32_t>(m_m != 0 ? (v * m_m) >> 40 : v / n);
   }
 
  private:
+  static constexpr uint32_t kSmall = 1u << 16;
   uint32_t m_n = 0;
   uint64_t m_m = 0;
 };
@@ -93,49 +94,75 @@ struct cBlurBox {
   int32_t dstW, dstH, srcW, srcH;
 };
 
-// The window sums of one blur: column sums over the window's rows, slid down
-// a row at a time, over a ring of taken source rows (each row is read from the
-// source once, before any destination row it could share is written).
+constexpr int kSumCount = 4;  // red, green, blue (0 where a pixel does not count), count
+
+// The window sums of one blur: column sums over the window's rows, slid down a
+// row at a time over a ring of taken source rows (each row is read from the
+// source once, before any destination row it could share is written), and per
+// row their running totals along the columns, so any window's sum is one
+// difference. Channels are kept apart so the loops vectorise.
 template <class T, class Codec>
 class cBlurSums {
  public:
   cBlurSums(const cBlurBox& box, const cPixelStore& src, const Codec& codec, int64_t colLo, int64_t colHi)
       : m_box(box), m_src(src), m_codec(codec), m_lo(colLo), m_width(colHi - colLo),
-        m_ringRows(std::min(2 * box.ry, box.h) + 1),
-        m_ring(static_cast<std::size_t>(m_ringRows * m_width)), m_sums(static_cast<std::size_t>(m_width)) {}
-
-  void AddRow(int64_t r) { Apply(r, Take(r), +1); }
-  void RemoveRow(int64_t r) { Apply(r, Row(r), -1); }
-  const cTaken* Row(int64_t r) const { return &m_ring[static_cast<std::size_t>((r % m_ringRows) * m_width)]; }
-  // Column sums of column c (box coordinates): red, green, blue, count.
-  const uint32_t* Sum(int64_t c) const { return m_sums[static_cast<std::size_t>(c - m_lo)].v; }
-  int64_t Lo() const { return m_lo; }
-
- private:
-  struct cSum {
-    uint32_t v[4] = {};
-  };
-
-  cTaken* Take(int64_t r) {
-    cTaken* row = &m_ring[static_cast<std::size_t>((r % m_ringRows) * m_width)];
-    const int64_t srcY = m_box.sy + r;
-    for (int64_t k = 0; k < m_width; ++k) {
-      const int64_t srcX = m_box.sx + m_lo + k;
-      const bool inside = srcX >= 0 && srcY >= 0 && srcX < m_box.srcW && srcY < m_box.srcH;
-      row[k] = inside ? m_codec.Take(reinterpret_cast<const T*>(m_src.Row8(static_cast<int32_t>(srcY)))[srcX]) : cTaken{};
+        m_ringRows(std::min(2 * box.ry, box.h) + 1) {
+    for (int ch = 0; ch < kSumCount; ++ch) {
+      m_ring[ch].assign(static_cast<std::size_t>(m_ringRows * m_width), 0);
+      m_columns[ch].assign(static_cast<std::size_t>(m_width), 0);
+      m_totals[ch].assign(static_cast<std::size_t>(m_width + 1), 0);
     }
-    return row;
   }
 
-  void Apply(int64_t, const cTaken* row, int sign) {
+  void AddRow(int64_t r) {
+    Take(r);
+    Apply(r, true);
+  }
+  void RemoveRow(int64_t r) { Apply(r, false); }
+  // Whether pixel (c, r) of the box counts (r must be in the window).
+  bool Counts(int64_t r, int64_t c) const { return m_ring[3][Slot(r) + static_cast<std::size_t>(c - m_lo)] != 0; }
+  // Running totals of the column sums for the current rows.
+  void Total() {
+    for (int ch = 0; ch < kSumCount; ++ch) {
+      const uint32_t* col = m_columns[ch].data();
+      uint64_t* total = m_totals[ch].data();
+      for (int64_t k = 0; k < m_width; ++k) total[k + 1] = total[k] + col[k];
+    }
+  }
+  // The sum of channel ch over box columns [lo, hi).
+  uint64_t Window(int ch, int64_t lo, int64_t hi) const {
+    return m_totals[ch][static_cast<std::size_t>(hi - m_lo)] - m_totals[ch][static_cast<std::size_t>(lo - m_lo)];
+  }
+
+ private:
+  std::size_t Slot(int64_t r) const { return static_cast<std::size_t>((r % m_ringRows) * m_width); }
+
+  void Take(int64_t r) {
+    const std::size_t slot = Slot(r);
+    const int64_t srcY = m_box.sy + r;
+    const T* in = srcY >= 0 && srcY < m_box.srcH ? reinterpret_cast<const T*>(m_src.Row8(static_cast<int32_t>(srcY)))
+                                                 : nullptr;
     for (int64_t k = 0; k < m_width; ++k) {
-      cSum& s = m_sums[static_cast<std::size_t>(k)];
-      const cTaken& t = row[k];
-      const uint32_t n = t.n;  // a pixel that does not count adds nothing
-      s.v[0] += static_cast<uint32_t>(sign) * (t.r * n);
-      s.v[1] += static_cast<uint32_t>(sign) * (t.g * n);
-      s.v[2] += static_cast<uint32_t>(sign) * (t.b * n);
-      s.v[3] += static_cast<uint32_t>(sign) * n;
+      const int64_t srcX = m_box.sx + m_lo + k;
+      const cTaken t = in != nullptr && srcX >= 0 && srcX < m_box.srcW ? m_codec.Take(in[srcX]) : cTaken{};
+      const auto at = slot + static_cast<std::size_t>(k);
+      m_ring[0][at] = static_cast<uint16_t>(t.r * t.n);
+      m_ring[1][at] = static_cast<uint16_t>(t.g * t.n);
+      m_ring[2][at] = static_cast<uint16_t>(t.b * t.n);
+      m_ring[3][at] = t.n;
+    }
+  }
+
+  void Apply(int64_t r, bool add) {
+    const std::size_t slot = Slot(r);
+    for (int ch = 0; ch < kSumCount; ++ch) {
+      const uint16_t* row = m_ring[ch].data() + slot;
+      uint32_t* col = m_columns[ch].data();
+      if (add) {
+        for (int64_t k = 0; k < m_width; ++k) col[k] += row[k];
+      } else {
+        for (int64_t k = 0; k < m_width; ++k) col[k] -= row[k];
+      }
     }
   }
 
@@ -143,8 +170,9 @@ class cBlurSums {
   const cPixelStore& m_src;
   const Codec& m_codec;
   int64_t m_lo, m_width, m_ringRows;
-  std::vector<cTaken> m_ring;
-  std::vector<cSum> m_sums;
+  std::vector<uint16_t> m_ring[kSumCount];
+  std::vector<uint32_t> m_columns[kSumCount];
+  std::vector<uint64_t> m_totals[kSumCount];
 };
 
 template <class T, class Codec>
@@ -159,20 +187,14 @@ void BlurRows(const cBlurBox& box, cPixelStore& dst, const cPixelStore& src, con
   cDivider divider;
   for (int64_t j = j0; j < j1; ++j) {
     T* out = reinterpret_cast<T*>(dst.Row8(static_cast<int32_t>(box.y + j))) + box.x;
-    const cTaken* own = sums.Row(j);  // from column Lo()
-    uint64_t acc[4] = {};
-    const auto slide = [&](int64_t c, int sign) {
-      const uint32_t* s = sums.Sum(c);
-      for (int k = 0; k < 4; ++k) acc[k] += static_cast<uint64_t>(static_cast<int64_t>(sign) * s[k]);
-    };
-    for (int64_t c = std::max<int64_t>(0, i0 - box.rx); c < std::min<int64_t>(box.w, i0 + box.rx); ++c) slide(c, +1);
+    sums.Total();
     for (int64_t i = i0; i < i1; ++i) {
-      const uint32_t n = static_cast<uint32_t>(acc[3]);
-      if (n != 0 && (!trans || own[i - sums.Lo()].n != 0)) {
-        out[i] = codec.Put(divider.Div(acc[0], n), divider.Div(acc[1], n), divider.Div(acc[2], n), out[i]);
-      }
-      if (i - box.rx >= 0) slide(i - box.rx, -1);
-      if (i + box.rx < colHi) slide(i + box.rx, +1);
+      // The window's columns i - rx .. i + rx - 1, cut to the box.
+      const int64_t lo = std::max<int64_t>(0, i - box.rx), hi = std::min(colHi, i + box.rx);
+      const auto n = static_cast<uint32_t>(sums.Window(3, lo, hi));
+      if (n == 0 || (trans && !sums.Counts(j, i))) continue;
+      out[i] = codec.Put(divider.Div(sums.Window(0, lo, hi), n), divider.Div(sums.Window(1, lo, hi), n),
+                         divider.Div(sums.Window(2, lo, hi), n), out[i]);
     }
     if (j - box.ry >= 0) sums.RemoveRow(j - box.ry);
     if (j + box.ry < box.h) sums.AddRow(j + box.ry);

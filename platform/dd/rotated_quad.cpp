@@ -64,6 +64,9 @@ void DrawRows(cPixelStore& target, const cQuadMap& map, int32_t rowFirst, int32_
   const int32_t texW = white ? 1 : texture->Width(), texH = white ? 1 : texture->Height();
   const ST* texBits = white ? nullptr : reinterpret_cast<const ST*>(texture->Bits());
   const uint32_t whiteColour = StageColour(0xFFFFFFFFu, stage);
+  // White diffuse with modulate or select-first leaves the texel as it is.
+  const auto unchanged = [](int32_t op) { return op == 4 || op == 2; };
+  const bool plain = stage.dwDiffuse == 0xFFFFFFFFu && unchanged(stage.nColorOp) && unchanged(stage.nAlphaOp);
   for (int32_t py = rowFirst; py < rowEnd; ++py) {
     const cRowMap row = map.Row(py);
     double first = 0.0, end = target.Width();
@@ -76,7 +79,8 @@ void DrawRows(cPixelStore& target, const cQuadMap& map, int32_t rowFirst, int32_
       uint32_t colour = whiteColour;
       if (!white) {
         const int32_t tx = Wrap(src.x + u * src.w, texW), ty = Wrap(src.y + v * src.h, texH);
-        colour = StageColour(Px<S>::Read(texBits[static_cast<std::size_t>(ty) * texW + tx]), stage);
+        const uint32_t texel = Px<S>::Read(texBits[static_cast<std::size_t>(ty) * texW + tx]);
+        colour = plain ? texel : StageColour(texel, stage);
       }
       const uint32_t a = colour >> 24;
       if (a == 0) continue;
