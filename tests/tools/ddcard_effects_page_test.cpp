@@ -4,43 +4,21 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/mesbox/mesbox.h"
-#include "support/temp_dir.h"
+#include "tests/tools/ddcard_fixture.h"
 #include "tools/ddcard/effects_page.h"
-#include "tools/ddcard/test_card.h"
-#include "tools/sample/sample_project.h"
 
 namespace {
 
-class EffectsPageTest : public ::testing::Test {
+class EffectsPageTest : public DdcardProjectTest {
  protected:
-  static void SetUpTestSuite() {
-    project_ = new TempDir;
-    std::string error;
-    ASSERT_TRUE(WriteSampleProject(project_->path(), error)) << error;
-  }
-  static void TearDownTestSuite() {
-    delete project_;
-    project_ = nullptr;
-  }
-  void SetUp() override {
-    SetMesBoxAnswerer([](const std::string&, const std::string&, unsigned) { return 1; });
-  }
-  void TearDown() override { SetMesBoxAnswerer(nullptr); }
-
   static cTestCardResult Page(int32_t direct3D, int32_t bpp, int32_t fullScreen, int32_t frame) {
     cTestCardOptions options{direct3D, bpp, fullScreen, "effects"};
     options.nFrame = frame;
-    cTestCardResult result = RunTestCard(project_->path().string(), options);
-    EXPECT_TRUE(result.bOk) << result.strFailedStep;
+    cTestCardResult result = Run(options);
     EXPECT_EQ(result.pixels.size(), 640u * 480u);
     return result;
   }
-
-  static TempDir* project_;
 };
-
-TempDir* EffectsPageTest::project_ = nullptr;
 
 // The largest channel difference inside a cell, in steps of 2^bits.
 int32_t CellStep(const cTestCardResult& a, const cTestCardResult& b, int32_t cell, int32_t bits) {

@@ -14,12 +14,12 @@
 
 namespace {
 
-TEST(FadeUnPalTest, ThirtyTwoBitsMixesTheSourceWithTheColour) {
-  ScopedDisplay display({0, 32, 1});
-  ASSERT_TRUE(display.ok());
-  DDSURFACEDATA src, dst;
-  MakeEffectSurface(src, 2, 2);
-  MakeEffectSurface(dst, 2, 2);
+class FadeUnPalTest : public EffectPairTest {};
+
+TEST_F(FadeUnPalTest, ThirtyTwoBitsMixesTheSourceWithTheColour) {
+  Open({0, 32, 1}, {2, 2}, {2, 2});
+  DDSURFACEDATA& src = src_;
+  DDSURFACEDATA& dst = dst_;
   FillPixels(src, 0x00C86432);  // (200, 100, 50)
   struct Case {
     int32_t a;
@@ -38,12 +38,10 @@ TEST(FadeUnPalTest, ThirtyTwoBitsMixesTheSourceWithTheColour) {
   }
 }
 
-TEST(FadeUnPalTest, SixteenBitsMixesOnTheByteScale) {
-  ScopedDisplay display({0, 16, 0});
-  ASSERT_TRUE(display.ok());
-  DDSURFACEDATA src, dst;
-  MakeEffectSurface(src, 1, 1);
-  MakeEffectSurface(dst, 1, 1);
+TEST_F(FadeUnPalTest, SixteenBitsMixesOnTheByteScale) {
+  Open({0, 16, 0}, {1, 1}, {1, 1});
+  DDSURFACEDATA& src = src_;
+  DDSURFACEDATA& dst = dst_;
   FillPixels(src, 1u << 11 | 63u << 5 | 30u);
   EXPECT_EQ(DDFade_UnPal(&dst, 256, 0, 0, 0, &src), 1);
   // Both ways truncate: 1 of 31 becomes 8 on the byte scale and 0 back, 30
@@ -51,12 +49,10 @@ TEST(FadeUnPalTest, SixteenBitsMixesOnTheByteScale) {
   EXPECT_EQ(PixelAt(dst, 0, 0), 0u << 11 | 63u << 5 | 29u);
 }
 
-TEST(FadeUnPalTest, ASmallerSourceLeavesTheRestAlone) {
-  ScopedDisplay display({0, 32, 1});
-  ASSERT_TRUE(display.ok());
-  DDSURFACEDATA src, dst;
-  MakeEffectSurface(src, 2, 3);
-  MakeEffectSurface(dst, 4, 2);
+TEST_F(FadeUnPalTest, ASmallerSourceLeavesTheRestAlone) {
+  Open({0, 32, 1}, {2, 3}, {4, 2});
+  DDSURFACEDATA& src = src_;
+  DDSURFACEDATA& dst = dst_;
   FillPixels(src, 0x00FFFFFF);
   FillPixels(dst, 0x00123456);
   EXPECT_EQ(DDFade_UnPal(&dst, 256, 0, 0, 0, &src), 1);
@@ -65,26 +61,16 @@ TEST(FadeUnPalTest, ASmallerSourceLeavesTheRestAlone) {
   }
 }
 
-TEST(FadeUnPalTest, LockFailuresAndOtherDepths) {
-  {
-    ScopedDisplay display({0, 32, 1});
-    ASSERT_TRUE(display.ok());
-    DDSURFACEDATA dst, unbacked;
-    MakeEffectSurface(dst, 2, 2);
-    EXPECT_EQ(DDFade_UnPal(&dst, 128, 0, 0, 0, &unbacked), 0);
-    EXPECT_EQ(DDFade_UnPal(&unbacked, 128, 0, 0, 0, &dst), 0);
-  }
-  {
-    ScopedDisplay display({0, 8, 0});
-    ASSERT_TRUE(display.ok());
-    DDSURFACEDATA src, dst;
-    MakeEffectSurface(src, 2, 2);
-    MakeEffectSurface(dst, 2, 2);
-    FillPixels(src, 9);
-    FillPixels(dst, 4);
-    EXPECT_EQ(DDFade_UnPal(&dst, 256, 0, 0, 0, &src), 1);
-    EXPECT_EQ(PixelAt(dst, 0, 0), 4u);
-  }
+TEST_F(FadeUnPalTest, LockFailuresAndOtherDepths) {
+  Open({0, 32, 1}, {2, 2}, {2, 2});
+  DDSURFACEDATA unbacked;
+  EXPECT_EQ(DDFade_UnPal(&dst_, 128, 0, 0, 0, &unbacked), 0);
+  EXPECT_EQ(DDFade_UnPal(&unbacked, 128, 0, 0, 0, &dst_), 0);
+  Open({0, 8, 0}, {2, 2}, {2, 2});
+  FillPixels(src_, 9);
+  FillPixels(dst_, 4);
+  EXPECT_EQ(DDFade_UnPal(&dst_, 256, 0, 0, 0, &src_), 1);
+  EXPECT_EQ(PixelAt(dst_, 0, 0), 4u);
 }
 
 TEST(ChangeColorTest, TintsTheBackBufferByAlpha) {

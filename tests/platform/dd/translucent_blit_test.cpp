@@ -16,12 +16,12 @@ void FillPairTable() {
   for (uint32_t i = 0; i < kBlendTableSize; ++i) g_BlendTable[i] = static_cast<uint8_t>((i >> 8) + 3 * (i & 0xFF));
 }
 
-TEST(TranslucentBlitTest, DirectDrawSixteenBitsMixesOnTheByteScale) {
-  ScopedDisplay display({0, 16, 0});
-  ASSERT_TRUE(display.ok());
-  DDSURFACEDATA src, dst;
-  MakeEffectSurface(src, 2, 1);
-  MakeEffectSurface(dst, 2, 1);
+class TranslucentBlitTest : public EffectPairTest {};
+
+TEST_F(TranslucentBlitTest, DirectDrawSixteenBitsMixesOnTheByteScale) {
+  Open({0, 16, 0}, {2, 1}, {2, 1});
+  DDSURFACEDATA& src = src_;
+  DDSURFACEDATA& dst = dst_;
   g_dwColorKey = 0xF81F;
   FillPixels(src, 0xFFFF);                 // (31, 63, 31)
   FillPixels(dst, 1u << 11 | 1u << 5 | 1);  // (1, 1, 1)
@@ -31,13 +31,11 @@ TEST(TranslucentBlitTest, DirectDrawSixteenBitsMixesOnTheByteScale) {
   EXPECT_EQ(PixelAt(dst, 1, 0), 0xFFFFu);
 }
 
-TEST(TranslucentBlitTest, DirectDrawEightBitsMixesThroughTheTable) {
-  ScopedDisplay display({0, 8, 0});
-  ASSERT_TRUE(display.ok());
+TEST_F(TranslucentBlitTest, DirectDrawEightBitsMixesThroughTheTable) {
+  Open({0, 8, 0}, {3, 1}, {3, 1});
   FillPairTable();
-  DDSURFACEDATA src, dst;
-  MakeEffectSurface(src, 3, 1);
-  MakeEffectSurface(dst, 3, 1);
+  DDSURFACEDATA& src = src_;
+  DDSURFACEDATA& dst = dst_;
   SetPixel(src, 0, 0, 10), SetPixel(src, 1, 0, 10), SetPixel(src, 2, 0, 0);
   SetPixel(dst, 0, 0, 20), SetPixel(dst, 1, 0, 0), SetPixel(dst, 2, 0, 20);
   DDBltHalfTranslucent(&dst, 0, 0, 3, 1, &src, 0, 0, 1, g_BlendTable.data());
@@ -47,7 +45,7 @@ TEST(TranslucentBlitTest, DirectDrawEightBitsMixesThroughTheTable) {
 }
 
 // Every CPU path mixes half and half, whatever t; the quad path honours t.
-TEST(TranslucentBlitTest, HalfAndHalfOnTheCpuPathsAndByStrengthOnTheQuad) {
+TEST(TranslucentBlitModesTest, HalfAndHalfOnTheCpuPathsAndByStrengthOnTheQuad) {
   struct Case {
     const char* what;
     cDisplayMode mode;
@@ -83,7 +81,7 @@ TEST(TranslucentBlitTest, HalfAndHalfOnTheCpuPathsAndByStrengthOnTheQuad) {
   }
 }
 
-TEST(TranslucentBlitTest, DirectThreeDSixteenBitFullScreenBackBufferDoublesTheSourceGreen) {
+TEST(TranslucentBlitModesTest, DirectThreeDSixteenBitFullScreenBackBufferDoublesTheSourceGreen) {
   ScopedDisplay display({1, 16, 0});
   ASSERT_TRUE(display.ok());
   DDSURFACEDATA src;
@@ -96,12 +94,10 @@ TEST(TranslucentBlitTest, DirectThreeDSixteenBitFullScreenBackBufferDoublesTheSo
   EXPECT_EQ(PixelAt(g_SDBackBuffer, 1, 0), 1u << 11 | 1u << 5 | 1u);
 }
 
-TEST(TranslucentBlitTest, DirectThreeDSixteenBitTexturesKeepTheirAlphaBit) {
-  ScopedDisplay display({1, 16, 1});
-  ASSERT_TRUE(display.ok());
-  DDSURFACEDATA src, dst;
-  MakeEffectSurface(src, 1, 1, eEffectSurface::kSystemMemory);
-  MakeEffectSurface(dst, 1, 1, eEffectSurface::kSystemMemory);
+TEST_F(TranslucentBlitTest, DirectThreeDSixteenBitTexturesKeepTheirAlphaBit) {
+  Open({1, 16, 1}, {1, 1}, {1, 1});
+  DDSURFACEDATA& src = src_;
+  DDSURFACEDATA& dst = dst_;
   FillPixels(src, 0x8000u | 31u << 10 | 4u << 5 | 7u);
   FillPixels(dst, 1u << 10 | 6u << 5 | 0u);  // alpha bit clear
   DDBltTranslucent(&dst, 0, 0, 1, 1, &src, 0, 0, 0, nullptr, 0);
@@ -109,7 +105,7 @@ TEST(TranslucentBlitTest, DirectThreeDSixteenBitTexturesKeepTheirAlphaBit) {
 }
 
 // Pairs outside either surface are skipped, on every side.
-TEST(TranslucentBlitTest, OverhangingRectanglesMixOnlyTheOverlap) {
+TEST(TranslucentBlitModesTest, OverhangingRectanglesMixOnlyTheOverlap) {
   for (const cDisplayMode& mode : {cDisplayMode{0, 32, 1}, cDisplayMode{1, 32, 1}}) {
     SCOPED_TRACE(mode.Name());
     ScopedDisplay display(mode);
@@ -131,17 +127,15 @@ TEST(TranslucentBlitTest, OverhangingRectanglesMixOnlyTheOverlap) {
   }
 }
 
-TEST(TranslucentBlitTest, TwentyFourBitsDrawNothing) {
-  ScopedDisplay display({0, 32, 1});
-  ASSERT_TRUE(display.ok());
-  DDSURFACEDATA src, dst;
-  MakeEffectSurface(src, 2, 2);
-  MakeEffectSurface(dst, 2, 2);
-  FillPixels(src, 0xFFFFFF);
+class TranslucentBlitPairTest : public EffectPairTest {};
+
+TEST_F(TranslucentBlitPairTest, TwentyFourBitsDrawNothing) {
+  Open({0, 32, 1}, {2, 2}, {2, 2});
+  FillPixels(src_, 0xFFFFFF);
   g_nBpp = 24;
-  EXPECT_TRUE(DDBltTranslucent(&dst, 0, 0, 2, 2, &src, 0, 0, 0, nullptr, 0));
+  EXPECT_TRUE(DDBltTranslucent(&dst_, 0, 0, 2, 2, &src_, 0, 0, 0, nullptr, 0));
   g_nBpp = 32;
-  EXPECT_EQ(PixelAt(dst, 0, 0), 0u);
+  EXPECT_EQ(PixelAt(dst_, 0, 0), 0u);
 }
 
 }  // namespace
