@@ -32,6 +32,14 @@ inline uint32_t ApplyOp(int32_t op, uint32_t t, uint32_t d, uint32_t factor) {
 
 inline uint32_t Ch(uint32_t argb, int shift) { return (argb >> shift) & 0xFFu; }
 
+// BlendOver, kept inline in the pixel loops: a call per pixel cost as much as the blend.
+__attribute__((always_inline)) inline uint32_t BlendPixelOver(uint32_t src, uint32_t dst) {
+  const uint32_t a = src >> 24;
+  const uint32_t ia = 255u - a;
+  const auto mix = [a, ia, src, dst](int shift) { return (Ch(src, shift) * a + Ch(dst, shift) * ia + 127u) / 255u; };
+  return mix(24) << 24 | mix(16) << 16 | mix(8) << 8 | mix(0);
+}
+
 using quad_pixels::Px;
 
 // The column (or row) each destination column reads: floor((2k + 1) sw / 2w)
@@ -135,6 +143,11 @@ void TexturedLoop(cPixelStore& target, const cQuadRect& dst, const cPixelStore& 
   using ST = typename Px<S>::T;
   using DT = typename Px<D>::T;
   const bool plain = IsPlainCopy(stage);
+  // A white diffuse colour that only fades (translucent blits, faded sprites):
+  // modulating leaves the colour channels as they are, so only alpha is formed.
+  const bool fadeOnly = !plain && (stage.dwDiffuse & 0xFFFFFFu) == 0xFFFFFFu && stage.nColorOp == kOpModulate &&
+                        stage.nAlphaOp == kOpModulate;
+  const uint32_t fade = stage.dwDiffuse >> 24;
   const bool unscaled = src.w == dst.w && src.h == dst.h && src.x >= 0 && src.y >= 0 &&
                         static_cast<int64_t>(src.x) + src.w <= texture.Width() &&
                         static_cast<int64_t>(src.y) + src.h <= texture.Height();
@@ -157,13 +170,15 @@ void TexturedLoop(cPixelStore& target, const cQuadRect& dst, const cPixelStore& 
     for (int32_t k = span.k0; k < span.k1; ++k) {
       const int32_t tx = unscaled ? src.x + k : cols[static_cast<std::size_t>(k)];
       const uint32_t texel = Px<S>::Read(texRow[tx]);
-      const uint32_t colour = plain ? texel : StageColour(texel, stage);
+      const uint32_t colour = plain      ? texel
+                              : fadeOnly ? (texel & 0xFFFFFFu) | Mul255(texel >> 24, fade) << 24
+                                         : StageColour(texel, stage);
       const uint32_t a = colour >> 24;
       if (a == 0) continue;
       if (a == 255) {
         out[k] = Px<D>::Write(colour);
       } else {
-        out[k] = Px<D>::Write(BlendOver(colour, Px<D>::Read(out[k])));
+        out[k] = Px<D>::Write(BlendPixelOver(colour, Px<D>::Read(out[k])));
       }
     }
   }
@@ -183,7 +198,7 @@ void WhiteLoop(cPixelStore& target, const cQuadRect& dst, const cQuadStage& stag
       std::fill(out + span.k0, out + span.k1, opaque);
       continue;
     }
-    for (int32_t k = span.k0; k < span.k1; ++k) out[k] = Px<D>::Write(BlendOver(colour, Px<D>::Read(out[k])));
+    for (int32_t k = span.k0; k < span.k1; ++k) out[k] = Px<D>::Write(BlendPixelOver(colour, Px<D>::Read(out[k])));
   }
 }
 
@@ -222,12 +237,7 @@ uint32_t StageColour(uint32_t texel, const cQuadStage& stage) {
   return alpha << 24 | colour(16) << 16 | colour(8) << 8 | colour(0);
 }
 
-uint32_t BlendOver(uint32_t src, uint32_t dst) {
-  const uint32_t a = src >> 24;
-  const uint32_t ia = 255u - a;
-  const auto mix = [a, ia, src, dst](int shift) { return (Ch(src, shift) * a + Ch(dst, shift) * ia + 127u) / 255u; };
-  return mix(24) << 24 | mix(16) << 16 | mix(8) << 8 | mix(0);
-}
+uint32_t BlendOver(uint32_t src, uint32_t dst) { return BlendPixelOver(src, dst); }
 
 void DrawTexturedQuad(cPixelStore& target, const cQuadRect& dst, const cPixelStore* texture, const cQuadRect& src,
                       const cQuadStage& stage) {
