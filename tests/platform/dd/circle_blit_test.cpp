@@ -75,7 +75,7 @@ TEST_F(CircleBlitTest, BandsTakeTheirMiddleRowsWidth) {
   EXPECT_EQ(Span(30).second, 0);
 }
 
-// The spec's walk, one blit per band, without any skipping.
+// The plain walk: every band from r - b down, one blit each, nothing skipped.
 void ReferenceCircle(DDSURFACEDATA* dst, int32_t cx, int32_t cy, int32_t ex, int32_t ey, int64_t r, int32_t b,
                      DDSURFACEDATA* src, int32_t scx, int32_t scy) {
   const int64_t left = std::max(scx - ex, 0), right = std::min(scx + ex, src->nWidth);
