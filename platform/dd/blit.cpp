@@ -35,10 +35,6 @@ int32_t DirectDrawBlt(DDSURFACEDATA* lpDstSD, int32_t x, int32_t y, int32_t w, i
   return DDrawBltStretch(*dst, {x, y, w, h}, *src, {sx, sy, sw, sh}, key);
 }
 
-bool IsGpuPath(const DDSURFACEDATA* lpDstSD, const DDSURFACEDATA* lpSrcSD) {
-  return lpDstSD->lpDT->bRenderTarget != 0 && lpSrcSD->lpDT->nMemoryType != DTMEMORYTYPE_SYSTEM;
-}
-
 void QueueSprite(DDSURFACEDATA* lpDstSD, int32_t x, int32_t y, int32_t w, int32_t h, DDSURFACEDATA* lpSrcSD,
                  int32_t sx, int32_t sy, int32_t sw, int32_t sh, int32_t flags) {
   const cQuadKnobs knobs = CurrentKnobs();
@@ -57,7 +53,7 @@ int32_t Direct3DStretchBlt(DDSURFACEDATA* lpDstSD, int32_t x, int32_t y, int32_t
     DDRedirectBackBuffer(&lpSrcSD);
   }
   if (!lpDstSD->lpDT || !lpSrcSD->lpDT || lpDstSD->Pixels() == nullptr || lpSrcSD->Pixels() == nullptr) return 0;
-  if (IsGpuPath(lpDstSD, lpSrcSD)) {
+  if (IsQuadPath(lpDstSD, lpSrcSD)) {
     if (DDClipBlt(lpDstSD, &x, &y, &w, &h, lpSrcSD, &sx, &sy, &sw, &sh) == 0) return 0;
     if (g_SpriteBatch.bOn != 0) {
       QueueSprite(lpDstSD, x, y, w, h, lpSrcSD, sx, sy, sw, sh, flags);
@@ -71,6 +67,10 @@ int32_t Direct3DStretchBlt(DDSURFACEDATA* lpDstSD, int32_t x, int32_t y, int32_t
 }
 
 }  // namespace
+
+bool IsQuadPath(const DDSURFACEDATA* lpDstSD, const DDSURFACEDATA* lpSrcSD) {
+  return lpDstSD->lpDT->bRenderTarget != 0 && lpSrcSD->lpDT->nMemoryType != DTMEMORYTYPE_SYSTEM;
+}
 
 void DDResolveShareSD(DDSURFACEDATA** lppSD) {
   if (lpDTCon == nullptr || lppSD == nullptr || *lppSD == nullptr) return;

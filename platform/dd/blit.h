@@ -34,6 +34,11 @@ int32_t DDStretchBltBlend(DDSURFACEDATA* lpDstSD, int32_t x, int32_t y, int32_t 
                           DDSURFACEDATA* lpSrcSD, int32_t sx, int32_t sy, int32_t sw, int32_t sh, int32_t flags,
                           const BLENDPAIR* lpBlend);
 
+// Direct3D, both surfaces resolved and backed: true when the device draws a
+// quad (the destination is a render target and the source is not a
+// system-memory texture), false when the CPU copies.
+bool IsQuadPath(const DDSURFACEDATA* lpDstSD, const DDSURFACEDATA* lpSrcSD);
+
 // Direct3D: a mirror view becomes the surface it draws from (null when that
 // surface was released).
 void DDResolveShareSD(DDSURFACEDATA** lppSD);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/dd/quad_pixels.h"
+
 namespace {
 
 constexpr int32_t kOpDisable = 1;
@@ -30,46 +32,15 @@ inline uint32_t ApplyOp(int32_t op, uint32_t t, uint32_t d, uint32_t factor) {
 
 inline uint32_t Ch(uint32_t argb, int shift) { return (argb >> shift) & 0xFFu; }
 
-// The pixel formats as read and written by the quad path, one type per format
-// so the inner loops are specialised.
-template <ePixelFormat F>
-struct Px;
-
-template <>
-struct Px<ePixelFormat::kA8R8G8B8> {
-  using T = uint32_t;
-  static uint32_t Read(T p) { return p; }
-  static T Write(uint32_t argb) { return argb; }
-};
-template <>
-struct Px<ePixelFormat::kX8R8G8B8> {
-  using T = uint32_t;
-  static uint32_t Read(T p) { return p | 0xFF000000u; }
-  static T Write(uint32_t argb) { return argb | 0xFF000000u; }
-};
-// Every 16-bit pixel widened once, per layout.
-template <ePixelFormat F>
-const uint32_t* Widened16() {
-  static const auto* table = [] {
-    auto* t = new uint32_t[65536];
-    for (uint32_t p = 0; p < 65536; ++p) t[p] = PixelToArgb(p, F);
-    return t;
-  }();
-  return table;
+// BlendOver, kept inline in the pixel loops: a call per pixel cost as much as the blend.
+__attribute__((always_inline)) inline uint32_t BlendPixelOver(uint32_t src, uint32_t dst) {
+  const uint32_t a = src >> 24;
+  const uint32_t ia = 255u - a;
+  const auto mix = [a, ia, src, dst](int shift) { return (Ch(src, shift) * a + Ch(dst, shift) * ia + 127u) / 255u; };
+  return mix(24) << 24 | mix(16) << 16 | mix(8) << 8 | mix(0);
 }
 
-template <>
-struct Px<ePixelFormat::kA1R5G5B5> {
-  using T = uint16_t;
-  static uint32_t Read(T p) { return Widened16<ePixelFormat::kA1R5G5B5>()[p]; }
-  static T Write(uint32_t argb) { return static_cast<T>(ArgbToPixel(argb, ePixelFormat::kA1R5G5B5)); }
-};
-template <>
-struct Px<ePixelFormat::kR5G6B5> {
-  using T = uint16_t;
-  static uint32_t Read(T p) { return Widened16<ePixelFormat::kR5G6B5>()[p]; }
-  static T Write(uint32_t argb) { return static_cast<T>(ArgbToPixel(argb, ePixelFormat::kR5G6B5)); }
-};
+using quad_pixels::Px;
 
 // The column (or row) each destination column reads: floor((2k + 1) sw / 2w)
 // from the start, wrapped into the texture.
@@ -172,6 +143,11 @@ void TexturedLoop(cPixelStore& target, const cQuadRect& dst, const cPixelStore& 
   using ST = typename Px<S>::T;
   using DT = typename Px<D>::T;
   const bool plain = IsPlainCopy(stage);
+  // A white diffuse colour that only fades (translucent blits, faded sprites):
+  // modulating leaves the colour channels as they are, so only alpha is formed.
+  const bool fadeOnly = !plain && (stage.dwDiffuse & 0xFFFFFFu) == 0xFFFFFFu && stage.nColorOp == kOpModulate &&
+                        stage.nAlphaOp == kOpModulate;
+  const uint32_t fade = stage.dwDiffuse >> 24;
   const bool unscaled = src.w == dst.w && src.h == dst.h && src.x >= 0 && src.y >= 0 &&
                         static_cast<int64_t>(src.x) + src.w <= texture.Width() &&
                         static_cast<int64_t>(src.y) + src.h <= texture.Height();
@@ -194,13 +170,15 @@ void TexturedLoop(cPixelStore& target, const cQuadRect& dst, const cPixelStore& 
     for (int32_t k = span.k0; k < span.k1; ++k) {
       const int32_t tx = unscaled ? src.x + k : cols[static_cast<std::size_t>(k)];
       const uint32_t texel = Px<S>::Read(texRow[tx]);
-      const uint32_t colour = plain ? texel : StageColour(texel, stage);
+      const uint32_t colour = plain      ? texel
+                              : fadeOnly ? (texel & 0xFFFFFFu) | Mul255(texel >> 24, fade) << 24
+                                         : StageColour(texel, stage);
       const uint32_t a = colour >> 24;
       if (a == 0) continue;
       if (a == 255) {
         out[k] = Px<D>::Write(colour);
       } else {
-        out[k] = Px<D>::Write(BlendOver(colour, Px<D>::Read(out[k])));
+        out[k] = Px<D>::Write(BlendPixelOver(colour, Px<D>::Read(out[k])));
       }
     }
   }
@@ -220,7 +198,7 @@ void WhiteLoop(cPixelStore& target, const cQuadRect& dst, const cQuadStage& stag
       std::fill(out + span.k0, out + span.k1, opaque);
       continue;
     }
-    for (int32_t k = span.k0; k < span.k1; ++k) out[k] = Px<D>::Write(BlendOver(colour, Px<D>::Read(out[k])));
+    for (int32_t k = span.k0; k < span.k1; ++k) out[k] = Px<D>::Write(BlendPixelOver(colour, Px<D>::Read(out[k])));
   }
 }
 
@@ -259,12 +237,7 @@ uint32_t StageColour(uint32_t texel, const cQuadStage& stage) {
   return alpha << 24 | colour(16) << 16 | colour(8) << 8 | colour(0);
 }
 
-uint32_t BlendOver(uint32_t src, uint32_t dst) {
-  const uint32_t a = src >> 24;
-  const uint32_t ia = 255u - a;
-  const auto mix = [a, ia, src, dst](int shift) { return (Ch(src, shift) * a + Ch(dst, shift) * ia + 127u) / 255u; };
-  return mix(24) << 24 | mix(16) << 16 | mix(8) << 8 | mix(0);
-}
+uint32_t BlendOver(uint32_t src, uint32_t dst) { return BlendPixelOver(src, dst); }
 
 void DrawTexturedQuad(cPixelStore& target, const cQuadRect& dst, const cPixelStore* texture, const cQuadRect& src,
                       const cQuadStage& stage) {

@@ -4,39 +4,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/mesbox/mesbox.h"
-#include "support/temp_dir.h"
-#include "tools/ddcard/test_card.h"
-#include "tools/sample/sample_project.h"
+#include "tests/tools/ddcard_fixture.h"
 
 namespace {
 
-class FontsPageTest : public ::testing::Test {
+class FontsPageTest : public DdcardProjectTest {
  protected:
-  static void SetUpTestSuite() {
-    project_ = new TempDir;
-    std::string error;
-    ASSERT_TRUE(WriteSampleProject(project_->path(), error)) << error;
-  }
-  static void TearDownTestSuite() {
-    delete project_;
-    project_ = nullptr;
-  }
-  void SetUp() override {
-    SetMesBoxAnswerer([](const std::string&, const std::string&, unsigned) { return 1; });
-  }
-  void TearDown() override { SetMesBoxAnswerer(nullptr); }
-
   static cTestCardResult Page(int32_t direct3D, int32_t bpp, int32_t fullScreen, const char* page = "fonts") {
-    cTestCardResult result = RunTestCard(project_->path().string(), {direct3D, bpp, fullScreen, page});
-    EXPECT_TRUE(result.bOk) << result.strFailedStep;
-    return result;
+    return Run({direct3D, bpp, fullScreen, page});
   }
-
-  static TempDir* project_;
 };
-
-TempDir* FontsPageTest::project_ = nullptr;
 
 // The largest channel difference between two frames in steps of 2^bits.
 int32_t LargestFontPageStep(const cTestCardResult& a, const cTestCardResult& b, int32_t bits) {

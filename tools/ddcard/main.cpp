@@ -1,4 +1,4 @@
-// ddcard DIR OUT.bmp [--d3d] [--bpp 8|16|32] [--fullscreen] [--page fonts]
+// ddcard DIR OUT.bmp [--d3d] [--bpp 8|16|32] [--fullscreen] [--page fonts|effects] [--frame N]
 // Exit 0 with the card written, 1 with the failing step, 2 on usage.
 #include <cstdio>
 #include <cstring>
@@ -10,7 +10,7 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: ddcard DIR OUT.bmp [--d3d] [--bpp 8|16|32] [--fullscreen] [--page fonts]\n");
+  std::fprintf(stderr, "usage: ddcard DIR OUT.bmp [--d3d] [--bpp 8|16|32] [--fullscreen] [--page fonts|effects] [--frame N]\n");
   return 2;
 }
 
@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
       options.bFullScreen = 1;
     } else if (std::strcmp(argv[i], "--page") == 0 && i + 1 < argc) {
       options.strPage = argv[++i];
+    } else if (std::strcmp(argv[i], "--frame") == 0 && i + 1 < argc) {
+      options.nFrame = std::atoi(argv[++i]);
     } else if (std::strcmp(argv[i], "--bpp") == 0 && i + 1 < argc) {
       options.nBpp = std::atoi(argv[++i]);
       if (options.nBpp != 8 && options.nBpp != 16 && options.nBpp != 32) return Usage();

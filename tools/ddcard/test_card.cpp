@@ -20,6 +20,7 @@
 #include "platform/dd/surface_from_file.h"
 #include "platform/dd/surface_tables.h"
 #include "records/settings/system_data.h"
+#include "tools/ddcard/effects_page.h"
 #include "tools/ddcard/fonts_page.h"
 #include "tools/sample/media/bmp_writer.h"
 
@@ -90,6 +91,7 @@ struct cCardPage {
 const cCardPage kCardPages[] = {
     {"", [](const cSystemData&, const cTestCardOptions&) { DrawCard(); }},
     {"fonts", [](const cSystemData& settings, const cTestCardOptions&) { DrawFontsPage(settings); }},
+    {"effects", [](const cSystemData&, const cTestCardOptions& options) { DrawEffectsPage(options.nFrame); }},
 };
 
 const cCardPage* FindPage(const std::string& name) {

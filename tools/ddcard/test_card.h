@@ -13,7 +13,8 @@ struct cTestCardOptions {
   int32_t bDirect3D = 0;
   int32_t nBpp = 32;
   int32_t bFullScreen = 0;
-  std::string strPage = {};  // "" the card above; "fonts" the fonts page (fonts_page.h)
+  std::string strPage = {};  // "" the card above; "fonts" the fonts page (fonts_page.h); "effects" (effects_page.h)
+  int32_t nFrame = 0;        // the animation frame of the effects page
 };
 
 struct cTestCardResult {
