@@ -3,14 +3,12 @@
 
 #include <cstdint>
 
+#include "records/replay/replay_playback.h"
 #include "records/script/direction_codes.h"
 
-// What decides between the two input mappings during replay playback: replays
-// recorded by older versions keep the mapping they were recorded with.
-struct cReplayPlayback {
-  bool bPlaying = false;     // a replay is played back (game mode 4)
-  int32_t nFileVersion = 0;  // data version of the replay file
-};
+// During replay playback the replay's version decides between the two input
+// mappings: replays recorded by older versions keep the mapping they were
+// recorded with.
 
 // Maps the player's direction input (0 none, 1 left, 2 right, 3 up, 4 down,
 // 5 up-left, 6 down-left, 7 up-right, 8 down-right, 9 any) to a direction code.

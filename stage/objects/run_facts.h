@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "records/replay/replay_playback.h"
+
 class cStateVisitor;
 
 struct cRunFacts {
@@ -15,16 +17,6 @@ struct cRunFacts {
   int32_t bFromEditor = 0;  // the editor started the program
 
   bool IsReplayPlayback() const { return nGameMode == 4; }
-
-  void VisitState(cStateVisitor& visitor);
-};
-
-// Whether a replay plays, and the file version it was recorded with. Kept by
-// the stage build for the readers that must follow the replay's version rather
-// than the data version of the running program.
-struct cReplayPlayback {
-  int32_t bPlaying = 0;
-  int32_t nFileVersion = 0;
 
   void VisitState(cStateVisitor& visitor);
 };
