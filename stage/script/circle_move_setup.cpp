@@ -44,7 +44,8 @@ void InitCircleCommand(cCharaBase& chara, cFlowCmdState& state) {
     }
     if (move->m_bMirrorTargetY != 0) state.m_byDir ^= 1;
   }
-  const int64_t radius = std::clamp<int64_t>(PerClone(clone, move->m_nDistancePerClone, move->m_nDistance), 0, kMaxRadius);
+  const int64_t radius =
+      std::clamp<int64_t>(PerClone(clone, move->m_nDistancePerClone, move->m_nDistance), 0, kMaxRadius);
   state.m_nWork1 = SaturateToInt(radius * 16 * L);
   state.m_nWork2 = SaturateToInt((halfTurn + PerClone(clone, move->m_nAnglePerClone, move->m_nAngle)) * L);
   state.m_nWork3 = SaturateToInt((halfTurn + PerClone(clone, move->m_nHomingPerClone, move->m_nHoming)) * L);

@@ -23,13 +23,6 @@ namespace flow_cmd_move {
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kRadiansPerDegree = 0.017453292519943278;
 
-// The move settings of a movement command run for a chara; null when either
-// is missing (a command saved without its part does nothing).
-const cEdMove* MoveOf(const cCharaBase* lpChara, const cFlowCmdState* lpState) {
-  if (lpChara == nullptr || lpState == nullptr) return nullptr;
-  return lpState->Move();
-}
-
 // A move places the chara by its position again, not at a held screen place.
 void ClearHold(cCharaBase& chara) {
   chara.m_bHoldScreenPos = 0;
@@ -151,41 +144,29 @@ void SteerHoming(cCharaBase& chara, cFlowCmdState& state, const cEdMove& move, c
   state.m_Points.erase(state.m_Points.begin());
 }
 
-}  // namespace flow_cmd_move
-
-int32_t FlowCmd_LinearMove(cCharaBase* lpChara, cFlowCmdState* lpState) {
-  using namespace flow_cmd_move;
-  const cEdMove* move = MoveOf(lpChara, lpState);
-  if (move == nullptr) return 0;
-  cCharaBase& chara = *lpChara;
-  cFlowCmdState& state = *lpState;
+void LinearMove(cCharaBase& chara, cFlowCmdState& state, const cEdMove& move) {
   ClearHold(chara);
   if (state.m_bInit == 0) {
     state.m_bInit = 1;
-    FirstLinearVelocity(chara, state, *move);
+    FirstLinearVelocity(chara, state, move);
     if (chara.m_bFlying == 0) state.m_dVY = 0;
   } else {
     if (chara.m_bFlying == 0) state.m_dVY = 0;
-    if (ReversesOnTurn(chara, state, *move)) {
+    if (ReversesOnTurn(chara, state, move)) {
       state.m_dVX = -state.m_dVX;
       state.m_dVY = -state.m_dVY;
     }
   }
   if (g_SystemData.m_bLegacy773 == 0) {
-    if (move->m_bLockX != 0) state.m_dVX = 0;
-    if (move->m_bLockY != 0) state.m_dVY = 0;
+    if (move.m_bLockX != 0) state.m_dVX = 0;
+    if (move.m_bLockY != 0) state.m_dVY = 0;
   }
-  ApplyState(chara, state, *move, 0);
+  ApplyState(chara, state, move, 0);
   state.m_nLastFacing = chara.m_nFacing;
-  return 0;
 }
 
-int32_t FlowCmd_GroundPatrol(cCharaBase* lpChara, cFlowCmdState* lpState) {
-  using namespace flow_cmd_move;
-  const cEdMove* move = MoveOf(lpChara, lpState);
-  if (move == nullptr || lpChara->m_bFlying != 0) return 0;
-  cCharaBase& chara = *lpChara;
-  cFlowCmdState& state = *lpState;
+void GroundPatrol(cCharaBase& chara, cFlowCmdState& state, const cEdMove& move) {
+  if (chara.m_bFlying != 0) return;
   ClearHold(chara);
   if (chara.m_dPushVX != 0 || chara.m_dPushVY != 0) {
     // Knocked back: it walks on as it faces and turns nowhere.
@@ -195,88 +176,97 @@ int32_t FlowCmd_GroundPatrol(cCharaBase* lpChara, cFlowCmdState* lpState) {
   } else {
     GroundPatrolStep(chara, state);
   }
-  ApplyState(chara, state, *move, 1);
-  return 0;
+  ApplyState(chara, state, move, 1);
 }
 
-int32_t FlowCmd_CircleMove(cCharaBase* lpChara, cFlowCmdState* lpState) {
-  using namespace flow_cmd_move;
-  const cEdMove* move = MoveOf(lpChara, lpState);
-  if (move == nullptr || lpState->m_nWork1 == 0) return 0;
-  cCharaBase& chara = *lpChara;
-  cFlowCmdState& state = *lpState;
+// 2 and 3 turn by the facing; 1 is "左回り", anything else "右回り".
+int32_t CircleRotation(const cCharaBase& chara, int32_t rotation) {
+  if (rotation == 2) return chara.m_nFacing == 1 ? 1 : 0;
+  if (rotation == 3) return chara.m_nFacing == 1 ? 0 : 1;
+  return rotation;
+}
+
+void CircleMove(cCharaBase& chara, cFlowCmdState& state, const cEdMove& move) {
+  if (state.m_nWork1 == 0) return;
   ClearHold(chara);
   if (state.m_bInit == 0) {
     state.m_bInit = 1;
     state.m_dWork1 = state.m_dWork2 = state.m_nWork2;
   }
-  int32_t rotation = state.m_byDir;
-  if (rotation == 2) rotation = chara.m_nFacing == 1 ? 1 : 0;
-  if (rotation == 3) rotation = chara.m_nFacing == 1 ? 0 : 1;
   const double s = state.m_dSpeed;
   const double step = g_Stage.m_dSubSteps * s;
   const double radius = state.m_nWork1;
   state.m_dVX = 0;
   state.m_dVY = 0;
   state.m_nFaceTo = kFaceKeep;
-  if (move->m_bLockX == 0) state.m_dVX = -WaveVelocity(radius, 1, &state.m_dWork1, step, 0) * s;
-  // 90 turns anticlockwise ("左回り"); any other rotation clockwise.
-  const double phase = rotation == 1 ? 90 : 270;
-  if (chara.m_bFlying != 0 && move->m_bLockY == 0) {
+  if (move.m_bLockX == 0) state.m_dVX = -WaveVelocity(radius, 1, &state.m_dWork1, step, 0) * s;
+  const double phase = CircleRotation(chara, state.m_byDir) == 1 ? 90 : 270;
+  if (chara.m_bFlying != 0 && move.m_bLockY == 0) {
     state.m_dVY = -WaveVelocity(radius, 1, &state.m_dWork2, step, phase) * s;
   }
-  ApplyState(chara, state, *move, 0);
-  return 0;
+  ApplyState(chara, state, move, 0);
 }
 
-int32_t FlowCmd_ChargeMove(cCharaBase* lpChara, cFlowCmdState* lpState) {
-  using namespace flow_cmd_move;
-  const cEdMove* move = MoveOf(lpChara, lpState);
-  if (move == nullptr) return 0;
-  cCharaBase& chara = *lpChara;
-  cFlowCmdState& state = *lpState;
+void ChargeMove(cCharaBase& chara, cFlowCmdState& state, const cEdMove& move) {
   if (state.m_bInit == 0) {
     state.m_bInit = 1;
-    if (!AimCharge(chara, state, *move)) return 0;
+    if (!AimCharge(chara, state, move)) return;
   } else if (chara.m_bFlying == 0) {
     state.m_dVY = 0;
   }
-  ApplyState(chara, state, *move, 0);
-  return 0;
+  ApplyState(chara, state, move, 0);
 }
 
-int32_t FlowCmd_HomingMove(cCharaBase* lpChara, cFlowCmdState* lpState) {
-  using namespace flow_cmd_move;
-  const cEdMove* move = MoveOf(lpChara, lpState);
-  if (move == nullptr) return 0;
-  cCharaBase& chara = *lpChara;
-  cFlowCmdState& state = *lpState;
-  cCharaBase* target = SlotTarget(chara, move->m_nTargetSlot);
-  if (target == nullptr || target->m_bDead != 0) return 0;
+void HomingMove(cCharaBase& chara, cFlowCmdState& state, const cEdMove& move) {
+  cCharaBase* target = SlotTarget(chara, move.m_nTargetSlot);
+  if (target == nullptr || target->m_bDead != 0) return;
   if (state.m_bInit == 0) {
     state.m_bInit = 1;
-    CalcMoveTargetOffset(chara, state, *move);
+    CalcMoveTargetOffset(chara, state, move);
   }
   ClearHold(chara);
   if (chara.m_bFlying == 0) {
-    if (move->m_bLockX != 0) return 0;
+    if (move.m_bLockX != 0) return;
     state.m_dVY = 0;
   }
-  SteerHoming(chara, state, *move, *target);
-  ApplyState(chara, state, *move, 0);
+  SteerHoming(chara, state, move, *target);
+  ApplyState(chara, state, move, 0);
   state.m_nCount = WrapAdd(state.m_nCount, 1);
+}
+
+void AvoidOffscreenMove(cCharaBase& chara, cFlowCmdState& state, const cEdMove& move) {
+  AvoidOffscreenVelocity(chara, state);
+  if (chara.m_bFlying == 0) state.m_dVY = 0;
+  ApplyState(chara, state, move, 0);
+  state.m_nCount = WrapAdd(state.m_nCount, 1);
+}
+
+// A movement handler: the body runs only for a command that has its move
+// settings (one saved without its part does nothing).
+template <void (*Body)(cCharaBase&, cFlowCmdState&, const cEdMove&)>
+int32_t RunMove(cCharaBase* lpChara, cFlowCmdState* lpState) {
+  if (lpChara == nullptr || lpState == nullptr) return 0;
+  if (const cEdMove* move = lpState->Move()) Body(*lpChara, *lpState, *move);
   return 0;
 }
 
-int32_t FlowCmd_AvoidOffscreenMove(cCharaBase* lpChara, cFlowCmdState* lpState) {
-  using namespace flow_cmd_move;
-  const cEdMove* move = MoveOf(lpChara, lpState);
-  if (move == nullptr) return 0;
-  cCharaBase& chara = *lpChara;
-  cFlowCmdState& state = *lpState;
-  AvoidOffscreenVelocity(chara, state);
-  if (chara.m_bFlying == 0) state.m_dVY = 0;
-  ApplyState(chara, state, *move, 0);
-  state.m_nCount = WrapAdd(state.m_nCount, 1);
-  return 0;
+}  // namespace flow_cmd_move
+
+int32_t FlowCmd_LinearMove(cCharaBase* c, cFlowCmdState* s) {
+  return flow_cmd_move::RunMove<flow_cmd_move::LinearMove>(c, s);
+}
+int32_t FlowCmd_GroundPatrol(cCharaBase* c, cFlowCmdState* s) {
+  return flow_cmd_move::RunMove<flow_cmd_move::GroundPatrol>(c, s);
+}
+int32_t FlowCmd_CircleMove(cCharaBase* c, cFlowCmdState* s) {
+  return flow_cmd_move::RunMove<flow_cmd_move::CircleMove>(c, s);
+}
+int32_t FlowCmd_ChargeMove(cCharaBase* c, cFlowCmdState* s) {
+  return flow_cmd_move::RunMove<flow_cmd_move::ChargeMove>(c, s);
+}
+int32_t FlowCmd_HomingMove(cCharaBase* c, cFlowCmdState* s) {
+  return flow_cmd_move::RunMove<flow_cmd_move::HomingMove>(c, s);
+}
+int32_t FlowCmd_AvoidOffscreenMove(cCharaBase* c, cFlowCmdState* s) {
+  return flow_cmd_move::RunMove<flow_cmd_move::AvoidOffscreenMove>(c, s);
 }

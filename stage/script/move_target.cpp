@@ -63,8 +63,9 @@ void TargetVelocity(const cCharaBase& chara, cFlowCmdState& state, const cEdMove
   const cScroll& ay = SceneScrollY();
   const double cx = chara.m_rcScreen.left + chara.m_nGraphicW / 2 + ax.m_dPos;
   const double cy = chara.m_rcScreen.top + chara.m_nGraphicH / 2 + ay.m_dPos;
-  const double dx = move.m_bMoveX != 0 ? AxisDistance(move.m_nTargetCoord, state.m_nTargetX, chara.m_dHomeX, cx, ax) : 0;
-  const double dy = move.m_bMoveY != 0 ? AxisDistance(move.m_nTargetCoord, state.m_nTargetY, chara.m_dHomeY, cy, ay) : 0;
+  const int32_t coord = move.m_nTargetCoord;
+  const double dx = move.m_bMoveX != 0 ? AxisDistance(coord, state.m_nTargetX, chara.m_dHomeX, cx, ax) : 0;
+  const double dy = move.m_bMoveY != 0 ? AxisDistance(coord, state.m_nTargetY, chara.m_dHomeY, cy, ay) : 0;
   const double distance = std::sqrt(dx * dx + dy * dy);
   const double s = state.m_dSpeed;
   state.m_dVX = 0;

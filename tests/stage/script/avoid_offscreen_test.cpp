@@ -30,7 +30,7 @@ TEST_F(AvoidOffscreenTest, ACharaOffTheScreenOnTheSideItWishesToLeaveComesBack) 
       {"入力方向 wishes nothing", kDirInput, 1, 0, 620, 460, 0, 0, 400, 0, 0, 0},
       {"only a vertical auto-scroll: the plain rules on both axes", kDirUpLeft, 1, 0, 607, 449, 0, 0, 400, 3, 0, -2},
       {"a clamped horizontal scroll: the plain rules", kDirUpLeft, 1, 0, 607, 449, 1, 1, 400, 0, 0, -2},
-      {"horizontal auto-scroll: wider margins, carried by the scroll", kDirUpLeft, 1, 0, 607, 449, 1, 0, 400, 0, -1, -2},
+      {"horizontal auto-scroll: wider margins, carried along", kDirUpLeft, 1, 0, 607, 449, 1, 0, 400, 0, -1, -2},
       {"horizontal auto-scroll at its end: no way back", kDirUpLeft, 1, 0, 607, 449, 1, 0, 1360, 0, 0, -2},
       {"horizontal auto-scroll, right wish", kDirRight, 1, 0, -31, 100, 1, 0, 400, 0, 3, 0},
   };

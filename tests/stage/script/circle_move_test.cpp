@@ -44,7 +44,7 @@ TEST_F(CircleMoveTest, TheFlowPreparesRadiusAnglesTurnAndSpeedOrLength) {
       {"radius held at 20 half blocks, L 2", 2, 25, 90, 270, 0, 10, 3, 0, 0, 0, 0, 640, 180, 540, 0, 5, 36},
       {"speed given: the length follows", 2, 2, 0, 360, 1, 50, 6, 0, 0, 0, 0, 64, 0, 720, 0, 2.5, 144},
       {"a negative speed: the length made positive", 2, 2, 0, 360, 1, -50, 6, 0, 0, 0, 0, 64, 0, 720, 0, -2.5, 144},
-      {"first facing right, x mirror: half a turn on, the other way round", 1, 2, 0, 90, 0, 10, 6, 1, 1, 0, 0, 32, 180, 270, 1, 2.5, 36},
+      {"facing right first, x mirror: half a turn on, turned round", 1, 2, 0, 90, 0, 10, 6, 1, 1, 0, 0, 32, 180, 270, 1, 2.5, 36},
       {"both mirrors: turned round twice", 1, 2, 0, 90, 0, 10, 6, 1, 1, 1, 0, 32, 180, 270, 0, 2.5, 36},
       {"first facing left: no mirror", 1, 2, 0, 90, 0, 10, 6, 0, 1, 1, 0, 32, 0, 90, 0, 2.5, 36},
       {"a rotation by facing turns to its twin", 1, 2, 0, 90, 0, 10, 6, 1, 1, 0, 2, 32, 180, 270, 3, 2.5, 36},
