@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/input/input_state.h"
 #include "move_world.h"
 #include "records/script/direction_codes.h"
 #include "records/settings/system_data.h"
@@ -187,10 +188,23 @@ TEST_F(LinearMoveTest, LocksAndReversalUnderTheOldRules) {
   }
 }
 
+TEST_F(LinearMoveTest, TheLiveInputIsThePlayersInputNow) {
+  cInput& input = g_InputList.CheckedVectorAt(0);
+  input.vDirPress.assign(kDirPatternCount, cVector<PRESSRUNDATA>());
+  input.vDirPress.CheckedVectorAt(5).push_back({1, 3});  // up-left held
+  cChara& player = Mover(80, 0, 1);
+  player.m_nControl = 0;
+  EXPECT_EQ(ResolveMoveDirection(player, kDirInput, 1, 1, 1), kDirUpLeft);
+  EXPECT_EQ(ResolveMoveDirection(player, kDirInput, 1, 1, 0), kDirLeft);
+  // Without a running flow nothing was remembered: the facing.
+  EXPECT_EQ(ResolveMoveDirection(player, kDirInput, 0, 1, 1), kDirRight);
+  EXPECT_EQ(ResolveMoveDirection(player, kDirBackY, 1, 1, 1), kDirUp);
+}
+
 TEST_F(LinearMoveTest, MovesWithoutTheirMoveSettingsDoNothing) {
   for (int8_t kind : {kFlowCmdLinearMove, kFlowCmdGroundMove, kFlowCmdCircleMove, kFlowCmdChargeMove,
                       kFlowCmdHomingMove, kFlowCmdAvoidMove}) {
-    SCOPED_TRACE(kind);
+    SCOPED_TRACE(static_cast<int>(kind));
     cmd_ = Cmd(kind);
     state_ = cFlowCmdState();
     state_.m_lpCmd = &cmd_;
