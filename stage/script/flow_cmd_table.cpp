@@ -7,6 +7,7 @@
 #include "stage/objects/stage_play.h"
 #include "stage/script/flow_cmd_exec.h"
 #include "stage/script/flow_cmd_executors.h"
+#include "stage/script/flow_cmd_move.h"
 #include "stage/script/status_operation.h"
 
 namespace flow_cmd_table {
@@ -36,15 +37,15 @@ int32_t FlowCmd_Arrange(cCharaBase* c, cFlowCmdState* s) { return ExecArrange(c,
 const std::array<FlowCmdHandler, kFlowCmdKindCount> g_FlowCmdTable = {
     DoNothing,                  // 0
     DoNothing,                  // 1 ウエイト: lasts its calls
-    DoNothing,                  // 2 直線移動
-    DoNothing,                  // 3 地上折り返し移動
-    DoNothing,                  // 4 円移動
-    DoNothing,                  // 5 突撃移動
-    DoNothing,                  // 6 誘導移動
-    DoNothing,                  // 7 画面外回避移動
-    DoNothing,                  // 8 移動の無効化
-    DoNothing,                  // 9 向き変更
-    DoNothing,                  // 10 ジャンプ
+    FlowCmd_LinearMove,         // 2 直線移動
+    FlowCmd_GroundPatrol,       // 3 地上折り返し移動
+    FlowCmd_CircleMove,         // 4 円移動
+    FlowCmd_ChargeMove,         // 5 突撃移動
+    FlowCmd_HomingMove,         // 6 誘導移動
+    FlowCmd_AvoidOffscreenMove, // 7 画面外回避移動
+    FlowCmd_DisableMove,        // 8 移動の無効化
+    FlowCmd_ChangeDirection,    // 9 向き変更
+    FlowCmd_Jump,               // 10 ジャンプ
     DoNothing,                  // 11 ショット
     DoNothing,                  // 12 ソード
     DoNothing,                  // 13 ブロック召喚

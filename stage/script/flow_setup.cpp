@@ -8,6 +8,7 @@
 #include "records/stage/stage_globals.h"
 #include "stage/objects/chara_base.h"
 #include "stage/script/flow_anime_schedule.h"
+#include "stage/script/flow_cmd_move.h"
 #include "stage/script/flow_unroll.h"
 #include "stage/script/script_math.h"
 
@@ -48,14 +49,14 @@ void InitJumpCommand(cCharaBase& chara, cFlowCmdState& state) {
 
 using StateInit = void (*)(cCharaBase&, cFlowCmdState&);
 
-// The kinds whose state needs more than durations and speeds. The circle's
-// radius and angles come with its handler.
+// The kinds whose state needs more than durations and speeds.
 StateInit FindStateInit(int32_t kind) {
   switch (kind) {
     case kFlowCmdLinearMove:
     case kFlowCmdGroundMove:
     case kFlowCmdChargeMove:
     case kFlowCmdAvoidMove: return InitMoveCommand;
+    case kFlowCmdCircleMove: return InitCircleCommand;
     case kFlowCmdHomingMove: return InitHomingCommand;
     case kFlowCmdJump: return InitJumpCommand;
     default: return nullptr;
