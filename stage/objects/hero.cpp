@@ -39,6 +39,8 @@ void cHero::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_dFloorEffectValue", m_dFloorEffectValue);
   visitor.Value("m_nFloorEffectFrames", m_nFloorEffectFrames);
   visitor.Value("m_nBlockItemPause", m_nBlockItemPause);
+  visitor.Value("m_bNoJump", m_bNoJump);
+  visitor.Value("m_nJumpRiseSteps", m_nJumpRiseSteps);
   visitor.Value("m_nPassCount", m_nPassCount);
   visitor.Group("m_ItemBox", [&] {
     visitor.Value("left", m_ItemBox.left);

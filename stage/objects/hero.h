@@ -19,6 +19,8 @@
 #include "stage/objects/chara_base.h"
 #include "stage/objects/hero_box_rect.h"
 
+class cItem;
+
 class cHero : public cCharaBase {
  public:
   int32_t m_nInput = 0;           // index into g_InputList of the player's input
@@ -41,6 +43,8 @@ class cHero : public cCharaBase {
   double m_dFloorEffectValue = 0; // kind 3: the factor
   int32_t m_nFloorEffectFrames = 0;
   int32_t m_nBlockItemPause = 0;  // while set a floor block's item is not given again
+  int32_t m_bNoJump = 0;          // stands on a ジャンプ禁止 block (kept, not read)
+  int32_t m_nJumpRiseSteps = 0;   // a spring's rise in sub-steps (kept, not read)
   int32_t m_nPassCount = 0;       // flow passes
   DRECT m_ItemBox;                // item-touch rectangle in world dots
   int32_t m_nItemBoxX = 0;        // its offsets and size, scaled
@@ -65,5 +69,17 @@ class cHero : public cCharaBase {
   // player number the list does not hold.
   int32_t InputIndex() const;
 
+  // The item commands of a taken item, in order, on this hero
+  // (hero_item_commands.cpp): 0, 1 when one cleared the stage (the rest do
+  // not run), 2 when the hero's HP ran out.
+  int32_t ApplyItemCommands(cVector<cFlowCmd>& cmds);
+  // The taken item's graphic shown by the hero for a moment.
+  void ShowTakenItemIcon(int32_t kind, int32_t graphic, int32_t cell);
+
   void VisitState(cStateVisitor& visitor) override;
 };
+
+// Gives item to hero (give_item_to_hero.cpp): nothing (0) for a missing,
+// disabled, empty (graphic 0) or 取れない item; else the taken-item icon,
+// the item's sound and its commands; their result (1 clear, 2 the hero dies).
+int32_t GiveItemToHero(cItem* lpItem, cHero* lpHero);

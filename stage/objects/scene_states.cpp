@@ -116,7 +116,19 @@ int32_t cStagePlay::UpdatePresentation(int32_t bFrozen) {
       }
     }
   }
+  StepDrawnItems(bFrozen);
   return UpdateDeath(bFrozen);
+}
+
+void cStagePlay::StepDrawnItems(int32_t bFrozen) {
+  // The stage drawing shows the loose items on the screen; their animations
+  // move only when they are drawn.
+  cItemWalk walk(*this);
+  for (cItem& item : g_ItemList) {
+    if (!IsLive(*this, item) || item.m_bOnScreen == 0 || item.m_bCarried != 0) continue;
+    item.UpdateScreenRect();
+    item.StepDraw(bFrozen);
+  }
 }
 
 int32_t cStagePlay::UpdateDeath(int32_t bFrozen) {
