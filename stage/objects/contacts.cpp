@@ -5,23 +5,22 @@
 
 #include "records/settings/system_data.h"
 #include "records/stage/stage_globals.h"
+#include "stage/objects/contact_rules.h"
 #include "stage/objects/object_walk.h"
 #include "stage/objects/stage_play.h"
 #include "stage/services/stage_services.h"
 
 namespace contacts {
 
-constexpr int32_t kTouchCharaTrigger = 4;
-constexpr int32_t kAttackHitTrigger = 20;
-constexpr int32_t kSoundHit = 7;
-constexpr int32_t kSoundDefeated = 9;
+using contact_rules::BoxOf;
+using contact_rules::EndsPass;
 
-DRECT BoxOf(const CHARABOX& box) { return DRECT{box.dLeft, box.dTop, box.dRight, box.dBottom}; }
+constexpr int32_t kTouchCharaTrigger = 4;
 
 // Charas that meet other charas: not solid (solids meet by collision), and
 // on screen when the stage asks for that.
 bool MeetsCharas(const cCharaBase& c) {
-  return (g_Stage.m_nContactSetting == 0 || c.m_bOnScreen != 0) && c.m_Def.m_bBlockChara == 0 &&
+  return contact_rules::OnScreenRule(c) && c.m_Def.m_bBlockChara == 0 &&
          c.m_bEnabled != 0 && c.m_bDead == 0;
 }
 
@@ -34,7 +33,7 @@ void Touch(cStagePlay& play, cCharaBase& touched, cCharaBase& toucher) {
     return;
   }
   touched.StartFlowsByTrigger(kTouchCharaTrigger, parent->m_nId, 0);
-  parent->StartFlowsByTrigger(kAttackHitTrigger, touched.m_nId, toucher.m_nParentFlowId);
+  parent->StartFlowsByTrigger(contact_rules::kAttackHitTrigger, touched.m_nId, toucher.m_nParentFlowId);
 }
 
 bool HasBodyAttack(const cCharaBase& c) { return c.m_Def.m_nPower != 0 || c.m_Def.m_nImpact != 0; }
@@ -50,8 +49,6 @@ class cContactPassScope {
  private:
   cStagePlay& m_Play;
 };
-
-bool EndsPass(int32_t r) { return r == kPlayClear || r == kPlayDeath; }
 
 }  // namespace contacts
 
@@ -117,7 +114,7 @@ int32_t cStagePlay::ResolveCharaPair(cCharaBase& a, cCharaBase& b) {
     if (attackedB) b.TakeBodyImpact(a);
   }
   if (!attackedA && !attackedB) return 0;
-  Services().PlaySE(contacts::kSoundHit);
+  Services().PlaySE(contact_rules::kSoundHit);
   const int32_t idA = a.m_nId;
   const int32_t idB = b.m_nId;
   struct cSide {
@@ -134,12 +131,10 @@ int32_t cStagePlay::ResolveCharaPair(cCharaBase& a, cCharaBase& b) {
       victim->StartImmunity(side.attacker);
       continue;
     }
-    if (victim->m_nControl == 1) Services().PlaySE(contacts::kSoundDefeated);
+    if (victim->m_nControl == 1) Services().PlaySE(contact_rules::kSoundDefeated);
     const int32_t r = KillChara(*victim);
     if (contacts::EndsPass(r)) return r;
   }
   return 0;
 }
 
-int32_t cStagePlay::ResolveShotContacts() { return 0; }
-void cStagePlay::ResolveShotClashes() {}

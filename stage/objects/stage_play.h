@@ -187,6 +187,8 @@ class cStagePlay {
   void EraseStageItem(cItem& item);
   // Out of its layer and m_ShotList.
   cList<cShot>::iterator RemoveShotNode(cList<cShot>::iterator it);
+  // The shot of that serial the same way, if it is still there.
+  void RemoveShotById(int32_t id);
 
   // Scene operations the play step calls.
   void UpdateObjectStates();
@@ -312,6 +314,10 @@ class cStagePlay {
   void ResolveShotClashes();
   // One pair of charas of different groups whose bodies overlap.
   int32_t ResolveCharaPair(cCharaBase& a, cCharaBase& b);
+  // Shots against charas (shot_contacts.cpp): one shot against the charas of
+  // one group; one hit.
+  int32_t ResolveShotAgainstGroup(int32_t shotId, cList<int32_t>& group);
+  int32_t ResolveShotHit(cShot& shot, cCharaBase& chara, bool* pUsedUp);
   // The tails: the frame ends.
   void ClearTail();
   void DeathTail(const char* lpLabel);

@@ -23,29 +23,7 @@ class ContactsTest : public SolidWorld {
     SolidWorld::TearDown();
   }
 
-  // A chara of group whose body box is 32 x 32 at (x, y), HP 100.
-  cChara& Member(int32_t id, int32_t group, double x, double y) {
-    cChara& c = Body(id, x, y, 32, 32, false);
-    c.m_nBlockKey = group;
-    c.m_HitBox.dLeft = x;
-    c.m_HitBox.dTop = y;
-    c.m_HitBox.dRight = x + 31;
-    c.m_HitBox.dBottom = y + 31;
-    c.m_Def.m_nMaxHp = c.m_nHp = 100;
-    c.m_bOnScreen = 1;
-    play_.m_ObjGroup.CheckedVectorAt(group).push_back(id);
-    return c;
-  }
-
   int32_t Resolve() { return play_.ResolveContacts(g_CharaList); }
-
-  int CountSounds(int32_t n) const {
-    int count = 0;
-    for (const cStageEvent& event : services_.m_Events) {
-      if (event.strName == "PlaySE" && std::get<int64_t>(event.Args[0].value) == n) ++count;
-    }
-    return count;
-  }
 
   cSystemData savedSettings_;
 };

@@ -1,13 +1,16 @@
 #pragma once
 // Charas as boxes for the solid-chara and contact tests: bare bodies placed
-// by their top-left corner on the 30 x 20 stage of CharaWorld, with the
-// triggers they receive recorded.
+// by their top-left corner on the 30 x 20 stage of CharaWorld, members of
+// object groups with their body boxes, with the triggers they receive and
+// the system sounds recorded.
 //
 //   cChara& platform = Body(5, 400, 500, 64, 32, true);   // a solid 64 x 32
 //   cChara& walker = Body(6, 410, 470, 32, 32, false);    // standing on it
 //   play_.CollideSolidCharas(walker, g_CharaList);
 
+#include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "chara_world.h"
@@ -59,6 +62,29 @@ class SolidWorld : public CharaWorld {
     std::vector<std::vector<int32_t>> started;
     for (const std::vector<int32_t>& s : calls_.m_Started) started.push_back({s[0], s[1], s[2]});
     return started;
+  }
+
+  // A chara of group whose body and shot boxes are 32 x 32 at (x, y), HP 100.
+  cChara& Member(int32_t id, int32_t group, double x, double y) {
+    cChara& c = Body(id, x, y, 32, 32, false);
+    c.m_nBlockKey = group;
+    c.m_HitBox.dLeft = x;
+    c.m_HitBox.dTop = y;
+    c.m_HitBox.dRight = x + 31;
+    c.m_HitBox.dBottom = y + 31;
+    c.m_AttackBox = c.m_HitBox;
+    c.m_Def.m_nMaxHp = c.m_nHp = 100;
+    c.m_bOnScreen = 1;
+    play_.m_ObjGroup.CheckedVectorAt(group).push_back(id);
+    return c;
+  }
+
+  int CountSounds(int32_t n) const {
+    int count = 0;
+    for (const cStageEvent& event : services_.m_Events) {
+      if (event.strName == "PlaySE" && std::get<int64_t>(event.Args[0].value) == n) ++count;
+    }
+    return count;
   }
 
   void SolidBlock(int32_t column, int32_t row) {
