@@ -406,7 +406,10 @@ int32_t CollideWalking(cStagePlay& play, cCharaBase& obj, cList<cChara>& list) {
   FireSolidTriggers(obj, w);
   const bool squeezed = (obj.m_bContactLeft != 0 && obj.m_bContactRight != 0) ||
                         (obj.m_bContactTop != 0 && obj.m_bContactBottom != 0);
-  if (squeezed || play.AreCornersInSolidCharas(obj, b.K) != 0) return kCrushed;
+  // A solid holding a corner of the starting box overlaps that box, so an
+  // object that touched none cannot be held at its corners: the walks over
+  // the list are spared.
+  if (squeezed || (w.bTouched && play.AreCornersInSolidCharas(obj, b.K) != 0)) return kCrushed;
   BackOffFromBlocks(obj, w);
   if (obj.m_bRiding != 0 && !w.bLanded) KeepRiding(play, obj);
   return 0;
