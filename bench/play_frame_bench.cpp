@@ -1,9 +1,10 @@
 // One play frame of a busy stage: 300 x 40 blocks with a floor, collision
 // level 10 (10 sub-steps), contacts in every sub-step, 500 charas of which 50
-// are solid platforms, all active. Measured as a whole, and split into the
-// passes that exist so far: the object states of every sub-step, the charas'
-// moves through the blocks, and the frame's presentation step. The contact,
-// solid-chara and flow passes add their own as they land.
+// are solid platforms, all active, the others spread over four object
+// groups. Measured as a whole, and split into the passes that exist so far:
+// the object states of every sub-step, the charas' moves through the blocks,
+// the solid charas against the others, the contacts between the groups, and
+// the frame's presentation step. The flow pass adds its own as it lands.
 
 #include <benchmark/benchmark.h>
 
@@ -56,6 +57,7 @@ void WriteBusyStage(cStageData& stage) {
     chara.m_nCarriedItem = -1;
     chara.m_nActiveRange = 3;  // active everywhere
     chara.m_bBlockChara = i < kFrameSolids ? 1 : 0;
+    chara.m_nGroup = static_cast<int8_t>(1 + i % 4);
     chara.m_nX = static_cast<int16_t>((i * 7) % kFrameWidth);
     chara.m_nY = static_cast<int16_t>(5 + (i * 13) % (kFrameHeight - 8));
   }
@@ -125,6 +127,30 @@ void BM_PlayFramePassCharaBlocks(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PlayFramePassCharaBlocks)->Unit(benchmark::kMicrosecond);
+
+// Every other chara against the solid charas, once per sub-step.
+void BM_PlayFramePassSolidCharas(benchmark::State& state) {
+  cBusyStage stage;
+  cStagePlay& play = stage.Play();
+  for (auto _ : state) {
+    for (int32_t s = 0; s < g_Stage.m_nSubSteps; ++s) {
+      for (cChara& chara : g_CharaList) {
+        if (chara.m_Def.m_bBlockChara == 0) benchmark::DoNotOptimize(play.CollideSolidCharas(chara, g_CharaList));
+      }
+    }
+  }
+}
+BENCHMARK(BM_PlayFramePassSolidCharas)->Unit(benchmark::kMicrosecond);
+
+// The contact pass, once per sub-step.
+void BM_PlayFramePassContacts(benchmark::State& state) {
+  cBusyStage stage;
+  cStagePlay& play = stage.Play();
+  for (auto _ : state) {
+    for (int32_t s = 0; s < g_Stage.m_nSubSteps; ++s) benchmark::DoNotOptimize(play.ResolveContacts(g_CharaList));
+  }
+}
+BENCHMARK(BM_PlayFramePassContacts)->Unit(benchmark::kMicrosecond);
 
 // The presentation step of a drawn frame.
 void BM_PlayFramePassPresentation(benchmark::State& state) {

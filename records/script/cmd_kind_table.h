@@ -72,6 +72,9 @@ constexpr int32_t kFlowCmdKindCount = 40;
 enum eItemCmdKind : int8_t {
   kItemCmdNone = 0,
   kItemCmdChangeFlows = 1,  // "フローの変更": installs the command's sub-flows
+  kItemCmdStageClear = 2,   // "ステージクリア"
+  kItemCmdGetItem = 10,     // "アイテムの取得"
+  kItemCmdPlaySound = 20,   // "効果音の再生"
   kItemCmdArrange = 23,     // "アレンジ"
   kItemCmdLoop = 24,        // "ループ"
 };

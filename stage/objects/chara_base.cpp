@@ -202,8 +202,8 @@ void cCharaBase::ReleaseTargetLinks() {
   for (const SHOTLINK& link : m_ShotLinks) {
     cShot* shot = g_lpSceneStagePlay != nullptr ? g_lpSceneStagePlay->FindShotById(link.nShotId) : nullptr;
     if (shot == nullptr) continue;
-    if (link.nKind == kShotLinkHoming) shot->m_nHomingId = kNoLink;
-    if (link.nKind == kShotLinkOwner) shot->m_nOwnerId = kNoLink;
+    if (link.nKind == kShotLinkHoming) shot->m_lpTarget = kNoLink;
+    if (link.nKind == kShotLinkOwner) shot->m_lpShooter = kNoLink;
   }
   m_ShotLinks.clear();
 }

@@ -65,9 +65,9 @@ void FireBodyTriggers(cCharaBase& hit, cCharaBase& attacker, const cHitTriggers&
 
 // One kind of hit triggers of a shot; the owner is named even when gone.
 void FireShotTriggers(cCharaBase& hit, const cShot& shot, const cHitTriggers& triggers) {
-  hit.StartFlowsByTrigger(triggers.nTaken, shot.m_nOwnerId, 0);
-  cCharaBase* owner = shot.m_nOwnerId != kNoLink ? FindCharaById(shot.m_nOwnerId) : nullptr;
-  if (owner != nullptr && shot.m_bOwnerTrigger) owner->StartFlowsByTrigger(triggers.nGiven, hit.m_nId, shot.m_nFlowId);
+  hit.StartFlowsByTrigger(triggers.nTaken, shot.m_lpShooter, 0);
+  cCharaBase* owner = shot.m_lpShooter != kNoLink ? FindCharaById(shot.m_lpShooter) : nullptr;
+  if (owner != nullptr && shot.m_bHitTrigger) owner->StartFlowsByTrigger(triggers.nGiven, hit.m_nId, shot.m_byHitFlowId);
 }
 
 }  // namespace chara_damage
@@ -116,15 +116,16 @@ void cCharaBase::TakeBodyImpact(cCharaBase& attacker) {
 }
 
 int32_t cCharaBase::TakeShotDamage(cShot& shot) {
-  const int32_t result = ChangeHp(chara_damage::HpChangeOf(shot.m_nPower, m_Def.m_nDefence), 0, 1);
-  chara_damage::AddHitEffect(shot.m_nHitEffect, chara_damage::RectOf(m_AttackBox), shot.m_HitBox, shot.m_nScale);
-  if (shot.m_nPower != 0) chara_damage::FireShotTriggers(*this, shot, chara_damage::kDamageTriggers);
+  const int32_t result = ChangeHp(chara_damage::HpChangeOf(shot.m_Settings.m_nPower, m_Def.m_nDefence), 0, 1);
+  chara_damage::AddHitEffect(static_cast<uint16_t>(shot.m_Settings.m_nEffect), chara_damage::RectOf(m_AttackBox),
+                             shot.AttackRect(), shot.m_Settings.m_nSize);
+  if (shot.m_Settings.m_nPower != 0) chara_damage::FireShotTriggers(*this, shot, chara_damage::kDamageTriggers);
   return result;
 }
 
 void cCharaBase::TakeShotImpact(cShot& shot) {
   PushFromShot(shot);
-  if (shot.m_nImpact != 0) chara_damage::FireShotTriggers(*this, shot, chara_damage::kImpactTriggers);
+  if (shot.m_Settings.m_nImpact != 0) chara_damage::FireShotTriggers(*this, shot, chara_damage::kImpactTriggers);
 }
 
 void cCharaBase::FireBodyHitTriggers(cCharaBase& attacker) {
@@ -133,8 +134,8 @@ void cCharaBase::FireBodyHitTriggers(cCharaBase& attacker) {
 }
 
 void cCharaBase::FireShotHitTriggers(cShot& shot) {
-  if (shot.m_nPower != 0) chara_damage::FireShotTriggers(*this, shot, chara_damage::kDamageTriggers);
-  if (shot.m_nImpact != 0) chara_damage::FireShotTriggers(*this, shot, chara_damage::kImpactTriggers);
+  if (shot.m_Settings.m_nPower != 0) chara_damage::FireShotTriggers(*this, shot, chara_damage::kDamageTriggers);
+  if (shot.m_Settings.m_nImpact != 0) chara_damage::FireShotTriggers(*this, shot, chara_damage::kImpactTriggers);
 }
 
 int32_t cCharaBase::Die() {

@@ -37,10 +37,10 @@ void cCharaBase::PushFromAttacker(const cCharaBase& attacker) {
 }
 
 void cCharaBase::PushFromShot(const cShot& shot) {
-  if (shot.m_bOwnSpeed) {
-    StartPush(shot.m_nImpact, shot.m_dVX, shot.m_dVY);
+  if (shot.m_bShot) {
+    StartPush(shot.m_Settings.m_nImpact, shot.m_dVX, shot.m_dVY);
   } else {
-    StartPush(shot.m_nImpact, shot.FacingSign(), 0);
+    StartPush(shot.m_Settings.m_nImpact, shot.FacingSign(), 0);
   }
 }
 

@@ -7,7 +7,7 @@
 #include "stage/objects/chara_flow_calls.h"
 #include "stage/objects/state_visitor.h"
 
-PendingItemCmdRunner g_lpRunPendingItemCmd = nullptr;
+PendingItemCmdRunner g_lpRunPendingItemCmd = RunDeferredChangeFlow;
 
 void cHero::InitForStage(int32_t id, const cCharaDef* lpDef, double x, double y) {
   Reset(lpDef, x, y, 0);
@@ -76,6 +76,8 @@ void cHero::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_dFloorEffectValue", m_dFloorEffectValue);
   visitor.Value("m_nFloorEffectFrames", m_nFloorEffectFrames);
   visitor.Value("m_nBlockItemPause", m_nBlockItemPause);
+  visitor.Value("m_bNoJump", m_bNoJump);
+  visitor.Value("m_nJumpRiseSteps", m_nJumpRiseSteps);
   visitor.Value("m_nPassCount", m_nPassCount);
   visitor.Group("m_ItemBox", [&] {
     visitor.Value("left", m_ItemBox.left);

@@ -25,11 +25,14 @@
 #include "stage/objects/hero_box_rect.h"
 
 class cHero;
+class cItem;
 struct cCharaDrawList;
 
-// Runs a フローの変更 item command the hero's flow pass found pending (the
-// item code installs it; null: pending commands are dropped unrun).
+// Runs a フローの変更 item command the hero's flow pass found pending: the
+// deferred change (RunDeferredChangeFlow) unless a test puts another in;
+// null drops them unrun.
 using PendingItemCmdRunner = void (*)(cHero& hero, cFlowCmd& command);
+void RunDeferredChangeFlow(cHero& hero, cFlowCmd& command);
 extern PendingItemCmdRunner g_lpRunPendingItemCmd;
 
 class cHero : public cCharaBase {
@@ -54,6 +57,8 @@ class cHero : public cCharaBase {
   double m_dFloorEffectValue = 0; // kind 3: the factor
   int32_t m_nFloorEffectFrames = 0;
   int32_t m_nBlockItemPause = 0;  // while set a floor block's item is not given again
+  int32_t m_bNoJump = 0;          // stands on a ジャンプ禁止 block (kept, not read)
+  int32_t m_nJumpRiseSteps = 0;   // a spring's rise in sub-steps (kept, not read)
   int32_t m_nPassCount = 0;       // flow passes
   DRECT m_ItemBox;                // item-touch rectangle in world dots
   int32_t m_nItemBoxX = 0;        // its offsets and size, scaled
@@ -119,6 +124,12 @@ class cHero : public cCharaBase {
   // The jump command: its height by the key (mode 1) or the running speed
   // (mode 2); riding, it takes off on the frame's last sub-step only.
   void StepJump(cFlowCmdState& state) override;
+  // The item commands of a taken item, in order, on this hero
+  // (hero_item_commands.cpp): 0, 1 when one cleared the stage (the rest do
+  // not run), 2 when the hero's HP ran out.
+  int32_t ApplyItemCommands(cVector<cFlowCmd>& cmds);
+  // The taken item's graphic shown by the hero for a moment.
+  void ShowTakenItemIcon(int32_t kind, int32_t graphic, int32_t cell);
 
   void VisitState(cStateVisitor& visitor) override;
 
@@ -128,3 +139,8 @@ class cHero : public cCharaBase {
   bool JumpKeyHeld(int32_t mode) const;
   void RunPendingItemCommands();
 };
+
+// Gives item to hero (give_item_to_hero.cpp): nothing (0) for a missing,
+// disabled, empty (graphic 0) or 取れない item; else the taken-item icon,
+// the item's sound and its commands; their result (1 clear, 2 the hero dies).
+int32_t GiveItemToHero(cItem* lpItem, cHero* lpHero);

@@ -18,7 +18,7 @@ void cStagePlay::StepShots(int32_t s) {
     shot.ApplyGravity();
     shot.MoveY();
     shot.MoveX();
-    if (s == 1 && shot.m_bProjectile != 0) {
+    if (s == 1 && shot.m_bShot != 0) {
       const int32_t area = shot.m_nControl == 0 ? play_step::kAreaHeroShots : play_step::kAreaShots;
       if (shot.IsOutsideEraseArea(g_Stage.m_EraseAreas.CheckedVectorAt(area)) != 0) {
         it = RemoveShotNode(it);

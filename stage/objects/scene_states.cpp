@@ -117,6 +117,7 @@ int32_t cStagePlay::UpdatePresentation(int32_t bFrozen, cCharaDrawList* lpDraw) 
       }
     }
   }
+  StepDrawnItems(bFrozen);
   const int32_t end = UpdateDeath(bFrozen, lpDraw);
   // A replay's restart has built the stage again: nothing of it is drawn.
   if (end != kPlayReplayRestart) {
@@ -124,6 +125,17 @@ int32_t cStagePlay::UpdatePresentation(int32_t bFrozen, cCharaDrawList* lpDraw) 
     if (!g_Heroes.empty()) g_Heroes.front().AppendLightMask(lpDraw);
   }
   return end;
+}
+
+void cStagePlay::StepDrawnItems(int32_t bFrozen) {
+  // The stage drawing shows the loose items on the screen; their animations
+  // move only when they are drawn.
+  cItemWalk walk(*this);
+  for (cItem& item : g_ItemList) {
+    if (!IsLive(*this, item) || item.m_bOnScreen == 0 || item.m_bCarried != 0) continue;
+    item.UpdateScreenRect();
+    item.StepDraw(bFrozen);
+  }
 }
 
 int32_t cStagePlay::UpdateDeath(int32_t bFrozen, cCharaDrawList* lpDraw) {

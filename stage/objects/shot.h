@@ -1,36 +1,125 @@
 #pragma once
-// cShot: a shot or sword of the running stage (cStagePlay::m_ShotList),
-// known by its serial. Its own fields and operations come with the shot
-// runtime; the charas it names are declared here because a chara clears them
-// (through its m_ShotLinks) when it dies or is erased.
+// cShot: a shot of the running stage (cStagePlay::m_ShotList): a projectile
+// fired by a shot command, or the blade of a sword command that follows its
+// owner through the steps of a sword type. Known by its serial (m_nId).
+//
+//   cShot shot;                                        // empty, default settings
+//   shot.Init(play.m_nNextShotId, shooter, 11, settings, launch);
+//   AddShot(play, shot);                               // the list holds the copy
+//   ++play.m_nNextShotId;
+//   ...
+//   if (shot.Update() != 0) it = play.RemoveShotNode(it);   // one pass
+//
+// Every shot keeps a full copy of the settings it was made from. The charas it
+// names are held by run-time id (m_lpTarget, m_lpShooter, m_HitList): an
+// erased chara resolves to none, and a later chara never inherits a hit. The
+// target and the shooter know the shot through their m_ShotLinks
+// ({serial, kShotLinkHoming} / {serial, kShotLinkOwner}) and clear these ids
+// when they die or are erased; ReleaseLinks removes the pairs when the shot
+// goes first.
+//
+// Speeds are dots per pass (one physics sub-step); D is g_Stage's sub-step
+// count as a double.
 
 #include <cstdint>
 
+#include "core/containers/checked_vector.h"
+#include "records/script/ed_shot.h"
 #include "stage/objects/drect.h"
 #include "stage/objects/game_object.h"
 
+class cCharaBase;
+
+// Shot command kinds: a projectile, a sword.
+inline constexpr int32_t kShotKindProjectile = 11;
+inline constexpr int32_t kShotKindSword = 12;
+
+// An attack box: offset within the body and size.
+struct SHOTBOX {
+  int32_t nOffsetX = 0;
+  int32_t nOffsetY = 0;
+  int32_t nWidth = 0;
+  int32_t nHeight = 0;
+
+  void VisitState(cStateVisitor& visitor);
+};
+
+// The launch record a formation fills for each projectile (one object per
+// firing: what a step writes into it carries over to the later projectiles).
+// Speeds are dots per frame.
+struct SHOTLAUNCH {
+  int16_t nIndex = 0;    // clone index
+  double dSpeed = 0;     // launch speed ("速度" x 0.1 plus the clone steps)
+  int32_t nAngle = 0;    // angle offset, degrees
+  int32_t nRange = 0;    // half blocks
+  int32_t nLife = 0;     // tenths of a second
+  double dVX = 0;        // launch velocity: the speed split by the direction
+  double dVY = 0;
+  int32_t nX = 0;        // top-left of the projectile, stage dots
+  int32_t nY = 0;
+  int32_t nOriginX = 0;  // first position of the formation
+  int32_t nOriginY = 0;
+  int32_t nStepX = 0;    // between projectiles of a row
+  int32_t nStepY = 0;
+  int32_t nColStepX = 0; // between columns (落雷)
+  int32_t nColStepY = 0;
+  int32_t nW = 0;        // projectile size in dots
+  int32_t nH = 0;
+  int32_t nOffX = 0;     // launch offsets
+  int32_t nOffY = 0;
+  int32_t nDir = 0;      // resolved direction code
+};
+
 class cShot : public cGameObject {
  public:
-  int32_t m_nOwnerId = -1;   // the chara that fired it, -1 none
-  int32_t m_nHomingId = -1;  // the chara it homes on, -1 none
-  int32_t m_bOwnSpeed = 0;   // moves by its own speed (m_dVX, m_dVY)
-  int8_t m_nImpact = 0;      // knock-back strength in half blocks
-  int32_t m_nPower = 0;      // damage
-  uint16_t m_nHitEffect = 0; // Effect index shown where it hits, 0 none
-  int8_t m_nScale = 1;       // giant scale of the shooter
-  DRECT m_HitBox;            // its box in stage dots
-  int32_t m_bOwnerTrigger = 0;  // its hits start the owner's attack flows
-  uint8_t m_nFlowId = 0;     // flow id given to those flows
-  int32_t m_bProjectile = 0; // 1 a fired shot, 0 the attack of a sword (erase areas skip it)
-  uint8_t m_nLayer = 0;      // drawing layer 0..7 (cStagePlay::m_ShotLayers)
+  int32_t m_nOwnerId = -1;   // the chara that fired it (the sword follows it)
+  int32_t m_bShot = 0;       // 1 projectile, 0 sword
+  int32_t m_nRangeLeft = 0;  // passes left until the range is reached
+  int32_t m_nLifeLeft = 0;   // passes left of the lifetime
+  int32_t m_nTrajPasses = 0; // passes counted by the trajectory (sword: of its step)
+  int32_t m_nSwordStep = 0;
+  double m_dAccel = 0;       // per pass, 0 when off
+  double m_dTrajSpeed = 0;   // per pass, when the trajectory re-aims or homes
+  double m_dTrajVX = 0;      // the trajectory's own velocity
+  double m_dTrajVY = 0;
+  int32_t m_bAccel = 0;
+  int32_t m_nTrajStart = 0;  // pass of the trajectory's turn
+  int32_t m_nTrajEnd = 0;    // pass at which homing ends
+  int32_t m_bTrajDone = 0;
+  double m_dWavePhase = 0;
+  double m_dWaveSpare = 0;   // zeroed when the wave starts
+  double m_dWaveSin = 0;     // unit vector across the direction of travel
+  double m_dWaveCos = 0;
+  double m_dAtkLeft = 0;     // the attack box in stage dots, edges included
+  double m_dAtkTop = 0;
+  double m_dAtkRight = 0;
+  double m_dAtkBottom = 0;
+  SHOTBOX m_rcAtk;           // scaled
+  SHOTBOX m_rcAtkBase;       // unscaled
+  cVector<int32_t> m_HitList;  // ids of the charas already hit (each once)
+  cEdShot m_Settings;
+  int32_t m_lpTarget = -1;   // the shooter's target (trajectories 3 and 6), -1 none
+  int32_t m_lpShooter = -1;  // the chara that fired it, -1 once it died or went
+  int32_t m_bVanishPending = 0;  // removed at the end of the contact pass
+  int32_t m_bHitTrigger = 0;     // a hit fires trigger 20 on the shooter
+  uint8_t m_byHitFlowId = 0;     // with this flow id
+  int32_t m_nWaveAmplitude = 0;  // the wave's amplitude in dots
+
+  cShot();
+  cShot(const cShot&) = default;
+  cShot& operator=(const cShot&) = default;
+  ~cShot() override;
 
   // One sub-step of the shot's own state; not 0 asks for its removal.
   int32_t Update();
   // One sub-step of motion on each axis.
-  void MoveX();
-  void MoveY();
+  int32_t MoveX();
+  int32_t MoveY();
   // 1 when a cell the shot covers is solid for it.
   int32_t HitsBlock() const;
+
+  // The attack box as a rectangle.
+  DRECT AttackRect() const { return {m_dAtkLeft, m_dAtkTop, m_dAtkRight, m_dAtkBottom}; }
 
   void VisitState(cStateVisitor& visitor) override;
 };

@@ -67,6 +67,7 @@ void cStagePlay::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_nResultCount2", m_nResultCount2);
   visitor.Value("m_nSceneSetting", m_nSceneSetting);
   visitor.Value("m_bItemMessage", m_bItemMessage);
+  visitor.Value("m_bContactPass", m_bContactPass);
   visitor.Value("m_bQuit", m_bQuit);
   visitor.Value("m_bBuilt", m_bBuilt);
 }

@@ -40,6 +40,7 @@
 #include "stage/objects/scroll.h"
 
 class cBlock;
+struct DRECT;
 class cBlockDef;
 class cChara;
 class cCharaBase;
@@ -126,6 +127,9 @@ class cStagePlay {
   int32_t m_nResultCount2 = 0;
   int32_t m_nSceneSetting = 0;       // the stage's status-gauge switch at the build
   int32_t m_bItemMessage = 0;        // an item's message command ran: later ones chain
+  // The contact pass runs: a command that removes a shot only marks it, and
+  // the pass removes it.
+  int32_t m_bContactPass = 0;
   int32_t m_bQuit = 0;               // the window asked to close while a wait ran
   int32_t m_bBuilt = 0;              // the last SetStage built a stage (else PhasePlay is inert)
   int32_t m_nPlayEnd = 0;            // the ePlayEnd of the frame being stepped
@@ -186,6 +190,8 @@ class cStagePlay {
   void EraseStageItem(cItem& item);
   // Out of its layer and m_ShotList.
   cList<cShot>::iterator RemoveShotNode(cList<cShot>::iterator it);
+  // The shot of that serial the same way, if it is still there.
+  void RemoveShotById(int32_t id);
 
   // Scene operations the play step calls.
   void UpdateObjectStates();
@@ -207,7 +213,27 @@ class cStagePlay {
   int32_t HeroTouchItems(cHero& hero);
   int32_t ApplyFloorEffect(cHero& hero);
   int32_t GiveBlockItem(cHero& hero);
+  // After a floor effect or a block item let go of obj: a small downward
+  // speed when a floor lies just below, so the next block test lands it.
+  void SnapToGround(cCharaBase& obj);
+  // 1 when obj's position box overlaps a live, enabled solid chara of list
+  // other than obj (always 0 for an object flying through blocks).
   int32_t OverlapsSolidChara(cCharaBase& obj, cList<cChara>& list);
+  // ... other than the one of excludedId too.
+  int32_t OverlapsSolidCharaExcept(cCharaBase& obj, cList<cChara>& list, int32_t excludedId);
+  // The same test for box in obj's stead, flying or not.
+  int32_t OverlapsSolidRectExcept(const cCharaBase& obj, cList<cChara>& list, const DRECT& box, int32_t excludedId);
+  // One axis (vertical 1: up and down) of the push out of solid charas.
+  void PushOutOfSolidCharas(cCharaBase& obj, cList<cChara>& list, int32_t vertical);
+  // Riding (solid_chara_queries.cpp): 1 when the chara obj rides still lies
+  // under it (5 dots of reach); the first solid chara under obj, or null;
+  // 1 when every corner of obj's box, or the same corner of rc, lies in a
+  // solid chara.
+  int32_t IsOnRiddenChara(cCharaBase& obj);
+  cChara* FindSolidCharaBelow(cCharaBase& obj);
+  int32_t AreCornersInSolidCharas(cCharaBase& obj, const DRECT& rc);
+  // The chara of g_CharaList with that id (never a hero); null when none.
+  cChara* FindListedChara(int32_t id) const;
   // ---
 
   // Block collision of a chara after a move (block_collision.cpp): 2 when
@@ -277,6 +303,8 @@ class cStagePlay {
   // PhasePlay's input step; false when a replay reached its end and restarted.
   bool StepInput();
   void ResetFrameFlags();
+  // UpdatePresentation's item step: the animations of the items on screen.
+  void StepDrawnItems(int32_t bFrozen);
   // The sub-steps of a frame; false when the frame ended early (no drawing).
   bool StepSubSteps();
   bool StepSubStep(int32_t s);
@@ -286,6 +314,16 @@ class cStagePlay {
   void StepShots(int32_t s);
   void ApplyEraseAreas();
   void StepLifeCounters();
+  // The parts of ResolveContacts (contacts.cpp); a result of 1 or 2 ends the pass.
+  int32_t ResolveShotContacts();
+  int32_t ResolveCharaContacts();
+  void ResolveShotClashes();
+  // One pair of charas of different groups whose bodies overlap.
+  int32_t ResolveCharaPair(cCharaBase& a, cCharaBase& b);
+  // Shots against charas (shot_contacts.cpp): one shot against the charas of
+  // one group; one hit.
+  int32_t ResolveShotAgainstGroup(int32_t shotId, cList<int32_t>& group);
+  int32_t ResolveShotHit(cShot& shot, cCharaBase& chara, bool* pUsedUp);
   // The tails: the frame ends.
   void ClearTail();
   void DeathTail(const char* lpLabel);

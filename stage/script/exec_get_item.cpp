@@ -9,7 +9,8 @@
 #include "records/palette/common_palette.h"
 #include "records/script/flow_cmd.h"
 #include "records/stage/stage_globals.h"
-#include "stage/objects/chara_flow_calls.h"
+#include "stage/objects/hero.h"
+#include "stage/objects/object_lists.h"
 #include "stage/objects/item.h"
 #include "stage/objects/stage_play.h"
 #include "stage/script/cmd_param.h"
@@ -54,13 +55,15 @@ int32_t ExecGetItem(cCharaBase*, cFlowCmd* lpCmd) {
     }
     return 0;
   }
+  if (g_Heroes.empty()) return 0;
+  // The item is never placed: only its commands (loops unrolled, as a
+  // placed item's are) run on the first hero, without icon or sound.
   cItem item;
   item.InitFromDef(0, &palette->CheckedVectorAt(key.second), 0);
-  item.m_bEnabled = 1;
   int32_t result = 0;
   {
     cApplyingScope applying(key);
-    result = GiveItemToHero(item);
+    result = g_Heroes.front().ApplyItemCommands(item.m_Def.m_Commands);
   }
   // A harmless item must not wipe out a clear or a death asked for earlier
   // in the same sub-step.

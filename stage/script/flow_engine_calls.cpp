@@ -2,6 +2,7 @@
 
 #include "stage/objects/chara_base.h"
 #include "stage/objects/chara_flow_calls.h"
+#include "stage/objects/object_lists.h"
 #include "stage/script/flow_triggers.h"
 
 namespace flow_engine_calls {
@@ -18,8 +19,10 @@ class cFlowEngineCalls : public cCharaFlowCalls {
   int32_t RunFrame(cCharaBase& chara, int32_t index) override { return chara.m_Flows.CheckedVectorAt(index).RunFrame(); }
   void StopFlow(cCharaBase& chara, int32_t index) override { chara.m_Flows.CheckedVectorAt(index).Stop(chara); }
   void DeleteFlowAt(cCharaBase& chara, int32_t index) override { chara.DeleteFlowAt(index); }
-  // Items reach the hero through the item code, which installs its own answer.
-  int32_t GiveItemToHero(cItem&) override { return 0; }
+  // A chara's dropped item goes to the player's hero.
+  int32_t GiveItemToHero(cItem& item) override {
+    return g_Heroes.empty() ? 0 : ::GiveItemToHero(&item, &g_Heroes.CheckedVectorAt(0));
+  }
 };
 
 }  // namespace flow_engine_calls

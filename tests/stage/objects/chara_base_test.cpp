@@ -301,10 +301,11 @@ class CharaLinkTest : public CharaWorld {
 
   void ExpectBReleased() {
     EXPECT_FALSE(Named(2));
-    EXPECT_EQ(fired_->m_nOwnerId, kNoLink);
-    EXPECT_EQ(fired_->m_nHomingId, 1);  // the rest is intact
-    EXPECT_EQ(homing_->m_nHomingId, kNoLink);
-    EXPECT_EQ(homing_->m_nOwnerId, 1);
+    EXPECT_EQ(fired_->m_lpShooter, kNoLink);
+    EXPECT_EQ(fired_->m_nOwnerId, 2);  // the serial of the chara that fired it stays
+    EXPECT_EQ(fired_->m_lpTarget, 1);  // the rest is intact
+    EXPECT_EQ(homing_->m_lpTarget, kNoLink);
+    EXPECT_EQ(homing_->m_lpShooter, 1);
     EXPECT_EQ(a_->m_Targets.CheckedVectorAt(0), 0);
     EXPECT_EQ(BrokenLinks(), "");
   }
@@ -342,8 +343,8 @@ TEST_F(CharaLinkTest, DestroyedTemporaryCopyKeepsEveryLink) {
   }
   EXPECT_EQ(b_->m_nParentId, 3);
   EXPECT_EQ(a_->m_Targets.CheckedVectorAt(1), 2);
-  EXPECT_EQ(fired_->m_nOwnerId, 2);
-  EXPECT_EQ(homing_->m_nHomingId, 2);
+  EXPECT_EQ(fired_->m_lpShooter, 2);
+  EXPECT_EQ(homing_->m_lpTarget, 2);
   EXPECT_EQ(BrokenLinks(), "");
 }
 

@@ -114,16 +114,16 @@ TEST_F(CharaDamageTest, TriggersGoToTheParentWhenTheHitCountsAsItsAttack) {
 
   calls_.m_Started.clear();
   cShot& shot = AddTestShot(20, &parent, nullptr);
-  shot.m_nPower = 5;
-  shot.m_bOwnerTrigger = 1;
-  shot.m_nFlowId = 4;
+  shot.m_Settings.m_nPower = 5;
+  shot.m_bHitTrigger = 1;
+  shot.m_byHitFlowId = 4;
   hit.FireShotHitTriggers(shot);  // no impact: no 2 and 19
   EXPECT_EQ(calls_.m_Started, (std::vector<std::vector<int32_t>>{{3, 1, 1, 0}, {1, 18, 3, 4}}));
 
   calls_.m_Started.clear();
   cShot& orphan = AddTestShot(21, nullptr, nullptr);
-  orphan.m_nImpact = 2;
-  orphan.m_bOwnerTrigger = 1;
+  orphan.m_Settings.m_nImpact = 2;
+  orphan.m_bHitTrigger = 1;
   hit.FireShotHitTriggers(orphan);
   EXPECT_EQ(calls_.m_Started, (std::vector<std::vector<int32_t>>{{3, 2, kNoLink, 0}}));
 }

@@ -135,8 +135,8 @@ TEST_F(CharaPhysicsTest, PushFromAttackerIgnoresASlowFall) {
   }
 
   cShot shot;
-  shot.m_nImpact = 4;
-  shot.m_nFacing = 0;  // left, not moving by its own speed
+  shot.m_Settings.m_nImpact = 4;
+  shot.m_nFacing = 0;  // left, a sword: pushes along its facing
   cChara hit;
   hit.PushFromShot(shot);
   EXPECT_LT(hit.m_dPushVX, 0);

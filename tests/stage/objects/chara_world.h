@@ -61,10 +61,11 @@ class CharaWorld : public StageWorld {
     cShot& added = AddShot(play_, shot);
     if (owner != nullptr) {
       added.m_nOwnerId = owner->m_nId;
+      added.m_lpShooter = owner->m_nId;
       owner->m_ShotLinks.push_back({id, kShotLinkOwner});
     }
     if (homing != nullptr) {
-      added.m_nHomingId = homing->m_nId;
+      added.m_lpTarget = homing->m_nId;
       homing->m_ShotLinks.push_back({id, kShotLinkHoming});
     }
     return added;
@@ -93,10 +94,10 @@ class CharaWorld : public StageWorld {
     for (const cHero& hero : g_Heroes) check(hero);
     for (const cChara& chara : g_CharaList) check(chara);
     for (const cShot& shot : play_.m_ShotList) {
-      if (shot.m_nOwnerId != kNoLink && !HasShotLink(shot.m_nOwnerId, {shot.m_nId, kShotLinkOwner})) {
+      if (shot.m_lpShooter != kNoLink && !HasShotLink(shot.m_lpShooter, {shot.m_nId, kShotLinkOwner})) {
         broken += "shot owner\n";
       }
-      if (shot.m_nHomingId != kNoLink && !HasShotLink(shot.m_nHomingId, {shot.m_nId, kShotLinkHoming})) {
+      if (shot.m_lpTarget != kNoLink && !HasShotLink(shot.m_lpTarget, {shot.m_nId, kShotLinkHoming})) {
         broken += "shot homing\n";
       }
     }
@@ -114,7 +115,7 @@ class CharaWorld : public StageWorld {
     return std::any_of(g_Heroes.begin(), g_Heroes.end(), names) ||
            std::any_of(g_CharaList.begin(), g_CharaList.end(), names) ||
            std::any_of(play_.m_ShotList.begin(), play_.m_ShotList.end(),
-                       [&](const cShot& shot) { return shot.m_nOwnerId == id || shot.m_nHomingId == id; });
+                       [&](const cShot& shot) { return shot.m_lpShooter == id || shot.m_lpTarget == id; });
   }
 
  private:

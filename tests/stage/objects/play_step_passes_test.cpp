@@ -103,7 +103,7 @@ TEST_F(PlayStepPassesTest, WithTheHeroDeadNothingRunsButShotsAndTheScroll) {
   cShot shot;
   shot.m_nId = play_.m_nNextShotId++;
   shot.m_dX = 500;
-  shot.m_dVX = 3;
+  shot.m_dTrajVX = 3;
   AddShot(play_, shot);
   Frame();
   EXPECT_TRUE(AlwaysTriggers().empty());

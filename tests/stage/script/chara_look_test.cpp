@@ -8,29 +8,10 @@
 #include "stage/objects/flow_cmd_state.h"
 #include "stage/script/flow_cmd_executors.h"
 #include "stage/script/flow_cmd_table.h"
-#include "support/recording_chara_flow_calls.h"
+#include "stage/objects/hero.h"
+#include "stage/objects/object_lists.h"
 
 namespace {
-
-// An item given to the hero runs its commands: the commands are the first
-// parameter of each (アイテムの取得 of that common-palette index) or a stage
-// clear (-1), run through the executors as the item table would.
-class cItemCommandCalls : public cRecordingCharaFlowCalls {
- public:
-  std::vector<std::vector<int32_t>> m_Items;  // per common-palette index
-  int32_t m_nGiven = 0;
-
-  int32_t GiveItemToHero(cItem& item) override {
-    ++m_nGiven;
-    for (int32_t command : m_Items[static_cast<std::size_t>(item.m_Def.m_nGraphic)]) {
-      cFlowCmd cmd;
-      cmd.m_Params.assign({0, command, 0});
-      const int32_t result = command < 0 ? ExecStageClear(nullptr, &cmd) : ExecGetItem(nullptr, &cmd);
-      if (result != 0) return result;
-    }
-    return 0;
-  }
-};
 
 class CharaLookTest : public FlowWorld {
  protected:
@@ -45,13 +26,44 @@ class CharaLookTest : public FlowWorld {
     FlowWorld::TearDown();
   }
 
-  // Items 0..n-1 of the common palette, each knowing its index.
-  void Items(cItemCommandCalls& calls, std::vector<std::vector<int32_t>> items) {
+  // Items 0..n-1 of the common palette. Each first plays its own index as a
+  // sound (so a run shows as a PlayProjectSE request), then runs its list:
+  // k >= 0 takes common item k (アイテムの取得), -1 clears the stage.
+  static void Items(std::vector<std::vector<int32_t>> items) {
     g_CommonPalette.m_ItemPalette.resize(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
-      g_CommonPalette.m_ItemPalette.CheckedVectorAt(static_cast<int32_t>(i)).m_nGraphic = static_cast<int16_t>(i);
+      cVector<cFlowCmd>& cmds = g_CommonPalette.m_ItemPalette.CheckedVectorAt(static_cast<int32_t>(i)).m_Commands;
+      cmds.clear();
+      cmds.push_back(ItemCmd(kItemCmdPlaySound, {static_cast<int32_t>(i)}));
+      for (int32_t command : items[i]) {
+        cmds.push_back(command < 0 ? ItemCmd(kItemCmdStageClear, {}) : ItemCmd(kItemCmdGetItem, {0, command}));
+      }
     }
-    calls.m_Items = std::move(items);
+  }
+
+  static cFlowCmd ItemCmd(int8_t kind, std::vector<int32_t> params) {
+    cFlowCmd cmd;
+    cmd.m_nKind = kind;
+    cmd.m_bSoundOnScreenOnly = 0;  // the hero stands off screen here
+    params.resize(9, 0);
+    cmd.m_Params.assign(params.begin(), params.end());
+    return cmd;
+  }
+
+  // The hero the item commands run on.
+  cHero& Hero() {
+    g_Heroes.resize(1);
+    g_Heroes.front().m_nHp = 10;
+    return g_Heroes.front();
+  }
+
+  // The items that ran, in order.
+  std::vector<int64_t> ItemsRun() const {
+    std::vector<int64_t> run;
+    for (const cStageEvent& event : services_.m_Events) {
+      if (event.strName == "PlayProjectSE") run.push_back(std::get<int64_t>(event.Args.front().value));
+    }
+    return run;
   }
 
   cVector<cItemDef> savedPalette_;
@@ -59,9 +71,8 @@ class CharaLookTest : public FlowWorld {
 };
 
 TEST_F(CharaLookTest, TakingAnItemKeepsAnEarlierStageEndUnlessItEndsTheStage) {
-  cItemCommandCalls calls;
-  cCharaFlowCallsScope scope(&calls);
-  Items(calls, {{}, {-1}});
+  Items({{}, {-1}});
+  Hero();
   cChara& chara = AddTestChara(4);
   cFlowCmd harmless = Cmd(kFlowCmdGetItem, {0, 0});
   play_.m_nStageClear = 2;
@@ -78,17 +89,24 @@ TEST_F(CharaLookTest, TakingAnItemKeepsAnEarlierStageEndUnlessItEndsTheStage) {
   // Another palette names no item.
   cFlowCmd none = Cmd(kFlowCmdGetItem, {2, 1});
   EXPECT_EQ(ExecGetItem(&chara, &none), 0);
-  EXPECT_EQ(calls.m_nGiven, 2);
+  EXPECT_EQ(ItemsRun(), (std::vector<int64_t>{0, 1}));
 }
 
 TEST_F(CharaLookTest, AnItemThatTakesItselfAgainDoesNotRecurse) {
-  cItemCommandCalls calls;
-  cCharaFlowCallsScope scope(&calls);
   // 0 takes 1, 1 takes 0 and then itself: each runs once.
-  Items(calls, {{1}, {0, 1}});
+  Items({{1}, {0, 1}});
+  Hero();
   cFlowCmd take = Cmd(kFlowCmdGetItem, {0, 0});
   EXPECT_EQ(ExecGetItem(nullptr, &take), 0);
-  EXPECT_EQ(calls.m_nGiven, 2);
+  EXPECT_EQ(ItemsRun(), (std::vector<int64_t>{0, 1}));
+}
+
+TEST_F(CharaLookTest, NoHeroTakesNothing) {
+  Items({{}});
+  g_Heroes.clear();
+  cFlowCmd take = Cmd(kFlowCmdGetItem, {0, 0});
+  EXPECT_EQ(ExecGetItem(nullptr, &take), 0);
+  EXPECT_TRUE(ItemsRun().empty());
 }
 
 TEST_F(CharaLookTest, GraphicChangesKeepLowBytesAndSignExtendTheDrawnOne) {

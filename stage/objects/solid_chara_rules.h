@@ -1,0 +1,28 @@
+#pragma once
+// What the solid-chara passes share: which charas act as moving blocks for an
+// object, and the boxes they are tested with (position boxes, edges
+// included).
+
+#include "stage/objects/chara.h"
+#include "stage/objects/drect.h"
+#include "stage/objects/object_walk.h"
+
+namespace solid_chara_rules {
+
+// A live, enabled, living solid chara other than obj.
+inline bool IsSolidFor(const cStagePlay& play, const cChara& s, const cCharaBase& obj) {
+  return s.m_Def.m_bBlockChara != 0 && s.m_bDead == 0 && s.m_bEnabled != 0 && s.m_nId != obj.m_nId &&
+         IsLive(play, s);
+}
+
+// Flying objects that pass through blocks pass through solid charas too.
+inline bool PassesSolids(const cCharaBase& obj) { return obj.m_bFlying != 0 && obj.m_nFlyBlockMode == 0; }
+
+inline DRECT PositionBox(const cGameObject& o) { return DRECT{o.m_dX, o.m_dY, o.m_dRight, o.m_dBottom}; }
+inline DRECT SavedBox(const cCharaBase& c) { return DRECT{c.m_dSavedX, c.m_dSavedY, c.m_dSavedRight, c.m_dSavedBottom}; }
+
+inline bool Contains(const DRECT& box, double x, double y) {
+  return box.left <= x && x <= box.right && box.top <= y && y <= box.bottom;
+}
+
+}  // namespace solid_chara_rules
