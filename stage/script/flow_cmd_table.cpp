@@ -6,6 +6,7 @@
 #include "stage/objects/flow_cmd_state.h"
 #include "stage/objects/stage_play.h"
 #include "stage/script/flow_cmd_exec.h"
+#include "stage/script/flow_cmd_shots.h"
 #include "stage/script/status_operation.h"
 
 namespace flow_cmd_table {
@@ -44,11 +45,11 @@ const std::array<FlowCmdHandler, kFlowCmdKindCount> g_FlowCmdTable = {
     DoNothing,                  // 8 移動の無効化
     DoNothing,                  // 9 向き変更
     DoNothing,                  // 10 ジャンプ
-    DoNothing,                  // 11 ショット
-    DoNothing,                  // 12 ソード
-    DoNothing,                  // 13 ブロック召喚
-    DoNothing,                  // 14 キャラ召喚
-    DoNothing,                  // 15 アイテム召喚
+    FlowCmd_Shot,               // 11 ショット
+    FlowCmd_Sword,              // 12 ソード
+    FlowCmd_SummonBlock,        // 13 ブロック召喚
+    FlowCmd_SummonChara,        // 14 キャラ召喚
+    FlowCmd_SummonItem,         // 15 アイテム召喚
     DoNothing,                  // 16 フローの操作
     DoNothing,                  // 17 ステージクリア
     DoNothing,                  // 18 ゲームウエイト
