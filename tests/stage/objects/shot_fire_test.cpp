@@ -270,4 +270,84 @@ TEST_F(ShotFireTest, ATogglingVolleyChangesACellOnceAndTheNextTogglesItBack) {
   (void)cell;
 }
 
+TEST_F(ShotFireTest, StraightBStandsOnTheCharasBottomLine) {
+  set_.m_nFormation = kFormationStraightB;
+  set_.m_nCount = 3;
+  struct Case {
+    int8_t direction;
+    int32_t facing;
+    int32_t x;
+  } const cases[] = {{2, 1, 85}, {3, 0, 132}, {6, 1, 132}, {6, 0, 85}, {9, 1, 85}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << int{c.direction} << " facing " << c.facing);
+    ClearShots(play_);
+    set_.m_nDirection = c.direction;
+    chara_->m_nFacing = c.facing;
+    FireShot(Firing());
+    EXPECT_EQ(Positions(), (std::vector<std::pair<int32_t, int32_t>>{{c.x, 116}, {c.x, 100}, {c.x, 84}}));
+  }
+}
+
+TEST_F(ShotFireTest, ThunderRowsEnterFromTheViewsEdge) {
+  // The view at (320, 320), the chara (and target) at screen (100, 100).
+  play_.m_ScrollX.m_dPos = 320;
+  play_.m_ScrollY.m_dPos = 320;
+  chara_->m_dX = chara_->m_dY = 420;
+  chara_->UpdateScreenRect();
+  set_.m_nFormation = kFormationStrike;
+  set_.m_nStrikeRef = 2;
+  set_.m_nFormationParam[0] = 1;  // interval 1 hbl
+  set_.m_nFormationParam[2] = 1;  // columns 1 hbl apart
+  using Points = std::vector<std::pair<int32_t, int32_t>>;
+  struct Case {
+    const char* name;
+    int8_t direction, rows;
+    int16_t cols;
+    int32_t legacy555;
+    Points at;
+  } const cases[] = {
+      {"left, one column, two rows", 2, 2, 1, 0, {{944, 428}, {912, 428}}},
+      {"left, interval left out", 2, 2, 1, 1, {{944, 428}, {928, 428}}},
+      {"left, two columns", 2, 1, 2, 0, {{944, 420}, {944, 436}}},
+      {"left, three columns", 2, 1, 3, 0, {{944, 412}, {944, 428}, {944, 444}}},
+      {"up-left, one column", 8, 1, 1, 0, {{784, 784}}},
+      {"down-right, two columns", 11, 1, 2, 0, {{315, 325}, {326, 314}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ClearShots(play_);
+    g_SystemData.m_bLegacy555 = c.legacy555;
+    set_.m_nDirection = c.direction;
+    set_.m_nCount = c.rows;
+    set_.m_nFormationParam[1] = c.cols;
+    FireShot(Firing());
+    EXPECT_EQ(Positions(), c.at);
+  }
+}
+
+TEST_F(ShotFireTest, AimAngleAtTheTarget) {
+  cShotFiring fire = Firing();
+  SHOTLAUNCH launch;
+  launch.nW = launch.nH = 16;
+  launch.dSpeed = 9;  // not the settings' 4 dots per frame: the lead rewrites it
+  chara_->m_nFacing = 1;
+  EXPECT_EQ(AimAngleAtTarget(116, 116, fire, &launch), 180.0);  // no target: ahead
+  chara_->m_nFacing = 0;
+  EXPECT_EQ(AimAngleAtTarget(116, 116, fire, &launch), 0.0);
+
+  cChara& target = AddShooter(2, 1, 300, 100);
+  Target(*chara_, 0, target);
+  EXPECT_DOUBLE_EQ(AimAngleAtTarget(116, 116, fire, &launch), 180.5);  // straight right, rounded up
+  EXPECT_EQ(launch.dSpeed, 9);
+
+  // The target rides the auto-scroll and the shot does not: it is led, and
+  // the launch speed becomes the course's.
+  play_.m_ScrollX.m_dAutoSpeed = 2;
+  play_.m_ScrollX.m_bAutoScroll = 1;
+  target.m_bFollowScroll = 1;
+  const double led = AimAngleAtTarget(116, 116, fire, &launch);
+  EXPECT_TRUE(std::isfinite(led));
+  EXPECT_DOUBLE_EQ(launch.dSpeed, 4);
+}
+
 }  // namespace
