@@ -75,4 +75,5 @@ void ClearItems(cStagePlay& play) {
 void ClearShots(cStagePlay& play) {
   play.m_ShotList.clear();
   play.m_ShotIds.Clear();
+  for (cList<int32_t>& faction : play.m_ShotLayers) faction.clear();
 }

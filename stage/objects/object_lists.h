@@ -43,7 +43,8 @@ cList<cChara>::iterator EraseChara(cStagePlay& play, cList<cChara>::iterator it)
 cList<cItem>::iterator EraseItem(cStagePlay& play, cList<cItem>::iterator it);
 cList<cShot>::iterator EraseShot(cStagePlay& play, cList<cShot>::iterator it);
 
-// Empties the heroes, the charas, the items, the shots, and all id tables.
+// Empties the heroes, the charas, the items, the shots (with their faction
+// lists), and all id tables.
 void ClearHeroes(cStagePlay& play);
 void ClearCharas(cStagePlay& play);
 void ClearItems(cStagePlay& play);

@@ -10,6 +10,8 @@
 #include "stage/objects/flow_cmd_state.h"
 #include "stage/objects/object_lists.h"
 #include "stage/objects/shot_fire.h"
+#include "stage/objects/shot_pass.h"
+#include "stage/objects/state_digest.h"
 #include "shot_world.h"
 
 namespace {
@@ -348,6 +350,38 @@ TEST_F(ShotFireTest, AimAngleAtTheTarget) {
   const double led = AimAngleAtTarget(116, 116, fire, &launch);
   EXPECT_TRUE(std::isfinite(led));
   EXPECT_DOUBLE_EQ(launch.dSpeed, 4);
+}
+
+TEST_F(ShotFireTest, EveryFormationAndTrajectoryRunsTheSameTwice) {
+  cChara& target = AddShooter(2, 1, 400, 300);
+  Target(*chara_, 0, target);
+  const auto run = [&] {
+    ClearShots(play_);
+    play_.m_nNextShotId = 0;
+    play_.m_Random.Seed(7);
+    for (int8_t formation = 0; formation < kFormationCount; ++formation) {
+      for (int8_t kind = 0; kind < kShotMoveTypeCount; ++kind) {
+        set_.m_nFormation = formation;
+        set_.m_nMoveType = kind;
+        set_.m_nCount = 3;
+        set_.m_nClones = 1;
+        set_.m_nSpread = 15;
+        set_.m_bAim = static_cast<int8_t>(kind % 2);
+        set_.m_nFormationParam[0] = 2;
+        set_.m_nFormationParam[1] = 2;
+        set_.m_nFormationParam[2] = 1;
+        set_.m_nMoveTypeParam[0] = 1;
+        set_.m_nMoveTypeParam[1] = 20;
+        set_.m_nDirection = static_cast<int8_t>(kind);
+        FireShot(Firing());
+      }
+    }
+    for (int32_t pass = 1; pass <= 60; ++pass) RunShotPass(play_, pass % 2);
+    return StateDigest(play_);
+  };
+  const uint64_t first = run();
+  EXPECT_GT(play_.m_nNextShotId, 100);
+  EXPECT_EQ(run(), first);
 }
 
 }  // namespace
