@@ -42,12 +42,6 @@ cItem& AddItem(cStagePlay& play, const cItem& item) {
   return added;
 }
 
-cShot& AddShot(cStagePlay& play, const cShot& shot) {
-  cShot& added = play.m_ShotList.emplace_back(shot);
-  play.m_ShotIds.Put(added.m_nId, &added);
-  return added;
-}
-
 cList<cChara>::iterator EraseChara(cStagePlay& play, cList<cChara>::iterator it) {
   // An erased chara leaves no slot, parent or shot naming it; it must still be
   // findable while it unlinks, and temporary copies are never list elements.
@@ -81,4 +75,5 @@ void ClearItems(cStagePlay& play) {
 void ClearShots(cStagePlay& play) {
   play.m_ShotList.clear();
   play.m_ShotIds.Clear();
+  for (cList<int32_t>& faction : play.m_ShotLayers) faction.clear();
 }

@@ -32,14 +32,19 @@ extern cList<cItem> g_ItemList;
 cHero& AddHero(cStagePlay& play, const cHero& hero);
 cChara& AddChara(cStagePlay& play, const cChara& chara);
 cItem& AddItem(cStagePlay& play, const cItem& item);
+// A copy of shot at the end of m_ShotList and of its faction's list in
+// m_ShotLayers (cStagePlay::RemoveShotNode takes it out of both).
 cShot& AddShot(cStagePlay& play, const cShot& shot);
+// The copy of shot in a new node at the end of list.
+cShot& CopyShotNode(cList<cShot>& list, const cShot& shot);
 
 // Each erases the element at it and returns the position after it.
 cList<cChara>::iterator EraseChara(cStagePlay& play, cList<cChara>::iterator it);
 cList<cItem>::iterator EraseItem(cStagePlay& play, cList<cItem>::iterator it);
 cList<cShot>::iterator EraseShot(cStagePlay& play, cList<cShot>::iterator it);
 
-// Empties the heroes, the charas, the items, the shots, and all id tables.
+// Empties the heroes, the charas, the items, the shots (with their faction
+// lists), and all id tables.
 void ClearHeroes(cStagePlay& play);
 void ClearCharas(cStagePlay& play);
 void ClearItems(cStagePlay& play);

@@ -41,9 +41,3 @@ void cStagePlay::EraseStageItem(cItem& item) {
   m_bItemPurgePending = 1;
   if (m_nItemWalks == 0) PurgeErasedItems(*this);
 }
-
-cList<cShot>::iterator cStagePlay::RemoveShotNode(cList<cShot>::iterator it) {
-  if (it == m_ShotList.end()) return it;
-  for (cList<int32_t>& layer : m_ShotLayers) layer.remove(it->m_nId);
-  return EraseShot(*this, it);
-}

@@ -5,33 +5,37 @@
 #include "stage/objects/object_lists.h"
 #include "stage/objects/object_walk.h"
 #include "stage/objects/play_step_rules.h"
+#include "stage/objects/shot_pass.h"
 #include "stage/objects/stage_play.h"
 #include "stage/services/stage_services.h"
 
-void cStagePlay::StepShots(int32_t s) {
-  for (auto it = m_ShotList.begin(); it != m_ShotList.end();) {
+void RunShotPass(cStagePlay& play, int32_t subStep) {
+  cList<cShot>& shots = play.m_ShotList;
+  for (auto it = shots.begin(); it != shots.end();) {
     cShot& shot = *it;
     if (shot.Update() != 0) {
-      it = RemoveShotNode(it);
+      it = play.RemoveShotNode(it);
       continue;
     }
     shot.ApplyGravity();
     shot.MoveY();
     shot.MoveX();
-    if (s == 1 && shot.m_bShot != 0) {
+    if (subStep == 1 && shot.m_bShot != 0) {
       const int32_t area = shot.m_nControl == 0 ? play_step::kAreaHeroShots : play_step::kAreaShots;
       if (shot.IsOutsideEraseArea(g_Stage.m_EraseAreas.CheckedVectorAt(area)) != 0) {
-        it = RemoveShotNode(it);
+        it = play.RemoveShotNode(it);
         continue;
       }
     }
     if (shot.HitsBlock() != 0) {
-      it = RemoveShotNode(it);
+      it = play.RemoveShotNode(it);
       continue;
     }
     ++it;
   }
 }
+
+void cStagePlay::StepShots(int32_t s) { RunShotPass(*this, s); }
 
 void cStagePlay::ApplyEraseAreas() {
   const cVector<cEraseArea>& areas = g_Stage.m_EraseAreas;

@@ -1,5 +1,12 @@
 #include "stage/objects/shot.h"
 
+#include <algorithm>
+#include <cstdint>
+
+#include "records/stage/stage_globals.h"
+#include "stage/objects/chara_base.h"
+#include "stage/objects/shot_link.h"
+#include "stage/objects/stage_play.h"
 #include "stage/objects/state_visitor.h"
 
 void SHOTBOX::VisitState(cStateVisitor& visitor) {
@@ -9,9 +16,36 @@ void SHOTBOX::VisitState(cStateVisitor& visitor) {
   visitor.Value("nHeight", nHeight);
 }
 
+// m_Settings starts as new shot settings (its own constructor).
 cShot::cShot() = default;
 
-cShot::~cShot() = default;
+cShot::~cShot() { ReleaseLinks(); }
+
+namespace shot_links {
+
+void RemovePair(int32_t charaId, const SHOTLINK& pair) {
+  cCharaBase* chara = FindCharaById(charaId);
+  if (chara != nullptr) std::erase(chara->m_ShotLinks, pair);
+}
+
+}  // namespace shot_links
+
+void cShot::ReleaseLinks() {
+  const bool listed = g_lpSceneStagePlay != nullptr && g_lpSceneStagePlay->FindShotById(m_nId) == this;
+  if (listed && m_lpTarget != kNoLink) shot_links::RemovePair(m_lpTarget, {m_nId, kShotLinkHoming});
+  if (listed && m_lpShooter != kNoLink) shot_links::RemovePair(m_lpShooter, {m_nId, kShotLinkOwner});
+  m_lpTarget = kNoLink;
+  m_lpShooter = kNoLink;
+}
+
+double cShot::CloneSpeedPerPass() const {
+  return (m_Settings.m_nSpeed + m_Settings.m_nSpeedPerClone * m_nIndex) * 0.1 / g_Stage.m_dSubSteps;
+}
+
+int32_t PassesOfTenths(int64_t tenths) {
+  const int64_t passes = tenths * g_Stage.m_nSubSteps * 6;
+  return static_cast<int32_t>(std::clamp<int64_t>(passes, INT32_MIN, INT32_MAX));
+}
 
 void cShot::VisitState(cStateVisitor& visitor) {
   cGameObject::VisitState(visitor);
@@ -49,24 +83,3 @@ void cShot::VisitState(cStateVisitor& visitor) {
   visitor.Value("m_nWaveAmplitude", m_nWaveAmplitude);
 }
 
-// Until the shot runtime lands a shot flies straight by its trajectory
-// velocity and never ends by itself.
-int32_t cShot::Update() {
-  m_dVX = m_dTrajVX;
-  m_dVY = m_dTrajVY;
-  return 0;
-}
-
-int32_t cShot::MoveX() {
-  m_dX += m_dVX;
-  m_dRight = m_dX + m_nWidth - 1;
-  return 0;
-}
-
-int32_t cShot::MoveY() {
-  m_dY += m_dVY;
-  m_dBottom = m_dY + m_nHeight - 1;
-  return 0;
-}
-
-int32_t cShot::HitsBlock() const { return 0; }

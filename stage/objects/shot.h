@@ -29,6 +29,7 @@
 #include "stage/objects/game_object.h"
 
 class cCharaBase;
+class cSwordTypeEntry;
 
 // Shot command kinds: a projectile, a sword.
 inline constexpr int32_t kShotKindProjectile = 11;
@@ -108,18 +109,61 @@ class cShot : public cGameObject {
   cShot();
   cShot(const cShot&) = default;
   cShot& operator=(const cShot&) = default;
+  // ReleaseLinks first.
   ~cShot() override;
 
-  // One sub-step of the shot's own state; not 0 asks for its removal.
+  // Ready to run: a projectile (kind 11) from a launch record, or a sword
+  // (kind 12) from the first step of its sword type. settings' size is
+  // raised to at least 1 where it lies; the shot keeps a copy of all of it.
+  void Init(int32_t id, cCharaBase* shooter, int32_t kind, cEdShot* settings, const SHOTLAUNCH* launch);
+
+  // One pass of the shot's own state (trajectory, lifetime, range, sword
+  // steps); 1 asks for its removal.
   int32_t Update();
-  // One sub-step of motion on each axis.
+  // One pass of motion on each axis; always 0.
   int32_t MoveX();
   int32_t MoveY();
   // 1 when a cell the shot covers is solid for it.
   int32_t HitsBlock() const;
+  // Keeps x inside the stage; 3 when the shot had to be moved, else 0.
+  int32_t ClampX();
+  // m_dAccel split along (vx, vy), each component per pass.
+  void SplitAcceleration(double* ax, double* ay, double vx, double vy) const;
+  // One pass of a sword; 1 when it ends.
+  int32_t StepSword();
+  // Turns the trajectory velocity at target (a homing pass).
+  void SteerTo(const cCharaBase& target);
+  // Takes the shot's pairs out of its target's and shooter's link lists (only
+  // the listed shot owns pairs; a temporary of the same serial has none) and
+  // forgets both.
+  void ReleaseLinks();
 
+  // The faction list of m_ShotLayers the shot sits in.
+  int32_t Faction() const { return m_Settings.m_nGroup; }
+  // The trajectory's speed per pass: ("速度" + the clone steps) x 0.1 / D.
+  double CloneSpeedPerPass() const;
   // The attack box as a rectangle.
   DRECT AttackRect() const { return {m_dAtkLeft, m_dAtkTop, m_dAtkRight, m_dAtkBottom}; }
 
+  void OnScaleChanged(int32_t newScale) override;
+  void AdjustYForScale(int32_t newScale, int32_t oldScale, int32_t flag) override;
+  void UpdateBoxX() override;
+  void UpdateBoxY() override;
+
   void VisitState(cStateVisitor& visitor) override;
+
+ private:
+  // Base velocity of a pass: the auto-scroll it follows, if any.
+  void SetBaseVelocity();
+  // The range switch's part of a pass; 1 when the shot ends at its range.
+  int32_t StepRange();
+  // Init's range rule: the passes to the range, or one frame for a range
+  // covered within one.
+  void SetRange(const SHOTLAUNCH& fire);
+  // StepSword's placement of the sword beside its owner.
+  void PlaceSword(const cCharaBase& owner, const cSwordTypeEntry& step);
 };
+
+// tenths of a second as passes of g_Stage (x L x 6), formed in 64 bits and
+// held to the int32 range: data may hold any duration.
+int32_t PassesOfTenths(int64_t tenths);

@@ -8,6 +8,7 @@
 #include "stage/script/flow_cmd_exec.h"
 #include "stage/script/flow_cmd_executors.h"
 #include "stage/script/flow_cmd_move.h"
+#include "stage/script/flow_cmd_shots.h"
 #include "stage/script/status_operation.h"
 
 namespace flow_cmd_table {
@@ -46,11 +47,11 @@ const std::array<FlowCmdHandler, kFlowCmdKindCount> g_FlowCmdTable = {
     FlowCmd_DisableMove,        // 8 移動の無効化
     FlowCmd_ChangeDirection,    // 9 向き変更
     FlowCmd_Jump,               // 10 ジャンプ
-    DoNothing,                  // 11 ショット
-    DoNothing,                  // 12 ソード
-    DoNothing,                  // 13 ブロック召喚
-    DoNothing,                  // 14 キャラ召喚
-    DoNothing,                  // 15 アイテム召喚
+    FlowCmd_Shot,               // 11 ショット
+    FlowCmd_Sword,              // 12 ソード
+    FlowCmd_SummonBlock,        // 13 ブロック召喚
+    FlowCmd_SummonChara,        // 14 キャラ召喚
+    FlowCmd_SummonItem,         // 15 アイテム召喚
     FlowCmd_FlowOperation,      // 16 フローの操作
     FlowCmd_StageClear,         // 17 ステージクリア
     FlowCmd_GameWait,           // 18 ゲームウエイト

@@ -8,8 +8,8 @@
 //   DispatchFlowCmd(&chara, &state);   // g_FlowCmdTable[kind](&chara, &state)
 //
 // The shared kinds 17..38 pass the command on to their executor
-// (flow_cmd_exec.h), which the item commands call with the hero too. Kinds
-// 2..21 and 23..32 do nothing until their handlers exist.
+// (flow_cmd_exec.h, flow_cmd_executors.h), which the item commands call with
+// the hero too.
 
 #include <array>
 #include <cstdint>

@@ -103,6 +103,12 @@ TEST_F(PlayStepPassesTest, WithTheHeroDeadNothingRunsButShotsAndTheScroll) {
   cShot shot;
   shot.m_nId = play_.m_nNextShotId++;
   shot.m_dX = 500;
+  shot.m_bShot = 1;
+  shot.m_bFlying = 1;
+  shot.m_Settings.m_bShotOpt9 = 1;
+  shot.m_nWidth = shot.m_nHeight = 16;
+  shot.m_dY = play_.m_ScrollY.m_dPos + 100;  // in view: inside the erase area
+  shot.m_dBottom = shot.m_dY + 15;
   shot.m_dTrajVX = 3;
   AddShot(play_, shot);
   Frame();

@@ -33,13 +33,12 @@ class ShotContactsTest : public SolidWorld {
     shot.m_bShot = projectile;
     shot.m_bOnScreen = 1;
     shot.m_Settings.m_nPower = power;
+    shot.m_Settings.m_nGroup = static_cast<decltype(shot.m_Settings.m_nGroup)>(group);  // its faction list
     shot.m_dX = shot.m_dAtkLeft = x;
     shot.m_dY = shot.m_dAtkTop = y;
     shot.m_dRight = shot.m_dAtkRight = x + 15;
     shot.m_dBottom = shot.m_dAtkBottom = y + 15;
-    cShot& added = AddShot(play_, shot);
-    play_.m_ShotLayers.CheckedVectorAt(group).push_back(id);
-    return added;
+    return AddShot(play_, shot);
   }
 
   int32_t Resolve() { return play_.ResolveContacts(g_CharaList); }

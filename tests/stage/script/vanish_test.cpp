@@ -27,8 +27,7 @@ class VanishTest : public FlowWorld {
   }
   cShot& OwnShot(int32_t id, cCharaBase& owner) {
     cShot& shot = AddTestShot(id, &owner, nullptr);
-    shot.m_bEnabled = 1;
-    play_.m_ShotLayers.CheckedVectorAt(0).push_back(id);
+    shot.m_bEnabled = 1;  // filed in its faction's list (0) by AddShot
     return shot;
   }
   std::vector<int32_t> ShotIds() const {
