@@ -8,6 +8,7 @@
 #include "records/stage/stage_globals.h"
 #include "stage/objects/object_lists.h"
 #include "stage/objects/object_walk.h"
+#include "stage/objects/shot.h"
 #include "stage/objects/stage_play.h"
 #include "stage/script/condition_eval.h"
 #include "stage/services/stage_services.h"
@@ -118,6 +119,7 @@ int32_t cStagePlay::UpdatePresentation(int32_t bFrozen, cCharaDrawList* lpDraw) 
     }
   }
   StepDrawnItems(bFrozen);
+  StepDrawnShots(bFrozen);
   const int32_t end = UpdateDeath(bFrozen, lpDraw);
   // A replay's restart has built the stage again: nothing of it is drawn.
   if (end != kPlayReplayRestart) {
@@ -135,6 +137,13 @@ void cStagePlay::StepDrawnItems(int32_t bFrozen) {
     if (!IsLive(*this, item) || item.m_bOnScreen == 0 || item.m_bCarried != 0) continue;
     item.UpdateScreenRect();
     item.StepDraw(bFrozen);
+  }
+}
+
+void cStagePlay::StepDrawnShots(int32_t bFrozen) {
+  // Like the items, a shot's animation moves only when it is drawn.
+  for (cShot& shot : m_ShotList) {
+    if (shot.m_bOnScreen != 0) shot.StepDraw(bFrozen);
   }
 }
 

@@ -127,6 +127,10 @@ class cShot : public cGameObject {
   int32_t HitsBlock() const;
   // Keeps x inside the stage; 3 when the shot had to be moved, else 0.
   int32_t ClampX();
+  // What drawing the shot changes: a projectile's animation steps unless
+  // paused; the pattern drawn, -1 for a hidden shot or a sword (a sword's
+  // picture is its sword type's step).
+  int32_t StepDraw(int32_t paused);
   // m_dAccel split along (vx, vy), each component per pass.
   void SplitAcceleration(double* ax, double* ay, double vx, double vy) const;
   // One pass of a sword; 1 when it ends.

@@ -305,6 +305,7 @@ class cStagePlay {
   void ResetFrameFlags();
   // UpdatePresentation's item step: the animations of the items on screen.
   void StepDrawnItems(int32_t bFrozen);
+  void StepDrawnShots(int32_t bFrozen);
   // The sub-steps of a frame; false when the frame ended early (no drawing).
   bool StepSubSteps();
   bool StepSubStep(int32_t s);
