@@ -5,38 +5,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/mesbox/mesbox.h"
-#include "support/temp_dir.h"
-#include "tools/sample/sample_project.h"
+#include "tests/tools/ddcard_fixture.h"
 
 namespace {
 
-class TestCardTest : public ::testing::Test {
+class TestCardTest : public DdcardProjectTest {
  protected:
-  static void SetUpTestSuite() {
-    project_ = new TempDir;
-    std::string error;
-    ASSERT_TRUE(WriteSampleProject(project_->path(), error)) << error;
-  }
-  static void TearDownTestSuite() {
-    delete project_;
-    project_ = nullptr;
-  }
-  void SetUp() override {
-    SetMesBoxAnswerer([](const std::string&, const std::string&, unsigned) { return 1; });
-  }
-  void TearDown() override { SetMesBoxAnswerer(nullptr); }
-
   static cTestCardResult Card(int32_t direct3D, int32_t bpp, int32_t fullScreen) {
-    cTestCardResult result = RunTestCard(project_->path().string(), {direct3D, bpp, fullScreen});
-    EXPECT_TRUE(result.bOk) << result.strFailedStep;
-    return result;
+    return Run({direct3D, bpp, fullScreen});
   }
-
-  static TempDir* project_;
 };
-
-TempDir* TestCardTest::project_ = nullptr;
 
 // The largest difference of any channel between two frames, counted in steps
 // of 2^bits (bits 0: exact values).
