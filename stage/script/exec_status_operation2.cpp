@@ -6,6 +6,8 @@
 #include "records/settings/system_data.h"
 #include "records/stage/stage_globals.h"
 #include "stage/objects/chara_base.h"
+#include "stage/objects/hero.h"
+#include "stage/objects/object_lists.h"
 #include "stage/objects/stage_play.h"
 #include "stage/script/cmd_param.h"
 #include "stage/script/command_kill.h"
@@ -54,13 +56,22 @@ void SetGiant(cCharaBase& c, int32_t v) {
   if (g_SystemData.m_bLegacy831 == 0 && scale != old) c.m_nPostureFrames = kPostureFrames;
   c.SetScale(scale, old, 0);
   c.m_Def.m_nGiant = scale;
+  if (c.m_nControl == 0 && !g_Heroes.empty()) g_Heroes.front().RebuildBoxes();
 }
 
-void SetState(cStagePlay& play, cCharaBase& c, const cCharaBase& runner, int32_t state, int32_t v) {
+// Only the hero flies by this command; the first hero takes the state.
+void SetFlying(const cCharaBase& c, int32_t v, int32_t savePosition, int32_t markChanged) {
+  if (c.m_nControl != 0 || g_Heroes.empty()) return;
+  g_Heroes.front().SetFlyingState(v, 1, savePosition, markChanged);
+}
+
+void SetState(cStagePlay& play, cCharaBase& c, const cCharaBase& runner, int32_t state, int32_t v, int32_t p3,
+              int32_t p4) {
   switch (state) {
     case kVanish: KillByCommand(play, c, &runner); break;
     case kTransparent: c.m_Def.m_bTransparent = LowByte(v); break;
     case kFixedFacing: c.m_Def.m_bFixedFacing = LowByte(v); break;
+    case kFlying: SetFlying(c, v, p3, p4); break;
     case kInvincible: c.m_Def.m_nInvincible = LowByte(v); break;
     case kGiant: SetGiant(c, v); break;
     case kAutoScrollSync:
@@ -85,6 +96,6 @@ int32_t ExecStatusOperation2(cCharaBase* lpChara, cFlowCmd* lpCmd) {
   }
   cCharaBase* subject = Subject(*lpChara, who);
   if (subject == nullptr) return 0;
-  SetState(*play, *subject, *lpChara, CmdParam(*lpCmd, 1), v);
+  SetState(*play, *subject, *lpChara, CmdParam(*lpCmd, 1), v, CmdParam(*lpCmd, 3), CmdParam(*lpCmd, 4));
   return 0;
 }

@@ -31,6 +31,13 @@ bool InRange(const cGameObject& object, int32_t range) {
 void RemoveShot(cStagePlay& play, int32_t shotId) {
   auto it = std::find_if(play.m_ShotList.begin(), play.m_ShotList.end(),
                          [&](const cShot& shot) { return shot.m_nId == shotId; });
+  if (it == play.m_ShotList.end()) return;
+  // The contact pass is walking the shot list (a hit's flow vanished it):
+  // the shot is only marked, and the pass removes it once past it.
+  if (play.m_bContactPass != 0) {
+    it->m_bVanishPending = 1;
+    return;
+  }
   play.RemoveShotNode(it);
 }
 

@@ -121,6 +121,35 @@ TEST_F(VanishTest, OwnShotsGoWhileTheLinkListChanges) {
   EXPECT_EQ(runner.m_ShotLinks.size(), 2U);
 }
 
+TEST_F(VanishTest, OnlyTheHeroFliesAndAGiantHeroRebuildsItsRectangles) {
+  cHero& hero = AddTestHero(1);
+  hero.m_nControl = 0;
+  cChara& chara = Live(4, 2, 1);
+  Status2(chara, {0, 3, 1});  // a chara: nothing
+  EXPECT_EQ(chara.m_bFlying, 0);
+  Status2(hero, {0, 3, 1, 1, 0});
+  EXPECT_EQ(hero.m_Def.m_nFly, 1);
+  EXPECT_NE(hero.m_bFlying, 0);
+  EXPECT_EQ(hero.m_bPositionSaved, 1);
+  hero.m_BoxRects.clear();
+  Status2(hero, {0, 5, 2});
+  EXPECT_EQ(hero.m_Def.m_nGiant, 2);
+  EXPECT_EQ(hero.m_BoxRects.size(), 4U);
+}
+
+TEST_F(VanishTest, DuringTheContactPassShotsAreOnlyMarked) {
+  cChara& runner = Live(4, 2, 1);
+  cShot& own = OwnShot(100, runner);
+  cShot& grouped = OwnShot(101, runner);
+  play_.m_bContactPass = 1;
+  RemoveOwnShots(runner);
+  Vanish(runner, {1, 0, 0});  // the shots of faction 0
+  play_.m_bContactPass = 0;
+  EXPECT_EQ(ShotIds(), (std::vector<int32_t>{100, 101}));
+  EXPECT_EQ(own.m_bVanishPending, 1);
+  EXPECT_EQ(grouped.m_bVanishPending, 1);
+}
+
 TEST_F(VanishTest, DescendantsStopAThousandLevelsDown) {
   std::vector<cChara*> chain;
   for (int32_t i = 0; i <= 1002; ++i) {
