@@ -143,6 +143,9 @@ class DialogFixture : public testing::Test {
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
   }
   void TearDown() override {
+    // A test's procedure may capture its locals; the window's destruction
+    // must not reach them.
+    SetWindowProc(nullptr);
     g_MainWindow.Destroy();
     SetGlyphFaceFactory({});
     ResetWindowQueue();
