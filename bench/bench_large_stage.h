@@ -15,17 +15,23 @@ constexpr int32_t kBlocks = 20000;
 constexpr int32_t kCharas = 300;
 constexpr int32_t kItems = 200;
 
-inline void WriteLargeStage(cStageData& stage) {
+// A fresh stage of width x height blocks at 60 fps, gravity 1.5 and collision
+// level 10, its probes and scroll limits covering the whole of it.
+inline void WriteBenchStageHeader(cStageData& stage, int32_t width, int32_t height) {
   stage = cStageData();
-  stage.m_nWidth = kWidth;
-  stage.m_nHeight = kHeight;
+  stage.m_nWidth = width;
+  stage.m_nHeight = height;
   stage.m_nFps = 60;
   stage.m_dGravity = 1.5;
   stage.m_nCollisionLevel = 10;
-  stage.m_nScrollExtraX = kWidth * 32;
-  stage.m_nScrollExtraY = kHeight * 32;
-  stage.m_nScrollLimitRight = kWidth - 1;
-  stage.m_nScrollLimitBottom = kHeight - 1;
+  stage.m_nScrollExtraX = width * 32;
+  stage.m_nScrollExtraY = height * 32;
+  stage.m_nScrollLimitRight = width - 1;
+  stage.m_nScrollLimitBottom = height - 1;
+}
+
+inline void WriteLargeStage(cStageData& stage) {
+  WriteBenchStageHeader(stage, kWidth, kHeight);
   for (int32_t i = 0; i < kBlocks; ++i) {
     cBlockDef& block = stage.m_PlacedBlocks.emplace_back();
     block.m_nX = static_cast<int16_t>(i % kWidth);

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+#include "bench/bench_large_stage.h"
 #include "core/input/input_state.h"
 #include "records/database/database.h"
 #include "records/stage/stage_globals.h"
@@ -25,17 +26,8 @@ constexpr int32_t kFrameCharas = 500;
 constexpr int32_t kFrameSolids = 50;
 
 void WriteBusyStage(cStageData& stage) {
-  stage = cStageData();
-  stage.m_nWidth = kFrameWidth;
-  stage.m_nHeight = kFrameHeight;
-  stage.m_nFps = 60;
-  stage.m_dGravity = 1.5;
-  stage.m_nCollisionLevel = 10;
+  bench_large_stage::WriteBenchStageHeader(stage, kFrameWidth, kFrameHeight);
   stage.m_nContactSteps = 0;
-  stage.m_nScrollExtraX = kFrameWidth * 32;
-  stage.m_nScrollExtraY = kFrameHeight * 32;
-  stage.m_nScrollLimitRight = kFrameWidth - 1;
-  stage.m_nScrollLimitBottom = kFrameHeight - 1;
   for (int32_t x = 0; x < kFrameWidth; ++x) {
     cBlockDef& block = stage.m_PlacedBlocks.emplace_back();
     block.m_nX = static_cast<int16_t>(x);

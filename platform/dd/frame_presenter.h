@@ -4,7 +4,7 @@
 // bars. The window framework creates the window and its renderer and names
 // them here before the device opens (platform/ui/main_window.h).
 //
-//   g_MainWindow.Create(spec);              // calls SetDisplayTarget(window, renderer)
+//   g_MainWindow.Create(settings);              // calls SetDisplayTarget(window, renderer)
 //   DDInit(...);                            // opens the presenter on that renderer
 //   ... each frame on the window thread:  g_FramePresenter.PresentNewest();
 

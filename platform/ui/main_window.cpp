@@ -10,10 +10,10 @@ cMainWindow g_MainWindow;
 
 namespace main_window {
 
-Uint32 WindowFlags(const cDisplayWindowSpec& spec) {
-  Uint32 flags = spec.bHidden ? SDL_WINDOW_HIDDEN : SDL_WINDOW_SHOWN;
-  if (spec.nWindowMode == 0) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  if ((MainWindowStyle(spec) & WS_THICKFRAME) != 0) flags |= SDL_WINDOW_RESIZABLE;
+Uint32 WindowFlags(const cDisplayWindowSettings& settings) {
+  Uint32 flags = settings.bHidden ? SDL_WINDOW_HIDDEN : SDL_WINDOW_SHOWN;
+  if (settings.nWindowMode == 0) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  if ((MainWindowStyle(settings) & WS_THICKFRAME) != 0) flags |= SDL_WINDOW_RESIZABLE;
   return flags;
 }
 
@@ -25,10 +25,10 @@ SDL_Renderer* CreateRenderer(SDL_Window* window, bool vsync) {
 
 }  // namespace main_window
 
-uint32_t MainWindowStyle(const cDisplayWindowSpec& spec) {
-  if (spec.nWindowMode == 0) return WS_POPUP;
+uint32_t MainWindowStyle(const cDisplayWindowSettings& settings) {
+  if (settings.nWindowMode == 0) return WS_POPUP;
   const uint32_t style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  return spec.nWindowMode == 2 && spec.bDirect3D != 0 ? style | WS_THICKFRAME | WS_MAXIMIZEBOX : style;
+  return settings.nWindowMode == 2 && settings.bDirect3D != 0 ? style | WS_THICKFRAME | WS_MAXIMIZEBOX : style;
 }
 
 cMainWindow::~cMainWindow() {
@@ -45,7 +45,7 @@ LRESULT cMainWindow::HandleMessage(HWND hWnd, UINT message, WPARAM wParam, LPARA
   return result;
 }
 
-bool cMainWindow::Create(const cDisplayWindowSpec& spec) {
+bool cMainWindow::Create(const cDisplayWindowSettings& settings) {
   if (HasWindow()) return true;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     ReportLog("SDL video: %s", SDL_GetError());
@@ -56,12 +56,12 @@ bool cMainWindow::Create(const cDisplayWindowSpec& spec) {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   SDL_Window* window =
-      SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480, main_window::WindowFlags(spec));
+      SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480, main_window::WindowFlags(settings));
   if (window == nullptr) {
     ReportLog("SDL_CreateWindow: %s", SDL_GetError());
     return false;
   }
-  m_lpRenderer = main_window::CreateRenderer(window, spec.bVSync != 0);
+  m_lpRenderer = main_window::CreateRenderer(window, settings.bVSync != 0);
   if (m_lpRenderer == nullptr) {
     ReportLog("SDL_CreateRenderer: %s", SDL_GetError());
     SDL_DestroyWindow(window);
@@ -72,7 +72,7 @@ bool cMainWindow::Create(const cDisplayWindowSpec& spec) {
   // dialog's edit switches text input on.
   SDL_StopTextInput();
   m_Host.SetWindow(window);
-  m_dwStyle = MainWindowStyle(spec);
+  m_dwStyle = MainWindowStyle(settings);
   m_rcClient = m_rcRequested = RECT{0, 0, 640, 480};
   AttachHost(&m_Host);
   m_hWnd = g_hWnd;

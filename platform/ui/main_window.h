@@ -18,16 +18,16 @@
 #include "platform/ui/window.h"
 
 // How the display is shown.
-struct cDisplayWindowSpec {
+struct cDisplayWindowSettings {
   int32_t nWindowMode = 1;  // 0 full-screen desktop, 1 a 640 x 480 client, 2 the same, resizable in Direct3D mode
   int32_t bDirect3D = 1;
   int32_t bVSync = 1;
   bool bHidden = false;     // tests: never shown
 };
 
-// The style a window of that spec gets: a captioned window, sizable when the
-// spec lets the user resize it; a bare popup in full screen.
-uint32_t MainWindowStyle(const cDisplayWindowSpec& spec);
+// The style a window with those settings gets: a captioned window, sizable when the
+// settings let the user resize it; a bare popup in full screen.
+uint32_t MainWindowStyle(const cDisplayWindowSettings& settings);
 
 class cMainWindow : public cWindow {
  public:
@@ -42,7 +42,7 @@ class cMainWindow : public cWindow {
 
   // False (nothing created, the reason in the report log) when SDL cannot
   // make the window or a renderer.
-  bool Create(const cDisplayWindowSpec& spec);
+  bool Create(const cDisplayWindowSettings& settings);
   void Destroy();
   SDL_Window* SdlWindow() const { return m_Host.Window(); }
   SDL_Renderer* Renderer() const { return m_lpRenderer; }

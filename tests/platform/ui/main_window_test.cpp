@@ -85,13 +85,13 @@ TEST_F(MainWindowTest, CreateNamesTheWindowForTheDeviceAndSendsCreate) {
 
 TEST_F(MainWindowTest, DisplayTableChoosesStyleAndSize) {
   struct Case {
-    cDisplayWindowSpec spec;
+    cDisplayWindowSettings settings;
     bool resizable;
   } cases[] = {{{1, 1, 0, true}, false}, {{2, 1, 0, true}, true}, {{2, 0, 0, true}, false}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.spec.nWindowMode * 10 + c.spec.bDirect3D);
-    EXPECT_EQ((MainWindowStyle(c.spec) & WS_THICKFRAME) != 0, c.resizable);
-    EXPECT_EQ(MainWindowStyle(c.spec) & WS_CAPTION, WS_CAPTION);
+    SCOPED_TRACE(c.settings.nWindowMode * 10 + c.settings.bDirect3D);
+    EXPECT_EQ((MainWindowStyle(c.settings) & WS_THICKFRAME) != 0, c.resizable);
+    EXPECT_EQ(MainWindowStyle(c.settings) & WS_CAPTION, WS_CAPTION);
   }
   EXPECT_EQ(MainWindowStyle({0, 1, 1, true}), WS_POPUP);
   EXPECT_EQ(SDL_GetWindowFlags(g_MainWindow.SdlWindow()) & SDL_WINDOW_RESIZABLE, 0u);
