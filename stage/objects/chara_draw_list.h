@@ -7,8 +7,10 @@
 //
 //   cCharaDrawList draw;
 //   draw.bPaletteCycles = display.IsPaletteAnimated8Bit();
+//   draw.Env.bDirectDraw = display.IsDirectDraw();
 //   play.UpdatePresentation(0, &draw);
 //   for (const CHARADRAW& entry : draw.Entries) DrawEntry(surface, entry);
+//   for (const SHOTDRAW& shot : draw.Shots) DrawShot(surface, shot);
 
 #include <cstdint>
 
@@ -16,6 +18,7 @@
 #include "stage/objects/game_object.h"
 #include "stage/objects/gauge_anim.h"
 #include "stage/objects/hero_box_rect.h"
+#include "stage/objects/shot_draw.h"
 
 enum eCharaDrawKind : int32_t {
   kDrawLivingChara = 0,  // the graphic through its chara effect, then its mark
@@ -66,6 +69,9 @@ struct CHARADRAW {
 
 struct cCharaDrawList {
   cVector<CHARADRAW> Entries;
+  cVector<SHOTDRAW> Shots;  // the shots drawn, in drawing order
+  // Renderer and video stretching: which copy of a sheet a shot stretches from.
+  cGraphicEnv Env;
   // An 8-bit display whose palette animation cycles the colour groups itself:
   // the four-shade colour cycles are not stepped by frame.
   int32_t bPaletteCycles = 0;

@@ -15,9 +15,10 @@
 
 class cGameObject;
 
-// Where a surface is listed: the system table (g_SDTable) or the per-stage
-// list of chara pictures (four per Bmp_CharaExc entry from 1 on).
-enum eSurfaceTable : int32_t { kSurfaceNone = 0, kSurfaceSystem = 1, kSurfaceCharaExc = 2 };
+// Where a surface is listed: the system table (g_SDTable), the per-stage
+// list of chara pictures (four per Bmp_CharaExc entry from 1 on) or the
+// per-stage list of sword pictures (four per sword type from 1 on).
+enum eSurfaceTable : int32_t { kSurfaceNone = 0, kSurfaceSystem = 1, kSurfaceCharaExc = 2, kSurfaceSword = 3 };
 
 struct SURFACEREF {
   int32_t nTable = kSurfaceNone;

@@ -18,6 +18,7 @@ namespace scene_states {
 constexpr int32_t kMaxPlayTime = 599999;  // 1/100 s: 99 minutes 59.99 seconds
 constexpr int32_t kMaxRemainTime = 999;
 constexpr uint32_t kFramesPerTimeUnit = 60;
+constexpr int32_t kObjectLayers = 8;  // the stage's drawing layers of objects
 
 // The HP and SP gauges count their shown frames while drawn, not while frozen.
 void StepGauges(cCharaBase& chara, int32_t bFrozen, cCharaDrawList* lpDraw) {
@@ -119,7 +120,7 @@ int32_t cStagePlay::UpdatePresentation(int32_t bFrozen, cCharaDrawList* lpDraw) 
     }
   }
   StepDrawnItems(bFrozen);
-  StepDrawnShots(bFrozen);
+  StepDrawnShots(bFrozen, lpDraw);
   const int32_t end = UpdateDeath(bFrozen, lpDraw);
   // A replay's restart has built the stage again: nothing of it is drawn.
   if (end != kPlayReplayRestart) {
@@ -140,10 +141,18 @@ void cStagePlay::StepDrawnItems(int32_t bFrozen) {
   }
 }
 
-void cStagePlay::StepDrawnShots(int32_t bFrozen) {
-  // Like the items, a shot's animation moves only when it is drawn.
-  for (cShot& shot : m_ShotList) {
-    if (shot.m_bOnScreen != 0) shot.StepDraw(bFrozen);
+void cStagePlay::StepDrawnShots(int32_t bFrozen, cCharaDrawList* lpDraw) {
+  // Like the items, a shot's animation moves only when it is drawn: the
+  // shots on the screen, layer by layer when the stage draws by layers (a
+  // shot of no layer then is not drawn), else in list order.
+  const bool layered = g_Stage.m_bObjectLayers != 0;
+  const int32_t layers = layered ? scene_states::kObjectLayers : 1;
+  for (int32_t layer = 0; layer < layers; ++layer) {
+    for (cShot& shot : m_ShotList) {
+      if (shot.m_bOnScreen == 0 || (layered && shot.m_Settings.m_nZ != layer)) continue;
+      shot.UpdateScreenRect();
+      shot.StepDraw(bFrozen, lpDraw);
+    }
   }
 }
 

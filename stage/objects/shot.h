@@ -30,6 +30,7 @@
 
 class cCharaBase;
 class cSwordTypeEntry;
+struct cCharaDrawList;
 
 // Shot command kinds: a projectile, a sword.
 inline constexpr int32_t kShotKindProjectile = 11;
@@ -129,8 +130,9 @@ class cShot : public cGameObject {
   int32_t ClampX();
   // What drawing the shot changes: a projectile's animation steps unless
   // paused; the pattern drawn, -1 for a hidden shot or a sword (a sword's
-  // picture is its sword type's step).
-  int32_t StepDraw(int32_t paused);
+  // picture is its sword type's step). With a list, appends what the pixels
+  // need (nothing for a hidden shot or a picture that does not exist).
+  int32_t StepDraw(int32_t paused, cCharaDrawList* lpDraw = nullptr);
   // m_dAccel split along (vx, vy), each component per pass.
   void SplitAcceleration(double* ax, double* ay, double vx, double vy) const;
   // One pass of a sword; 1 when it ends.

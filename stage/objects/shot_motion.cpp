@@ -141,8 +141,3 @@ void cShot::SplitAcceleration(double* ax, double* ay, double vx, double vy) cons
     *ay = shot_motion::SignOf(vy) * SpeedPerSubStep(A);
   }
 }
-
-int32_t cShot::StepDraw(int32_t paused) {
-  if (m_Settings.m_bShotOpt2 != 0 || m_bShot == 0) return -1;  // hidden switch, or a sword
-  return paused != 0 ? m_Anime.GetPattern() : m_Anime.Step();
-}

@@ -305,7 +305,8 @@ class cStagePlay {
   void ResetFrameFlags();
   // UpdatePresentation's item step: the animations of the items on screen.
   void StepDrawnItems(int32_t bFrozen);
-  void StepDrawnShots(int32_t bFrozen);
+  // Its shot step: the shots the drawing draws, in its order.
+  void StepDrawnShots(int32_t bFrozen, cCharaDrawList* lpDraw);
   // The sub-steps of a frame; false when the frame ended early (no drawing).
   bool StepSubSteps();
   bool StepSubStep(int32_t s);

@@ -145,37 +145,3 @@ TEST_F(ShotMotionTest, SplitAccelerationAlongTheDirection) {
 }
 
 }  // namespace
-
-namespace {
-
-// Drawing a projectile steps its animation (patterns 0, 1 for 8 ticks each,
-// looping); a frozen frame, the hidden switch, a sword and a shot off the screen
-// leave it where it is.
-class ShotDrawTest : public ShotWorld {
- protected:
-  cShot& OnScreen(cEdShot set, int32_t kind = kShotKindProjectile) {
-    cChara& shooter = AddShooter(next_++);
-    cShot& shot = AddShot(play_, Made(&shooter, set, Launch(700, 700, 0, 0), kind, next_++));
-    shot.m_bOnScreen = 1;
-    return shot;
-  }
-  int32_t next_ = 1;
-};
-
-TEST_F(ShotDrawTest, TheAnimationStepsOnlyOnDrawnUnfrozenFrames) {
-  cShot& shown = OnScreen(Settings());
-  cEdShot hiddenSet = Settings();
-  hiddenSet.m_bShotOpt2 = 1;
-  cShot& hidden = OnScreen(hiddenSet);
-  cShot& off = OnScreen(Settings());
-  off.m_bOnScreen = 0;
-  for (int32_t frame = 0; frame < 8; ++frame) play_.UpdatePresentation(1);
-  EXPECT_EQ(shown.m_Anime.GetPattern(), 0);
-  for (int32_t frame = 0; frame < 8; ++frame) play_.UpdatePresentation(0);
-  EXPECT_EQ(shown.m_Anime.GetPattern(), 1);
-  EXPECT_EQ(hidden.m_Anime.GetPattern(), 0);
-  EXPECT_EQ(off.m_Anime.GetPattern(), 0);
-  EXPECT_EQ(hidden.StepDraw(0), -1);
-}
-
-}  // namespace
