@@ -89,6 +89,143 @@ TEST_F(WarpTest, ByDirectionAndDistance) {
   }
 }
 
+// Every stored direction code for both facings: the relative ones turn with
+// the facing, the absolute ones (diagonals included, whatever the old rule
+// says of walking charas) move as named; "入力方向" without input faces on.
+TEST_F(WarpTest, EveryDirectionCodeForBothFacings) {
+  const double k = 32 * g_dInvSqrt2;
+  struct Case {
+    int8_t direction;
+    double leftDx, leftDy, rightDx, rightDy;
+  } const cases[] = {
+      {kDirFront, -32, 0, 32, 0},   {kDirBack, 32, 0, -32, 0},     {kDirLeft, -32, 0, -32, 0},
+      {kDirRight, 32, 0, 32, 0},    {kDirFrontY, 0, -32, 0, 32},   {kDirBackY, 0, 32, 0, -32},
+      {kDirUp, 0, -32, 0, -32},     {kDirDown, 0, 32, 0, 32},      {kDirUpLeft, -k, -k, -k, -k},
+      {kDirDownLeft, -k, k, -k, k}, {kDirUpRight, k, -k, k, -k},   {kDirDownRight, k, k, k, k},
+      {kDirInput, -32, 0, 32, 0},
+  };
+  int32_t id = 10;
+  for (int32_t legacy721 : {0, 1}) {
+    g_SystemData.m_bLegacy721 = legacy721;
+    for (const Case& c : cases) {
+      for (int32_t facing : {kFacingLeft, kFacingRight}) {
+        SCOPED_TRACE(testing::Message() << "code " << int32_t{c.direction} << " facing " << facing << " legacy "
+                                        << legacy721);
+        cChara& chara = Body(id++, 300, 200, 0);
+        chara.m_nFacing = facing;
+        cFlowCmd cmd = Warp(kWarpByDirection, c.direction, 2);
+        ExecWarp(&chara, &cmd);
+        EXPECT_DOUBLE_EQ(chara.m_dX, kStageLeft + 300 + (facing == kFacingRight ? c.rightDx : c.leftDx));
+        EXPECT_DOUBLE_EQ(chara.m_dY, kWorldMargin + 200 + (facing == kFacingRight ? c.rightDy : c.leftDy));
+      }
+    }
+  }
+}
+
+// "入力方向" reads the input pressed now: each input, "any" (the facing, or
+// nothing in the replays recorded before 778) and the old rule that keeps
+// a walking chara's diagonals to left or right.
+TEST_F(WarpTest, TheInputDirectionAsPressed) {
+  const double k = 32 * g_dInvSqrt2;
+  struct Case {
+    const char* name;
+    int32_t input;  // 0 none pressed
+    int32_t facing, flying, legacy721, replayVersion;  // version 0: no replay
+    double dx, dy;
+  } const cases[] = {
+      {"none: the facing", 0, 1, 0, 0, 0, 32, 0},
+      {"left", 1, 1, 0, 0, 0, -32, 0},
+      {"right", 2, 0, 0, 0, 0, 32, 0},
+      {"up", 3, 0, 0, 0, 0, 0, -32},
+      {"down", 4, 0, 0, 0, 0, 0, 32},
+      {"up-left", 5, 1, 0, 0, 0, -k, -k},
+      {"down-left", 6, 1, 0, 0, 0, -k, k},
+      {"up-right", 7, 0, 0, 0, 0, k, -k},
+      {"down-right", 8, 0, 0, 0, 0, k, k},
+      {"any: the facing", 9, 0, 0, 0, 0, -32, 0},
+      {"any in a replay of 777: nowhere", 9, 0, 0, 0, 777, 0, 0},
+      {"any in a replay of 778: the facing", 9, 1, 0, 0, 778, 32, 0},
+      {"any in a replay of 780: the facing", 9, 1, 0, 0, 780, 32, 0},
+      {"old rule, walking: up-left is left", 5, 1, 0, 1, 0, -32, 0},
+      {"old rule, walking: down-left is left", 6, 1, 0, 1, 0, -32, 0},
+      {"old rule, walking: up-right is right", 7, 0, 0, 1, 0, 32, 0},
+      {"old rule, walking: down-right is right", 8, 0, 0, 1, 0, 32, 0},
+      {"old rule, walking: up stays up", 3, 0, 0, 1, 0, 0, -32},
+      {"old rule, flying: diagonal", 8, 0, 1, 1, 0, k, k},
+  };
+  cInput& input = g_InputList.CheckedVectorAt(0);
+  int32_t id = 10;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    input.vDirPress.assign(kDirPatternCount, {});
+    if (c.input != 0) input.vDirPress.CheckedVectorAt(c.input).push_back({1, 1});
+    g_SystemData.m_bLegacy721 = c.legacy721;
+    play_.m_Replay.bPlaying = c.replayVersion != 0 ? 1 : 0;
+    play_.m_Replay.nFileVersion = c.replayVersion;
+    cChara& chara = Body(id++, 300, 200, c.flying);
+    chara.m_nFacing = c.facing;
+    cFlowCmd cmd = Warp(kWarpByDirection, kDirInput, 2);
+    ExecWarp(&chara, &cmd);
+    EXPECT_DOUBLE_EQ(chara.m_dX, kStageLeft + 300 + c.dx);
+    EXPECT_DOUBLE_EQ(chara.m_dY, kWorldMargin + 200 + c.dy);
+  }
+  play_.m_Replay = {};
+}
+
+// Inside a flow the warp still reads the input held now, not the one the
+// flow remembered when it started.
+TEST_F(WarpTest, TheInputIsTheOneHeldNotTheFlowsRemembered) {
+  const double k = 32 * g_dInvSqrt2;
+  PressUpLeft();
+  cChara& chara = WithFlows(10, {Flow(kTriggerByOperation, {Warp(kWarpByDirection, kDirInput, 2)})});
+  chara.m_nWidth = chara.m_nHeight = chara.m_nGraphicW = chara.m_nGraphicH = 32;
+  chara.m_bFlying = 1;
+  chara.m_dX = kStageLeft + 300;
+  chara.m_dY = kWorldMargin + 200;
+  chara.m_dRight = chara.m_dX + 31;
+  chara.m_dBottom = chara.m_dY + 31;
+  Start(chara, 0);
+  chara.m_Flows.CheckedVectorAt(0).m_nStartInputDir = 8;  // down-right
+  Pass(chara);
+  EXPECT_DOUBLE_EQ(chara.m_dX, kStageLeft + 300 - k);
+  EXPECT_DOUBLE_EQ(chara.m_dY, kWorldMargin + 200 - k);
+}
+
+// From a target the relative codes turn with the target's facing and the
+// old rule asks whether the target flies; the input is still the warping
+// chara's.
+TEST_F(WarpTest, FromATargetItsFacingAndFlyingDecide) {
+  const double k = 32 * g_dInvSqrt2;
+  struct Case {
+    const char* name;
+    int8_t direction;
+    int32_t targetFacing, targetFlying, charaFlying, legacy721;
+    double dx, dy;
+  } const cases[] = {
+      {"前 of a target facing right", kDirFront, 1, 0, 0, 0, 32, 0},
+      {"前 of a target facing left", kDirFront, 0, 0, 0, 0, -32, 0},
+      {"後Y of a target facing right", kDirBackY, 1, 0, 0, 0, 0, -32},
+      {"input up-left, old rule, flying target", kDirInput, 0, 1, 0, 1, -k, -k},
+      {"input up-left, old rule, walking target", kDirInput, 0, 0, 1, 1, -32, 0},
+      {"input up-left, new rule", kDirInput, 0, 0, 0, 0, -k, -k},
+  };
+  PressUpLeft();
+  int32_t id = 10;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    g_SystemData.m_bLegacy721 = c.legacy721;
+    cChara& chara = Body(id++, 100, 100, c.charaFlying);
+    chara.m_nFacing = c.targetFacing == 0 ? 1 : 0;  // the chara's own facing is not read
+    cChara& target = Body(id++, 400, 200, c.targetFlying);
+    target.m_nFacing = c.targetFacing;
+    Target(chara, 0, target);
+    cFlowCmd cmd = Warp(kWarpFromTarget1, c.direction, 2);
+    ExecWarp(&chara, &cmd);
+    EXPECT_DOUBLE_EQ(chara.m_dX, kStageLeft + 400 + c.dx);
+    EXPECT_DOUBLE_EQ(chara.m_dY, kWorldMargin + 200 + c.dy);
+  }
+}
+
 TEST_F(WarpTest, AWarpIntoAWallOrOutOfTheStageIsCancelled) {
   cChara& chara = Body(4, 100, 160, 1);
   cFlowCmd left = Warp(kWarpByDirection, kDirLeft, 3);
