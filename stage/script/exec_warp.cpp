@@ -4,7 +4,6 @@
 
 #include <cstdint>
 
-#include "core/input/input_state.h"
 #include "records/script/direction_codes.h"
 #include "records/script/ed_move.h"
 #include "records/script/flow_cmd.h"
@@ -13,7 +12,7 @@
 #include "stage/objects/stage_play.h"
 #include "stage/objects/wave.h"
 #include "stage/script/flow_cmd_executors.h"
-#include "stage/script/key_conditions.h"
+#include "stage/script/move_velocity.h"
 
 namespace exec_warp {
 
@@ -22,56 +21,6 @@ constexpr int32_t kBlockDots = 32;
 // Half a cell, plus the half dot that puts a centred body on whole dots.
 constexpr double kCellCentre = 16.5;
 enum eTargetCoord : int32_t { kRelative = 0, kAbsolute = 1, kScreen = 2 };
-
-// The input the chara's player presses now: the player byte for a player
-// chara, the one player's input otherwise (and for a byte past the list).
-int32_t LiveInput(const cCharaBase& chara) {
-  if (g_InputList.empty()) return 0;
-  const int32_t player = chara.m_nControl == 0 ? chara.m_Def.m_nPlayerNo : 0;
-  return FirstPressedDirection(
-      &g_InputList.CheckedVectorAt(player >= 0 && player < g_InputList.VectorSize() ? player : 0));
-}
-
-// The input's direction codes (1 left .. 8 down-right); 0 none and 9 "any"
-// have none of their own.
-constexpr int32_t kInputDirections[] = {0,           kDirLeft,   kDirRight,     kDirUp,        kDirDown,
-                                        kDirUpLeft,  kDirDownLeft, kDirUpRight, kDirDownRight, 0};
-constexpr int32_t kInputAny = 9;
-// Replays recorded up to this version read "any" as no direction.
-constexpr int32_t kLastVersionAnyIsZero = 777;
-
-int32_t FacingCode(int32_t facing) { return facing != 0 ? kDirRight : kDirLeft; }
-
-// The pressed direction as a code: no input faces on; "any" too, except
-// in the replays that were recorded reading it as none.
-int32_t InputCode(int32_t input, int32_t facing) {
-  const cStagePlay* play = g_lpSceneStagePlay;
-  if (input == kInputAny) {
-    const bool zero = play != nullptr && play->m_Replay.bPlaying && play->m_Replay.nFileVersion <= kLastVersionAnyIsZero;
-    return zero ? 0 : FacingCode(facing);
-  }
-  if (input <= 0 || input > kInputAny) return FacingCode(facing);
-  return kInputDirections[input];
-}
-
-// The absolute code of a direction for a facing. Only "入力方向" loses its
-// diagonals, and only when they are not kept.
-int32_t ResolveWarpDirection(int32_t code, int32_t input, int32_t facing, bool keepDiagonals) {
-  const bool right = facing != 0;
-  switch (code) {
-    case kDirFront: return right ? kDirRight : kDirLeft;
-    case kDirBack: return right ? kDirLeft : kDirRight;
-    case kDirFrontY: return right ? kDirDown : kDirUp;
-    case kDirBackY: return right ? kDirUp : kDirDown;
-    case kDirInput: break;
-    default: return code;
-  }
-  const int32_t resolved = InputCode(input, facing);
-  if (keepDiagonals) return resolved;
-  if (resolved == kDirUpLeft || resolved == kDirDownLeft) return kDirLeft;
-  if (resolved == kDirUpRight || resolved == kDirDownRight) return kDirRight;
-  return resolved;
-}
 
 void SetX(cCharaBase& c, double x) {
   c.m_dX = x;
@@ -111,9 +60,16 @@ void MoveBy(cCharaBase& c, int32_t code, double d) {
 
 bool KeepDiagonals(bool flying) { return g_SystemData.m_bLegacy721 == 0 || flying; }
 
+// The warp's direction, oriented by the chara it starts from (the chara
+// itself or its target): that one's facing turns the relative codes and,
+// under the old rule, its flying keeps "入力方向"'s diagonals. The input is
+// the warping chara's, held now; "any" faces on (input argument 0).
+int32_t WarpDirection(const cCharaBase& c, const cEdMove& move, const cCharaBase& oriented) {
+  return ResolveMoveDirection(c, move.m_nDirection, 1, 0, KeepDiagonals(oriented.m_bFlying != 0), &oriented);
+}
+
 void FromTarget(cCharaBase& c, const cCharaBase& target, const cEdMove& move, double d) {
-  const int32_t code = ResolveWarpDirection(move.m_nDirection, LiveInput(c), target.m_nFacing,
-                                            KeepDiagonals(target.m_bFlying != 0));
+  const int32_t code = WarpDirection(c, move, target);
   SetX(c, target.m_dX + target.m_nWidth / 2.0 - c.m_nWidth / 2.0);
   SetY(c, target.m_dY + target.m_nHeight / 2.0 - c.m_nHeight / 2.0);
   MoveBy(c, code, d);
@@ -182,7 +138,7 @@ int32_t ExecWarp(cCharaBase* lpChara, cFlowCmd* lpCmd) {
   const double x = c.m_dX, y = c.m_dY, right = c.m_dRight, bottom = c.m_dBottom;
   const double d = (static_cast<double>(move->m_nDistancePerClone) * c.m_nIndex + move->m_nDistance) * kHalfBlockDots;
   if (move->m_nMode == kWarpByDirection) {
-    MoveBy(c, ResolveWarpDirection(move->m_nDirection, LiveInput(c), c.m_nFacing, KeepDiagonals(c.m_bFlying != 0)), d);
+    MoveBy(c, WarpDirection(c, *move, c), d);
   } else if (target != nullptr) {
     FromTarget(c, *target, *move, d);
   } else if (move->m_nMode == kWarpToTargetPoint) {

@@ -52,12 +52,13 @@ void CalcMoveAngle(const cCharaBase& chara, cFlowCmdState& state, const cEdMove&
 }
 
 int32_t ResolveMoveDirection(const cCharaBase& chara, int32_t direction, int32_t bLiveInput, int32_t inputArg,
-                             int32_t bKeepDiagonals) {
+                             int32_t bKeepDiagonals, const cCharaBase* lpFacingOf) {
   using namespace move_direction;
-  if (direction != kDirInput) return ResolveDirectionCode(direction, chara.m_nFacing, 0, inputArg);
+  const int32_t facing = (lpFacingOf != nullptr ? *lpFacingOf : chara).m_nFacing;
+  if (direction != kDirInput) return ResolveDirectionCode(direction, facing, 0, inputArg);
   const int32_t input = bLiveInput != 0 ? FirstPressedDirection(PlayerInput(chara)) : RememberedInput();
   const cReplayPlayback playback = g_lpSceneStagePlay != nullptr ? g_lpSceneStagePlay->m_Replay : cReplayPlayback{};
-  const int32_t code = ResolveDirectionCode(direction, chara.m_nFacing, input, inputArg, playback);
+  const int32_t code = ResolveDirectionCode(direction, facing, input, inputArg, playback);
   if (bKeepDiagonals != 0) return code;
   if (code == kDirUpLeft || code == kDirDownLeft) return kDirLeft;
   if (code == kDirUpRight || code == kDirDownRight) return kDirRight;

@@ -35,11 +35,12 @@ void CalcMoveTargetOffset(const cCharaBase& chara, cFlowCmdState& state, const c
 
 // The absolute direction code (2, 3, 6 to 11; 0 for an "入力方向" with input
 // "any" and the input argument set) of a stored direction for the chara's
-// facing. "入力方向" reads the player's input now (bLiveInput) or the input
-// the running flow remembered when it started; without bKeepDiagonals its
-// diagonals become left or right.
+// facing, or for lpFacingOf's when given (a warp from a target). "入力方向"
+// reads the chara's player input now (bLiveInput) or the input the running
+// flow remembered when it started; without bKeepDiagonals its diagonals
+// become left or right.
 int32_t ResolveMoveDirection(const cCharaBase& chara, int32_t direction, int32_t bLiveInput, int32_t inputArg,
-                             int32_t bKeepDiagonals);
+                             int32_t bKeepDiagonals, const cCharaBase* lpFacingOf = nullptr);
 
 // Velocity of the state's direction at the state's speed; only a flying chara
 // gets a vertical part, and the diagonals are slowed by 1/√2 on each axis.
