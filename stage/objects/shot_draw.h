@@ -19,9 +19,10 @@ struct SHOTDRAW {
   int32_t bSword = 0;
   int32_t nPattern = 0;  // a projectile's animation pattern; a sword's step
   // The sheet and its second copy (18 entries further in the system table, 2
-  // further in the sword list). bUseCopy asks for the copy where it exists:
-  // a DirectDraw stretch that the video memory does not do. Without a
-  // surface the other one stands in; sheet none draws nothing.
+  // further in the sword list). Direct3D draws from the sheet. DirectDraw
+  // draws from the copy when bUseCopy is set (a stretch the video memory
+  // does not do) and the copy has a surface, else from the sheet, or from
+  // the copy when the sheet has none.
   SURFACEREF sheet;
   SURFACEREF sheetCopy;
   int32_t bUseCopy = 0;
