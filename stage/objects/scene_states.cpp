@@ -144,7 +144,9 @@ void cStagePlay::StepDrawnItems(int32_t bFrozen) {
 void cStagePlay::StepDrawnShots(int32_t bFrozen, cCharaDrawList* lpDraw) {
   // Like the items, a shot's animation moves only when it is drawn: the
   // shots on the screen, layer by layer when the stage draws by layers (a
-  // shot of no layer then is not drawn), else in list order.
+  // shot whose layer lies outside 0..7 then is not drawn), else in list
+  // order. Each is drawn at its screen place of now, which the passes
+  // refresh only where they read it.
   const bool layered = g_Stage.m_bObjectLayers != 0;
   const int32_t layers = layered ? scene_states::kObjectLayers : 1;
   for (int32_t layer = 0; layer < layers; ++layer) {
