@@ -5,8 +5,11 @@
 //
 // The split: each pass benchmark times one pass over all the sub-steps of a
 // frame, on the stage as a real frame (played untimed between the
-// iterations) leaves it, so every pass meets the crowd it meets in play.
-// The medians are the "median_us" counters.
+// iterations) leaves it, so every pass meets the crowd it meets in play. A
+// pass run once more in a frame moves or fires the shots once more, so the
+// flows pass ends with more shots and the shot pass with fewer: the "shots"
+// counter says how many each ended with. The medians are the "median_us"
+// counters.
 
 #include <benchmark/benchmark.h>
 
