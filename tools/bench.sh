@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Speed figures to compare from run to run: the Google Benchmarks of bench/
-# (one core), then the wall time of build/stagerun playing 600 frames of each
-# stage of the sample project without keys.
+# (one core), then the sample's "bench" stage on its own (a frame and each of
+# its passes, SetStage; medians over 600 frames), then the wall time of
+# build/stagerun playing 600 frames of each stage of the sample project
+# without keys, the bench stage among them.
 #   tools/bench.sh [BENCHMARK_FILTER]     e.g. tools/bench.sh 'Stage|Play'
 # Builds build/ (Release) first. The benchmarks run pinned to the last core so
 # the figures do not wander between cores.
@@ -12,8 +14,14 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build -j "$(nproc)" --target benchmarks stagerun make_sample > /dev/null
 
 core=$(( $(nproc) - 1 ))
-filter=${1:-.}
+bench_stage='BM_PlayFrame|BM_SetStageBenchStage'
+filter=${1:--$bench_stage}
 taskset -c "$core" build/bench/benchmarks --benchmark_filter="$filter"
+
+echo
+echo "bench stage: median_us of a frame and of each pass over 600 frames; median_ms of SetStage"
+taskset -c "$core" build/bench/benchmarks --benchmark_filter="$bench_stage" --benchmark_counters_tabular=true 2>/dev/null |
+  sed -n '/^Benchmark/,$p'
 
 sample=$(mktemp -d)
 trap 'rm -rf "$sample"' EXIT

@@ -32,6 +32,7 @@ cHero& AddHero(cStagePlay& play, const cHero& hero) {
 
 cChara& AddChara(cStagePlay& play, const cChara& chara) {
   cChara& added = g_CharaList.emplace_back(chara);
+  ++play.m_nCharaListChanges;
   play.m_CharaIds.Put(added.m_nId, &added);
   return added;
 }
@@ -46,6 +47,7 @@ cList<cChara>::iterator EraseChara(cStagePlay& play, cList<cChara>::iterator it)
   // An erased chara leaves no slot, parent or shot naming it; it must still be
   // findable while it unlinks, and temporary copies are never list elements.
   if (it != g_CharaList.end() && !it->m_bTemporaryCopy) it->ReleaseTargetLinks();
+  ++play.m_nCharaListChanges;
   return object_lists::EraseFrom(g_CharaList, play.m_CharaIds, it);
 }
 

@@ -10,6 +10,7 @@ cItemWalk::~cItemWalk() {
 
 void PurgeErasedCharas(cStagePlay& play) {
   play.m_bCharaPurgePending = 0;
+  ++play.m_nCharaListChanges;
   for (auto it = g_CharaList.begin(); it != g_CharaList.end();) {
     it = IsLive(play, *it) ? std::next(it) : g_CharaList.erase(it);
   }

@@ -98,10 +98,11 @@ void TakeEdges(cCharaBase& obj, const cChara& s, const DRECT& sb, const DRECT& k
 // the top and bottom; 2 only the sides.
 void CollectEdges(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, int32_t axis, cSolidWork& w) {
   const DRECT k = PositionBox(obj);
-  for (const cChara& s : list) {
-    if (!IsSolidFor(play, s, obj)) continue;
+  for (const cChara* solid : play.SolidCharasOf(list)) {
+    const cChara& s = *solid;
+    // The box first: most solids are far away, and both tests only read.
     const DRECT sb = PositionBox(s);
-    if (!sb.Overlaps(k)) continue;
+    if (!sb.Overlaps(k) || !IsSolidFor(play, s, obj)) continue;
     w.bTouched = true;
     bool vertical = axis == 1;
     if (axis == 0) {
@@ -241,8 +242,9 @@ void CollectWalking(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, cons
   const double steps = g_Stage.m_dSubSteps;
   const double vt = 2 / steps;
   const double vs = 0.4 / steps;
-  for (const cChara& s : list) {
-    if (!IsSolidFor(play, s, obj) || !PositionBox(s).Overlaps(b.K)) continue;
+  for (const cChara* solid : play.SolidCharasOf(list)) {
+    const cChara& s = *solid;
+    if (!PositionBox(s).Overlaps(b.K) || !IsSolidFor(play, s, obj)) continue;
     w.bTouched = true;
     if (PositionBox(s).Overlaps(b.U)) {
       CollectUpper(obj, s, b, w, vt, vs);
@@ -267,8 +269,8 @@ void CeilingPush(cStagePlay& play, cCharaBase& obj, double y, double speed) {
 
 // The first solid (list order) over the upper half of the body given.
 const cChara* FirstSolidOver(cStagePlay& play, const cCharaBase& obj, cList<cChara>& list, const DRECT& upper) {
-  for (const cChara& s : list) {
-    if (IsSolidFor(play, s, obj) && PositionBox(s).Overlaps(upper)) return &s;
+  for (const cChara* s : play.SolidCharasOf(list)) {
+    if (IsSolidFor(play, *s, obj) && PositionBox(*s).Overlaps(upper)) return s;
   }
   return nullptr;
 }

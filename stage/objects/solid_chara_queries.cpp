@@ -34,7 +34,8 @@ int32_t cStagePlay::OverlapsSolidCharaExcept(cCharaBase& obj, cList<cChara>& lis
 
 int32_t cStagePlay::OverlapsSolidRectExcept(const cCharaBase& obj, cList<cChara>& list, const DRECT& box,
                                             int32_t excludedId) {
-  for (const cChara& s : list) {
+  for (const cChara* solid : SolidCharasOf(list)) {
+    const cChara& s = *solid;
     if (s.m_nId == excludedId || !solid_chara_queries::IsSolidFor(*this, s, obj)) continue;
     if (solid_chara_rules::PositionBox(s).Overlaps(box)) return 1;
   }
@@ -43,7 +44,8 @@ int32_t cStagePlay::OverlapsSolidRectExcept(const cCharaBase& obj, cList<cChara>
 
 int32_t cStagePlay::IsOnRiddenChara(cCharaBase& obj) {
   const DRECT box = solid_chara_queries::RideBox(obj);
-  for (const cChara& s : g_CharaList) {
+  for (const cChara* solid : SolidCharasOf(g_CharaList)) {
+    const cChara& s = *solid;
     if (s.m_nId != obj.m_nRiddenId || !solid_chara_queries::IsSolidFor(*this, s, obj)) continue;
     if (solid_chara_rules::PositionBox(s).Overlaps(box)) return 1;
   }
@@ -52,8 +54,8 @@ int32_t cStagePlay::IsOnRiddenChara(cCharaBase& obj) {
 
 cChara* cStagePlay::FindSolidCharaBelow(cCharaBase& obj) {
   const DRECT box = solid_chara_queries::RideBox(obj);
-  for (cChara& s : g_CharaList) {
-    if (solid_chara_queries::IsSolidFor(*this, s, obj) && solid_chara_rules::PositionBox(s).Overlaps(box)) return &s;
+  for (cChara* s : SolidCharasOf(g_CharaList)) {
+    if (solid_chara_queries::IsSolidFor(*this, *s, obj) && solid_chara_rules::PositionBox(*s).Overlaps(box)) return s;
   }
   return nullptr;
 }
@@ -72,7 +74,8 @@ int32_t cStagePlay::AreCornersInSolidCharas(cCharaBase& obj, const DRECT& rc) {
     corner(own, i, &ox, &oy);
     corner(rc, i, &rx, &ry);
     bool covered = false;
-    for (const cChara& s : g_CharaList) {
+    for (const cChara* solid : SolidCharasOf(g_CharaList)) {
+      const cChara& s = *solid;
       if (!solid_chara_queries::IsSolidFor(*this, s, obj)) continue;
       const DRECT box = solid_chara_rules::PositionBox(s);
       if (solid_chara_rules::Contains(box, ox, oy) || solid_chara_rules::Contains(box, rx, ry)) {

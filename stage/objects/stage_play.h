@@ -31,6 +31,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/containers/checked_list.h"
 #include "core/containers/checked_vector.h"
@@ -38,6 +39,7 @@
 #include "stage/objects/id_table.h"
 #include "stage/objects/run_facts.h"
 #include "stage/objects/scroll.h"
+#include "stage/objects/solid_chara_index.h"
 
 class cBlock;
 struct DRECT;
@@ -279,6 +281,11 @@ class cStagePlay {
   int32_t m_nItemWalks = 0;
   int32_t m_bCharaPurgePending = 0;  // an erased chara waits for the walk's end
   int32_t m_bItemPurgePending = 0;
+  // Element changes of g_CharaList (added, erased, purged), which the solid
+  // charas' index follows; not state, as the index is only a shortcut.
+  uint64_t m_nCharaListChanges = 0;
+  // The solid charas of list in list order (solid_chara_index.h).
+  const std::vector<cChara*>& SolidCharasOf(cList<cChara>& list);
 
  private:
   // SetStage's steps.
@@ -337,6 +344,7 @@ class cStagePlay {
 
   cStageServices* m_lpServices;
   int32_t m_bCloseAsked = 0;  // within the current call only
+  cSolidCharaIndex m_SolidCharas;
 };
 
 // The stage being played; null while none is.

@@ -6,6 +6,7 @@
 #include "records/project/path_table.h"
 #include "records/record/record_file.h"
 #include "records/script/validate_context.h"
+#include "tools/sample/data/sample_bench_stage.h"
 #include "tools/sample/data/sample_database.h"
 #include "tools/sample/data/sample_palette.h"
 #include "tools/sample/data/sample_settings.h"
@@ -55,7 +56,9 @@ class cCommonPaletteSwap {
 
 bool WriteStages(cProjectFiles& files, const cCommonPalette& palette) {
   cCommonPaletteSwap swap(palette);
-  for (cSampleStage& sample : BuildSampleStages(palette)) {
+  std::vector<cSampleStage> stages = BuildSampleStages(palette);
+  stages.push_back(BuildSampleBenchStage(palette));
+  for (cSampleStage& sample : stages) {
     if (!WriteBoth(files, sample.strPath, SaveRecordImage(sample.stage))) return false;
   }
   return true;
