@@ -92,7 +92,12 @@ cFlowCmd Parallel(cFlowCmd command) {
   return command;
 }
 
-cFlowCmd SoundCmd(int32_t sound) { return CommandOf(kCmdSetFlow, kFlowCmdSound, {sound}); }
+// Heard wherever the chara is: the director is never on screen.
+cFlowCmd SoundCmd(int32_t sound) {
+  cFlowCmd command = CommandOf(kCmdSetFlow, kFlowCmdSound, {sound});
+  command.m_bSoundOnScreenOnly = 0;
+  return command;
+}
 cFlowCmd CharaEffectCmd() { return CommandOf(kCmdSetFlow, kFlowCmdCharaEffect, {1, 0, 0}); }
 cFlowCmd TargetHeroCmd() { return CommandOf(kCmdSetFlow, kFlowCmdSetTarget, {kSlotFirst, kWhomHero}); }
 cFlowCmd SetStateCmd(int32_t state, int32_t value) {
@@ -299,7 +304,7 @@ cCharaDef Director() {
   byOperation.m_nFlowId = kFlowIdB;
   cFlow show = FlowOf({
       WaitCmd(10),
-      CommandOf(kCmdSetFlow, kFlowCmdEffect, {kEffectSmoke, 2, 0, 0, 0, -32, 100, 0}),
+      CommandOf(kCmdSetFlow, kFlowCmdEffect, {kEffectHit, 2, 0, 0, 0, -32, 100, 0}),
       CharaEffectCmd(),
       CommandOf(kCmdSetFlow, kFlowCmdScrEffect, {1, 0, 0}),
       SoundCmd(kSoundCoin),
