@@ -146,7 +146,10 @@ cFlowCmd TurretVolley(const TurretDesc& turret, int8_t trajectory) {
   // A falling shot is thrown upward first.
   volley.nDirection = trajectory == kShotFall ? kDirUpLeft : kDirFront;
   volley.nTargetSlot = kSlotFirst;
-  return VolleyCmd(volley);
+  // Hits hurt but do not push: a hero under fire can still jump the wall.
+  cFlowCmd command = VolleyCmd(volley);
+  command.m_Shot->m_nImpact = 0;
+  return command;
 }
 
 cCharaDef Turret(const TurretDesc& turret) {
@@ -247,6 +250,8 @@ cCharaDef Child() {
 cCharaDef Dummy() {
   cCharaDef chara = ComputerChara("まと", kCharaHopper, kAnimeSetWalker, kGroupEnemy, 999);
   chara.m_nScore = 500;
+  // It never pushes: a hero pressed against it still jumps over.
+  chara.m_nImpact = 0;
   chara.m_Flows = {
       TriggeredFlow(kTriggerDamaged, {SoundCmd(kSoundDamage)}),
       TriggeredFlow(kTriggerImpacted, {CharaEffectCmd()}),
@@ -358,7 +363,7 @@ cCharaDef Gatekeeper() {
 // button 3.
 cCharaDef ShowcaseHero(const cCommonPalette& palette) {
   cCharaDef hero = palette.m_CharaPalette.CheckedVectorAt(kCharaHero);
-  hero.m_nMaxHp = 40;
+  hero.m_nMaxHp = 99;
   hero.m_Flows.push_back(KeySequenceFlow({SwordCmd(0, 1, kGroupHero, kSoundNone)}, {kKeyDown, kKeyButton1 + 2}, 10));
   return hero;
 }
@@ -374,9 +379,9 @@ void PlaceBlocks(cStageData& stage, const cCommonPalette& palette) {
   for (int32_t y = kGroundRow; y < kHeight; ++y) {
     for (int32_t x = 0; x < kWidth; ++x) PlaceBlock(stage, palette, kBlockGround, x, y);
   }
-  // The turrets' ledges, and a wall for the dummy's block triggers.
+  // The turrets' ledges, and a block over the dummy's walk for it to bump.
   for (std::size_t i = 0; i < std::size(kTurrets); ++i) PlaceBlock(stage, palette, kBlockBrick, 8 + 5 * static_cast<int32_t>(i), 5);
-  PlaceBlock(stage, palette, kBlockBrick, 27, kGroundRow - 1);
+  PlaceBlock(stage, palette, kBlockBrick, 27, kGroundRow - 3);
 }
 
 void PlaceItems(cStageData& stage, const cCommonPalette& palette) {
