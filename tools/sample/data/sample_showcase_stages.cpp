@@ -24,7 +24,6 @@ constexpr int8_t kInvincibleShotsPass = 2;
 constexpr int8_t kFlyThroughBlocks = 1;
 constexpr int8_t kActiveEverywhere = 3;
 constexpr int8_t kSlotFirst = 0;
-constexpr int16_t kAlways = 0;  // a command that lasts its one call
 
 // Parameters of the commands this stage gives by number.
 constexpr int32_t kWhomHero = 0;
@@ -92,7 +91,8 @@ cFlowCmd Parallel(cFlowCmd command) {
   return command;
 }
 
-// Heard wherever the chara is: the director is never on screen.
+// Heard wherever the chara is, so every station is heard whichever part of
+// the gallery the screen shows.
 cFlowCmd SoundCmd(int32_t sound) {
   cFlowCmd command = CommandOf(kCmdSetFlow, kFlowCmdSound, {sound});
   command.m_bSoundOnScreenOnly = 0;
