@@ -19,6 +19,7 @@
 #include "records/settings/system_data.h"
 #include "records/stage/stage_data.h"
 #include "support/temp_dir.h"
+#include "tools/stagerun_fixture.h"
 #include "tools/tool_project.h"
 #include "tools/sample/data/sample_stages.h"
 #include "tools/sample/sample_project.h"
@@ -29,70 +30,6 @@ namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
 constexpr const char* kFreeStage = "data\\stg4\\f01-1.stg4";
-
-struct cStagerunRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-
-  std::vector<Json> Lines() const {
-    std::vector<Json> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) lines.push_back(Json::parse(line));
-    return lines;
-  }
-  std::vector<Json> Kind(const std::string& kind) const {
-    std::vector<Json> lines;
-    for (Json& line : Lines()) {
-      if (line["kind"] == kind) lines.push_back(std::move(line));
-    }
-    return lines;
-  }
-};
-
-// One sample project for the whole suite: writing it takes a while.
-class StagerunTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    s_Dir = new TempDir();
-    std::string error;
-    s_bWritten = WriteSampleProject(s_Dir->path() / "sample", error);
-    s_strError = error;
-  }
-  static void TearDownTestSuite() {
-    delete s_Dir;
-    s_Dir = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(s_bWritten) << s_strError; }
-
-  static std::string Project() { return (s_Dir->path() / "sample").string(); }
-
-  // Runs build/stagerun in scratch_ (FILE arguments are relative to it).
-  cStagerunRun Run(const std::vector<std::string>& args) const {
-    std::string command = "cd '" + scratch_.path().string() + "' && '" + std::string(STAGERUN_EXE) + "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " >'" + scratch_.file("out") + "' 2>'" + scratch_.file("err") + "'";
-    const int status = std::system(command.c_str());
-    cStagerunRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadFileBytes(scratch_.file("out"));
-    run.err = ReadFileBytes(scratch_.file("err"));
-    return run;
-  }
-
-  void WriteScratch(const std::string& name, const std::string& text) const {
-    WriteFileBytes(scratch_.path() / name, text);
-  }
-
-  TempDir scratch_;
-  static TempDir* s_Dir;
-  static bool s_bWritten;
-  static std::string s_strError;
-};
-
-TempDir* StagerunTest::s_Dir = nullptr;
-bool StagerunTest::s_bWritten = false;
-std::string StagerunTest::s_strError;
 
 std::vector<std::string> Keys(const Json& object) {
   std::vector<std::string> keys;

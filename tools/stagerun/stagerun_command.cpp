@@ -5,11 +5,13 @@
 #include <system_error>
 
 #include "app/startup/data_startup.h"
+#include "app/startup/project_validate_context.h"
 #include "core/input/input_state.h"
 #include "core/path/host_path.h"
 #include "core/path/numbered_file.h"
 #include "core/text/cp932.h"
 #include "core/thread/window_queue.h"
+#include "records/database/database.h"
 #include "records/replay/input_log.h"
 #include "records/replay/replay_file.h"
 #include "records/save/save_data.h"
@@ -190,6 +192,11 @@ int RunStagerun(std::span<const std::string> args, std::ostream& out, std::ostre
     PrintBoxes(err, boxes);
     return kExitFailed;
   }
+  // The stage (or the replay's stage) names entries of the project's
+  // database: it is checked against that database, not the default one that
+  // would turn every sound, effect or picture past the defaults' few into 1.
+  const cValidateContext context = ProjectValidateContext(g_Database, g_SystemData);
+  const cValidateContextScope contextScope(context);
   if (saveFile && g_SystemData.m_bReplay == 0) {
     err << "stagerun: --save-replay: the project records no replays\n";
     return kExitUsage;

@@ -2,6 +2,7 @@
 // Small builders of the flow and item commands the sample's parts use. Each
 // sizes its parameter list to the kind, as validation would.
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 
@@ -31,6 +32,36 @@ struct cShotDesc {
   int16_t nSound;
 };
 cFlowCmd ShotCmd(const cShotDesc& desc);
+// "ショット": one volley of a formation whose members fly a trajectory.
+struct cVolleyDesc {
+  cShotDesc shot;
+  int8_t nFormation;                      // eFormation
+  int8_t nCount;                          // members of the formation
+  std::array<int16_t, 3> formationParams;  // as the formation reads them
+  int8_t nMoveType;                       // eShotMoveType
+  std::array<int16_t, 3> moveTypeParams;  // as the trajectory reads them
+  int8_t nDirection;                      // eDirectionCode
+  int8_t nTargetSlot;                     // the slot aimed at or homed on
+};
+cFlowCmd VolleyCmd(const cVolleyDesc& desc);
+// "ソード" of a sword type of the database.
+cFlowCmd SwordCmd(int8_t swordType, int32_t power, int8_t group, int16_t sound);
+// "ブロック召喚", "キャラ召喚" or "アイテム召喚" (kind) of part index of a palette
+// (0 the common palette, 1 the stage's), offset by dots from the summoner;
+// blockMode: 0 summon, 1 erase, 2 summon or erase (toggle).
+struct cSummonDesc {
+  int8_t nPalette;
+  int16_t nIndex;
+  int16_t nOffsetX;
+  int16_t nOffsetY;
+  int8_t nBlockMode;
+};
+cFlowCmd SummonCmd(int8_t kind, const cSummonDesc& desc);
+// A command of a flow kind that carries text ("メッセージ", "コードの実行",
+// "ステージクリア").
+cFlowCmd TextCmd(int8_t kind, const char* text, std::initializer_list<int32_t> params = {});
+// "ワープ" by direction over distanceHbl half blocks.
+cFlowCmd WarpCmd(int8_t direction, int16_t distanceHbl);
 
 // Item commands.
 // "ステータスの操作": adds amount to a status (object 0 the hero) or a system
@@ -44,3 +75,6 @@ cFlowCmd StageClearItemCmd();
 cFlow FlowOf(std::initializer_list<cFlowCmd> commands, std::initializer_list<int32_t> keys = {}, bool hold = true);
 // A flow started by a trigger (eFlowTrigger).
 cFlow TriggeredFlow(int8_t trigger, std::initializer_list<cFlowCmd> commands);
+// A flow started by a sequence of key slots pressed one after another, each
+// within slack frames of the one before.
+cFlow KeySequenceFlow(std::initializer_list<cFlowCmd> commands, std::initializer_list<int32_t> steps, int8_t slack);

@@ -1,6 +1,8 @@
 #include "tools/sample/data/sample_data_files.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "records/io/file_image.h"
 #include "records/project/path_table.h"
@@ -10,6 +12,7 @@
 #include "tools/sample/data/sample_database.h"
 #include "tools/sample/data/sample_palette.h"
 #include "tools/sample/data/sample_settings.h"
+#include "tools/sample/data/sample_showcase_stages.h"
 #include "tools/sample/data/sample_stages.h"
 #include "tools/sample/data/sample_world_map.h"
 
@@ -57,6 +60,7 @@ class cCommonPaletteSwap {
 bool WriteStages(cProjectFiles& files, const cCommonPalette& palette) {
   cCommonPaletteSwap swap(palette);
   std::vector<cSampleStage> stages = BuildSampleStages(palette);
+  for (cSampleStage& showcase : BuildShowcaseStages(palette)) stages.push_back(std::move(showcase));
   stages.push_back(BuildSampleBenchStage(palette));
   for (cSampleStage& sample : stages) {
     if (!WriteBoth(files, sample.strPath, SaveRecordImage(sample.stage))) return false;
