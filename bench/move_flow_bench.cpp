@@ -66,6 +66,8 @@ class cMoveWorld {
     g_Stage = cStageData();
     g_Stage.SetCollisionLevel(1);
     g_lpSceneStagePlay = &m_Play;
+    m_Play.m_ObjGroup.assign(kObjGroupCount, {});
+    m_Play.m_ShotLayers.assign(kObjGroupCount, {});
     BuildCmdParamTable();
     cCharaDef def;
     def.m_nMaxHp = 100;
@@ -106,7 +108,7 @@ class cMoveWorld {
 
   // The oldest shots go, as their range or a block would end them.
   void KeepLiveShots(std::size_t count) {
-    while (m_Play.m_ShotList.size() > count) EraseShot(m_Play, m_Play.m_ShotList.begin());
+    while (m_Play.m_ShotList.size() > count) m_Play.RemoveShotNode(m_Play.m_ShotList.begin());
   }
 
   cStagePlay m_Play;
