@@ -17,6 +17,10 @@ cCharaBase* FindChildChara(const cVector<CHARALINK>& targetedBy, int32_t slot, i
   return nullptr;
 }
 
+const cIdTable<cCharaBase>* CurrentCharaIds() {
+  return g_lpSceneStagePlay != nullptr ? &g_lpSceneStagePlay->m_CharaIds : nullptr;
+}
+
 int32_t NearestSearchMode() { return g_Stage.m_nContactSetting != 0 ? kSearchOnScreen : kSearchOnScreenFirst; }
 
 cChara* cGameObject::FindNearestChara(cList<cChara>& list) const {

@@ -10,10 +10,11 @@
 //   cCharaBase* child = FindChildChara(self.m_TargetedBy, kLinkSlotParent, self.m_nBlockKey, 0, filter);
 //
 // Lists are searched in list order; the list may hold any class derived
-// from cCharaBase (g_CharaList, g_Heroes) or run-time ids (an object group),
-// which resolve through FindCharaById; an id that no longer resolves is
-// passed over.
+// from cCharaBase (g_CharaList, g_Heroes), pointers to charas (a resolved
+// group) or run-time ids (an object group), which resolve through the played
+// stage's id table; an id that no longer resolves is passed over.
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <type_traits>
@@ -23,6 +24,7 @@
 #include "stage/objects/chara_base.h"
 #include "stage/objects/chara_filter.h"
 #include "stage/objects/chara_link.h"
+#include "stage/objects/id_table.h"
 
 cCharaBase* FindCharaById(int32_t id);
 
@@ -33,18 +35,37 @@ enum eSearchMode : int32_t {
   kSearchOnScreen = 2,
 };
 
+// The chara id table of the stage being played; null while none is.
+const cIdTable<cCharaBase>* CurrentCharaIds();
+
 namespace chara_search {
 
-// A list entry as the chara it names: the object itself, or the chara of an id.
+// A list entry as the chara it names: the object itself, or the chara of an
+// id. The id table is fetched once per search, not once per entry: a search
+// over every group resolves thousands of ids per frame.
 template <class T>
   requires std::is_base_of_v<cCharaBase, T>
-T* Resolve(T& chara) {
+T* Resolve(T& chara, const cIdTable<cCharaBase>*) {
   return &chara;
 }
-inline cCharaBase* Resolve(int32_t id) { return FindCharaById(id); }
+inline cCharaBase* Resolve(int32_t id, const cIdTable<cCharaBase>* ids) {
+  return ids != nullptr ? ids->Find(id) : nullptr;
+}
+// A group already resolved (cGroupCharas).
+inline cCharaBase* Resolve(cCharaBase* chara, const cIdTable<cCharaBase>*) { return chara; }
 
 template <class List>
-using Found = decltype(Resolve(*std::declval<List&>().begin()));
+using Found = decltype(Resolve(*std::declval<List&>().begin(), nullptr));
+
+// The table Resolve needs for list: only a list of ids needs one.
+template <class List>
+const cIdTable<cCharaBase>* IdsFor(const List&) {
+  if constexpr (std::is_same_v<std::remove_cvref_t<decltype(*std::declval<List&>().begin())>, int32_t>) {
+    return CurrentCharaIds();
+  } else {
+    return nullptr;
+  }
+}
 
 }  // namespace chara_search
 
@@ -52,8 +73,9 @@ using Found = decltype(Resolve(*std::declval<List&>().begin()));
 template <class List>
 auto FindCharaInList(List& list, const cCharaFilter& filter) {
   using Pointer = chara_search::Found<List>;
+  const cIdTable<cCharaBase>* ids = chara_search::IdsFor(list);
   for (auto& entry : list) {
-    Pointer chara = chara_search::Resolve(entry);
+    Pointer chara = chara_search::Resolve(entry, ids);
     if (chara != nullptr && chara->m_bDead == 0 && filter.Accepts(*chara)) return chara;
   }
   return Pointer(nullptr);
@@ -75,33 +97,53 @@ inline int64_t Distance(const cGameObject& chara, int32_t x, int32_t y) {
   return std::llabs(cy - y) + std::llabs(cx - x);
 }
 
+// A resolved group is an array of pointers: asking for a chara some entries
+// ahead overlaps the cache misses of the scattered charas with the work on
+// the current one. Other lists are left to the hardware.
+constexpr std::ptrdiff_t kPrefetchDistance = 8;
+template <class Entry, class List>
+void PrefetchAhead(Entry* entry, const List& list) {
+  if constexpr (std::is_pointer_v<std::remove_cv_t<Entry>>) {
+    if (list.data() + list.size() - entry <= kPrefetchDistance) return;
+    if (const auto* ahead = entry[kPrefetchDistance]) __builtin_prefetch(&ahead->m_nGraphicW);
+  }
+}
+
 }  // namespace chara_search
 
 // The enabled, living chara nearest to (x, y) among those passing the filter,
 // by eSearchMode; ties go to the earlier chara in list order. Other modes find
 // nothing.
+//
+// The distance is tested before anything else: it reads only the screen
+// rectangle, and a chara no nearer than the on-screen best so far cannot
+// change the result whatever the other tests say (an on-screen best also
+// makes the off-screen one moot). Most charas of a search are passed over
+// without reading the enabled, dead and filter fields, which lie on other
+// cache lines of a large object.
 template <class List>
 auto FindNearestCharaEx(int32_t x, int32_t y, List& list, int32_t mode, const cCharaFilter& filter) {
   using Pointer = chara_search::Found<List>;
   if (mode != kSearchOnScreenFirst && mode != kSearchAll && mode != kSearchOnScreen) return Pointer(nullptr);
+  const cIdTable<cCharaBase>* ids = chara_search::IdsFor(list);
   Pointer bestOn = nullptr;
-  Pointer bestOff = nullptr;
-  int64_t distOn = 0;
+  Pointer bestOff = nullptr;  // kept only while no on-screen chara qualifies
+  int64_t distOn = INT64_MAX;  // above any distance until bestOn is found
   int64_t distOff = 0;
   for (auto& entry : list) {
-    Pointer chara = chara_search::Resolve(entry);
-    if (chara == nullptr || chara->m_bEnabled == 0 || chara->m_bDead != 0 || !filter.Accepts(*chara)) continue;
+    chara_search::PrefetchAhead(&entry, list);
+    Pointer chara = chara_search::Resolve(entry, ids);
+    if (chara == nullptr) continue;
     const int64_t distance = chara_search::Distance(*chara, x, y);
+    if (distance >= distOn) continue;
+    if (chara->m_bEnabled == 0 || chara->m_bDead != 0) continue;
     const bool bOn = mode == kSearchAll || chara->m_bOnScreen != 0;
-    Pointer& best = bOn ? bestOn : bestOff;
-    int64_t& bestDistance = bOn ? distOn : distOff;
-    if (best == nullptr || distance < bestDistance) {
-      best = chara;
-      bestDistance = distance;
-    }
+    if (!bOn && (mode != kSearchOnScreenFirst || (bestOff != nullptr && distance >= distOff))) continue;
+    if (!filter.Accepts(*chara)) continue;
+    (bOn ? bestOn : bestOff) = chara;
+    (bOn ? distOn : distOff) = distance;
   }
-  if (bestOn != nullptr || mode != kSearchOnScreenFirst) return bestOn;
-  return bestOff;
+  return bestOn != nullptr ? bestOn : bestOff;
 }
 
 // FindNearestCharaEx with the stage's nearest-search setting: on-screen only

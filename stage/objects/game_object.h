@@ -67,15 +67,21 @@ class cGameObject {
  public:
   int32_t m_nId = 0;
   int32_t m_nLife = 0;       // sub-steps left; INT32_MAX: no limit
+  // The graphic's size and then its screen rectangle, so that the size and
+  // the rectangle's top-left share 16 aligned bytes: the nearest-chara
+  // searches read just these of every chara in a group, many times a frame,
+  // and the two flags after them of the charas near enough to count.
+  int32_t m_nGraphicW = 0;  // scaled
+  int32_t m_nGraphicH = 0;
+  cScreenRect m_rcScreen;
+  int32_t m_bEnabled = 0;   // takes part in this sub-step
+  int32_t m_bOnScreen = 0;
   int32_t m_nFacing = 0;     // 0 left, 1 right
   int16_t m_nIndex = 0;      // n-th member of the placement, summon or shot volley
   int32_t m_nGraphicNo = 0;  // graphic (sheet) number
   cAnimeSequence m_Anime;
-  cScreenRect m_rcScreen;
   int32_t m_nGraphicOffsetX = 0;  // scaled
   int32_t m_nGraphicOffsetY = 0;
-  int32_t m_nGraphicW = 0;
-  int32_t m_nGraphicH = 0;
   int32_t m_nGraphicOffsetXBase = 0;  // at scale 1
   int32_t m_nGraphicOffsetYBase = 0;
   int32_t m_nGraphicWBase = 0;
@@ -105,8 +111,6 @@ class cGameObject {
   int32_t m_nHeightBase = 0;
   int32_t m_bFlying = 0;
   uint8_t m_nFlyBlockMode = 0;  // flying: 0 through blocks, 1 stopped, 2 dies; walking: 1
-  int32_t m_bEnabled = 0;       // takes part in this sub-step
-  int32_t m_bOnScreen = 0;
   uint8_t m_bCondMet = 0;       // the condition list has held (once switch)
 
   cGameObject() = default;

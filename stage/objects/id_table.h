@@ -31,6 +31,7 @@ class cIdTable {
 
   void Put(int32_t id, T* object) {
     if (id < 0) return;  // an object that never got an id cannot be found by one
+    ++m_nVersion;
     if (id >= kDenseIds) {
       m_Sparse[id] = object;
       return;
@@ -44,6 +45,7 @@ class cIdTable {
   // an id with a registered object leaves the registered one findable.
   void Remove(int32_t id, const T* object) {
     if (Find(id) != object || object == nullptr) return;
+    ++m_nVersion;
     if (id < kDenseIds) {
       m_Dense[static_cast<std::size_t>(id)] = nullptr;
     } else {
@@ -52,11 +54,17 @@ class cIdTable {
   }
 
   void Clear() {
+    ++m_nVersion;
     m_Dense.clear();
     m_Sparse.clear();
   }
 
+  // Changes whenever some id starts or stops naming an object, so what was
+  // resolved through the table can be kept until then.
+  uint64_t Version() const { return m_nVersion; }
+
  private:
+  uint64_t m_nVersion = 0;
   std::vector<T*> m_Dense;
   std::unordered_map<int32_t, T*> m_Sparse;
 };

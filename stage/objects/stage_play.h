@@ -36,6 +36,7 @@
 #include "core/containers/checked_list.h"
 #include "core/containers/checked_vector.h"
 #include "core/math/random.h"
+#include "stage/objects/group_charas.h"
 #include "stage/objects/id_table.h"
 #include "stage/objects/run_facts.h"
 #include "stage/objects/scroll.h"
@@ -268,13 +269,15 @@ class cStagePlay {
 
   // Members in declaration order; m_Replay and m_Run (which differ between a
   // run and its replay by design), m_ShotList (visited with the other object
-  // lists) and the id tables (derived from the lists) are left out.
+  // lists), the id tables and m_GroupCharas (derived from the lists) are left
+  // out.
   void VisitState(cStateVisitor& visitor);
 
   // Written only by the add and erase functions of object_lists.h.
   cIdTable<cCharaBase> m_CharaIds;  // heroes and charas: they share m_nNextObjectId
   cIdTable<cItem> m_ItemIds;
   cIdTable<cShot> m_ShotIds;
+  cGroupCharas m_GroupCharas;  // m_ObjGroup resolved, for the searches over whole groups
   // Walks of g_CharaList and g_ItemList under way (object_walk.h); while one
   // runs, erased objects stay in their list until the outermost walk ends.
   int32_t m_nCharaWalks = 0;

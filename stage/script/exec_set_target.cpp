@@ -49,6 +49,12 @@ cList<int32_t>* Group(cStagePlay& play, int32_t group) {
   return &play.m_ObjGroup.CheckedVectorAt(group);
 }
 
+// The object group's charas in list order; null for a group outside the list.
+const cVector<cCharaBase*>* GroupCharas(cStagePlay& play, int32_t group) {
+  const cList<int32_t>* ids = Group(play, group);
+  return ids != nullptr ? &play.m_GroupCharas.Of(play.m_CharaIds, group, *ids) : nullptr;
+}
+
 // Nearest in group P2, or with P3 over all groups: the nearest of each
 // group's nearest, the lower group on a tie.
 cCharaBase* FindNearest(cStagePlay& play, const cCharaBase& chara, const cFlowCmd& cmd, const cCharaFilter& filter) {
@@ -61,7 +67,7 @@ cCharaBase* FindNearest(cStagePlay& play, const cCharaBase& chara, const cFlowCm
   cCharaBase* best = nullptr;
   int64_t bestDistance = 0;
   for (int32_t g = first; g <= last; ++g) {
-    cList<int32_t>* group = Group(play, g);
+    const cVector<cCharaBase*>* group = GroupCharas(play, g);
     if (group == nullptr) continue;
     cCharaBase* found = FindNearestCharaEx(x, y, *group, mode, filter);
     if (found == nullptr) continue;
