@@ -59,9 +59,13 @@ class cBlockDef : public cRecordOf<cBlockDef> {
   int16_t m_nY = 0;  // row of a placed part
   int8_t m_nTemplateKind = 0;   // eTemplateKind
   int16_t m_nTemplateIndex = 0; // index in that palette's block list; 0 none
+  // What collision reads of every cell it probes, side by side so that a
+  // probe of a grid cell (cBlock, aligned to a cache line) touches one line.
+  cVector<cCondition> m_Conditions;  // the block exists while they hold
+  int8_t m_nHitClass = kBlockSolid;         // eBlockHitClass
+  uint8_t m_nExemptGroup = kNoExemptGroup;  // object group 0-7 passing through it
   cVector<int8_t> m_Inherit;    // one flag per property group
   std::string m_strName;
-  cVector<cCondition> m_Conditions;  // the block exists while they hold
   int8_t m_nCondMode = 0;       // eCondListMode
   int8_t m_bCondOnce = 0;       // once they have held, the block stays for good
   int16_t m_nGraphic = 0;       // 0: no graphic, an empty block
@@ -71,8 +75,6 @@ class cBlockDef : public cRecordOf<cBlockDef> {
   int8_t m_bHidden = 0;         // not drawn; still collides and acts
   int8_t m_nMarkShow = 0;       // ePartMarkShow
   int16_t m_nMark = 0;          // cell of the mark sheet (15 to a column)
-  int8_t m_nHitClass = kBlockSolid;         // eBlockHitClass
-  uint8_t m_nExemptGroup = kNoExemptGroup;  // object group 0-7 passing through it
   int8_t m_nFloorEffect = 0;    // eFloorEffect
   int32_t m_nFloorValue = 0;
   int8_t m_nItemPalette = 0;    // held item: 0 none, 1 common, 2 stage palette

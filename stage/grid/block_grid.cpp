@@ -45,13 +45,3 @@ void cBlockGrid::Release() {
   m_nRows = 0;
   m_nShift = 0;
 }
-
-int32_t cBlockGrid::CellIndex(int32_t nColumn, int32_t nRow) const {
-  if (nColumn < 0 || nColumn >= m_nColumns || nRow < 0 || nRow >= m_nRows) return -1;
-  return nColumn + (nRow << m_nShift);
-}
-
-cBlock* cBlockGrid::BlockAt(int32_t nColumn, int32_t nRow) {
-  const int32_t cell = CellIndex(nColumn, nRow);
-  return cell < 0 ? nullptr : &CheckedVectorAt(cell);
-}

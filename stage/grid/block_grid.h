@@ -40,10 +40,17 @@ class cBlockGrid : public cVector<cBlock> {
   // Empties the grid and forgets its shape.
   void Release();
 
-  // -1 when the column or row lies outside the grid.
-  int32_t CellIndex(int32_t nColumn, int32_t nRow) const;
+  // -1 when the column or row lies outside the grid. Inline, with BlockAt:
+  // collision asks for cells many times in every sub-step.
+  int32_t CellIndex(int32_t nColumn, int32_t nRow) const {
+    if (nColumn < 0 || nColumn >= m_nColumns || nRow < 0 || nRow >= m_nRows) return -1;
+    return nColumn + (nRow << m_nShift);
+  }
   // null when the column or row lies outside the grid.
-  cBlock* BlockAt(int32_t nColumn, int32_t nRow);
+  cBlock* BlockAt(int32_t nColumn, int32_t nRow) {
+    const int32_t cell = CellIndex(nColumn, nRow);
+    return cell < 0 ? nullptr : &CheckedVectorAt(cell);
+  }
 };
 
 // The number of binary digits of nWidth + 19 (nWidth >= 0).
