@@ -20,6 +20,7 @@
 #include "records/stage/stage_data.h"
 #include "support/temp_dir.h"
 #include "tools/tool_project.h"
+#include "tools/sample/data/sample_palette.h"
 #include "tools/sample/data/sample_stages.h"
 #include "tools/sample/sample_project.h"
 
@@ -271,32 +272,30 @@ TEST_F(StagerunTest, BuildingOnlyWritesTheBuildStateAndLeavesTheProjectAlone) {
 
 namespace {
 
-// Charas and items of a text map, as the sample's legend places them.
-std::pair<std::size_t, std::size_t> MapCounts(const std::vector<std::string>& map) {
+// The charas besides the hero and the loose items a built stage places (an
+// item a chara carries shows only when the chara drops it).
+std::pair<std::size_t, std::size_t> PlacedCounts(const cStageData& stage) {
   std::size_t charas = 0;
-  std::size_t items = 0;
-  for (const std::string& row : map) {
-    charas += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) {
-      return c == 'w' || c == 'h' || c == 's';
-    }));
-    items += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) {
-      return c == 'o' || c == 'v' || c == '1' || c == 'G';
-    }));
+  std::size_t carried = 0;
+  for (const cCharaDef& chara : stage.m_PlacedCharas) {
+    if (chara.m_nControl != cCharaDef::kControlComputer) continue;
+    ++charas;
+    carried += chara.m_nCarriedItem >= 0 ? 1 : 0;
   }
-  return {charas, items};
+  return {charas, stage.m_PlacedItems.size() - carried};
 }
 
 TEST_F(StagerunTest, EverySampleStagePlacesItsMapAndStandsSixHundredIdleFrames) {
-  const char* const files[] = {"w01-1", "w02-1", "w03-1", "c01-1", "c02-1", "c03-1", "f01-1"};
-  for (std::size_t i = 0; i < std::size(files); ++i) {
-    SCOPED_TRACE(files[i]);
-    const std::string stage = std::string("data\\stg4\\") + files[i] + ".stg4";
+  const std::vector<cSampleStage> stages = BuildSampleStages(BuildSamplePalette());
+  for (std::size_t i = 0; i < stages.size(); ++i) {
+    const std::string stage = stages[i].strPath.substr(0, stages[i].strPath.rfind('_'));
+    SCOPED_TRACE(stage);
     const cStagerunRun run = Run({Project(), stage, "--frames", "600"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::vector<Json> states = run.Kind("state");
     ASSERT_EQ(states.size(), 2u);
     const std::vector<std::string>& map = SampleStageMap(i);
-    const auto [charas, items] = MapCounts(map);
+    const auto [charas, items] = PlacedCounts(stages[i].stage);
     EXPECT_EQ(states.front()["heroes"].size(), 1u);
     EXPECT_EQ(states.front()["charas"].size(), charas);
     EXPECT_EQ(states.front()["items"].size(), items);

@@ -12,6 +12,8 @@ constexpr int8_t ItemKindOf(int8_t flowKind) { return static_cast<int8_t>(flowKi
 enum : int32_t { kStatusObject = 3, kStatusWhich = 4, kStatusOperator = 5, kStatusSource = 6, kStatusConstant = 7 };
 constexpr int32_t kOperatorAdd = 1;
 constexpr int32_t kSourceConstant = 0;
+// Chara status 1 of a status condition.
+constexpr int8_t kStatusHpSelector = 1;
 
 }  // namespace
 
@@ -110,4 +112,38 @@ cFlow TriggeredFlow(int8_t trigger, std::initializer_list<cFlowCmd> commands) {
   flow.m_nTrigger = trigger;
   flow.m_Commands = commands;
   return flow;
+}
+
+cFlow KeySequenceFlow(std::initializer_list<cFlowCmd> commands, std::initializer_list<int32_t> steps, int8_t slack) {
+  cFlow flow;
+  flow.m_nTrigger = kTriggerAlways;
+  flow.m_Commands = commands;
+  for (int32_t slot : steps) {
+    cKeyCond key;
+    key.m_Keys.CheckedVectorAt(slot) = kKeyPressed;
+    key.m_bAnyHold = 1;
+    key.m_nKeyMode = kKeyAllTrue;
+    flow.m_KeyConds.push_back(key);
+  }
+  flow.m_nKeySlack = slack;
+  return flow;
+}
+
+cFlowCmd FacingCmd(int32_t facing) {
+  cFlowCmd command = CommandOf(kCmdSetFlow, kFlowCmdFacing, {facing});
+  command.m_nDuration = 1;
+  return command;
+}
+
+cFlowCmd BgmCmd(int32_t bgm) { return CommandOf(kCmdSetFlow, kFlowCmdBgm, {bgm, 1}); }
+
+cCondition HpCondition(int8_t compare, int32_t hp) {
+  cCondition condition;
+  condition.m_nKind = kCondStatus;
+  condition.m_nSubject = kSubjectSelf;
+  condition.m_nSelector = kStatusHpSelector;
+  condition.m_nRightType = kRightConstant;
+  condition.m_nValue = hp;
+  condition.m_nCompare = compare;
+  return condition;
 }

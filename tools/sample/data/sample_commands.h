@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "records/script/cmd_kind_table.h"
+#include "records/script/condition.h"
 #include "records/script/direction_codes.h"
 #include "records/script/flow.h"
 #include "records/script/flow_cmd.h"
@@ -44,3 +45,14 @@ cFlowCmd StageClearItemCmd();
 cFlow FlowOf(std::initializer_list<cFlowCmd> commands, std::initializer_list<int32_t> keys = {}, bool hold = true);
 // A flow started by a trigger (eFlowTrigger).
 cFlow TriggeredFlow(int8_t trigger, std::initializer_list<cFlowCmd> commands);
+// A flow that runs once the keys are pressed in order: each step one key slot,
+// at most slack frames between two steps.
+cFlow KeySequenceFlow(std::initializer_list<cFlowCmd> commands, std::initializer_list<int32_t> steps, int8_t slack);
+
+// "向き変更" to the left (0) or the right (1).
+cFlowCmd FacingCmd(int32_t facing);
+// "BGMの再生" of a Bgm database entry, repeated.
+cFlowCmd BgmCmd(int32_t bgm);
+// A status condition on the owner's HP: above (kCompareGreater) or at most
+// (kCompareAtMost) hp.
+cCondition HpCondition(int8_t compare, int32_t hp);
