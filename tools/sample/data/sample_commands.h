@@ -20,8 +20,12 @@ cFlowCmd WaitCmd(int16_t tenths);
 // A movement of kind (直線移動, 地上折り返し移動 ...) by direction at speed
 // (tenths of a dot per frame) for tenths of a second.
 cFlowCmd MoveCmd(int8_t kind, int8_t direction, int16_t speed, int16_t tenths);
-// "ジャンプ" of heightHbl half blocks.
-cFlowCmd JumpCmd(int32_t heightHbl, int16_t sound);
+// "ジャンプ" of heightHbl half blocks: of fixed height, or for a keyed flow
+// of the hero, as high as the flow's last key is held (released, the rise is
+// cut short; landing with it released ends the command, so the flow may
+// start again at the next press).
+enum eJumpHeight : int32_t { kJumpFixed = 0, kJumpByKey = 1 };
+cFlowCmd JumpCmd(int32_t heightHbl, int16_t sound, eJumpHeight mode = kJumpFixed);
 // "ショット": one straight shot to the front.
 struct cShotDesc {
   int16_t nGraphic;  // row of the shot sheet
@@ -49,8 +53,6 @@ cFlow TriggeredFlow(int8_t trigger, std::initializer_list<cFlowCmd> commands);
 // at most slack frames between two steps.
 cFlow KeySequenceFlow(std::initializer_list<cFlowCmd> commands, std::initializer_list<int32_t> steps, int8_t slack);
 
-// "向き変更" to the left (0) or the right (1).
-cFlowCmd FacingCmd(int32_t facing);
 // "BGMの再生" of a Bgm database entry, repeated.
 cFlowCmd BgmCmd(int32_t bgm);
 // A status condition on the owner's HP: above (kCompareGreater) or at most

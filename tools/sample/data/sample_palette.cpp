@@ -45,15 +45,17 @@ cCharaDef CharaOf(int16_t graphic, const CharaDesc& desc) {
   return chara;
 }
 
-// The hero walks with the arrow keys, jumps with button 1 and throws a star
-// with button 2.
+// The hero walks with the arrow keys, jumps with button 1 (higher the longer
+// it is held) and throws a star with button 2. A jump of fixed height in a
+// keyed flow would count its key as held for good: the command would never
+// end and the hero would jump only once.
 cCharaDef Hero() {
   cCharaDef hero = CharaOf(kCharaHero, {"ピコ", cCharaDef::kControlPlayer, kGroupHero, kAnimeSetHero, 3, 1, 0});
   hero.m_nSight = 0;
   hero.m_Flows = {
       FlowOf({MoveCmd(kFlowCmdLinearMove, kDirLeft, 30, 1)}, {kKeyLeft}),
       FlowOf({MoveCmd(kFlowCmdLinearMove, kDirRight, 30, 1)}, {kKeyRight}),
-      FlowOf({JumpCmd(7, kSoundJump)}, {kKeyButton1}, false),
+      FlowOf({JumpCmd(7, kSoundJump, kJumpByKey)}, {kKeyButton1}, false),
       FlowOf({ShotCmd({kShotHero, 60, 14, 1, kGroupHero, kSoundShot}), WaitCmd(3)}, {kKeyButton1 + 1}, false),
   };
   return hero;
@@ -103,20 +105,22 @@ cCharaDef Lift() {
 // Falls to the ground and stays: a step up to ledges too high to jump to.
 cCharaDef Crate() { return SolidChara(kCharaCrate, "木箱"); }
 
-// Walks and shoots while it has more than half its HP, then hops and shoots
-// faster; a hit makes it flinch. Before the stage starts it turns to the
-// hero's side and calls its own music.
+// Wakes when it comes into view; walks and shoots while it has more than half
+// its HP, then hops and shoots faster; a hit makes it flinch. Before the stage
+// starts it calls its own music.
 cCharaDef Boss() {
   constexpr int32_t kBossHp = 6;
   cCharaDef boss = CharaOf(kCharaBoss, {"ドンドン大王", cCharaDef::kControlComputer, kGroupEnemy, kAnimeSetWalker, kBossHp, 1, 5000});
-  boss.m_nActiveRange = 3;
   cFlow calm = FlowOf({MoveCmd(kFlowCmdGroundMove, kDirFront, 15, 15),
                        ShotCmd({kShotEnemy, 30, 20, 1, kGroupEnemy, kSoundShot}), WaitCmd(10)});
   calm.m_Conditions = {HpCondition(kCompareGreater, kBossHp / 2)};
   cFlow angry = FlowOf({JumpCmd(4, kSoundNone), ShotCmd({kShotEnemy, 45, 24, 1, kGroupEnemy, kSoundShot}), WaitCmd(5)});
   angry.m_Conditions = {HpCondition(kCompareAtMost, kBossHp / 2)};
+  // Only parallel commands run before the stage starts.
+  cFlowCmd music = BgmCmd(kBgmChallenge);
+  music.m_bParallel = 1;
   boss.m_Flows = {calm, angry, TriggeredFlow(kTriggerDamaged, {JumpCmd(2, kSoundDamage)}),
-                  TriggeredFlow(kTriggerBeforeStart, {FacingCmd(0), BgmCmd(kBgmChallenge)})};
+                  TriggeredFlow(kTriggerBeforeStart, {music})};
   return boss;
 }
 
@@ -126,7 +130,7 @@ cCharaDef LanternHero() {
   cCharaDef hero = Hero();
   hero.m_nSightShape = 1;
   hero.m_nSight = 8;
-  hero.m_Flows.push_back(KeySequenceFlow({JumpCmd(14, kSoundJump)}, {kKeyDown, kKeyUp}, 8));
+  hero.m_Flows.push_back(KeySequenceFlow({JumpCmd(14, kSoundJump, kJumpByKey)}, {kKeyDown, kKeyUp}, 8));
   return hero;
 }
 
