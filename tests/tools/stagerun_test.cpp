@@ -326,4 +326,63 @@ TEST_F(StagerunTest, AnIdleChallengeRunsOutOfTimeAndEndsWithTheDeathPresentation
   EXPECT_EQ(deathEnds, 1);
 }
 
+// The keys scripts kept with the sample (tools/sample/keys): each plays its
+// stage to the end written beside it, so a change of the simulation that
+// breaks the game shows here.
+struct cKeysRun {
+  const char* script;  // file in the keys folder
+  const char* stage;
+  const char* reason;
+  int frame;
+};
+constexpr cKeysRun kKeysRuns[] = {
+    {"w01-1.keys", "w01-1", "clear", 570},
+    {"w04-1.keys", "w04-1", "clear", 466},
+    {"w01-1-fall.keys", "w01-1", "death", 340},
+};
+
+std::vector<std::string> KeysRunArgs(const std::string& project, const cKeysRun& run) {
+  return {project, std::string("data\\stg4\\") + run.stage + ".stg4", "--keys",
+          std::string(SAMPLE_KEYS_DIR) + "/" + run.script, "--frames", "9000", "--every", "60"};
+}
+
+TEST_F(StagerunTest, EveryKeysScriptEndsItsStageAsWritten) {
+  for (const cKeysRun& c : kKeysRuns) {
+    SCOPED_TRACE(c.script);
+    const cStagerunRun run = Run(KeysRunArgs(Project(), c));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Json end = run.Kind("end").front();
+    EXPECT_EQ(end["reason"], c.reason);
+    EXPECT_EQ(end["frame"], c.frame);
+  }
+}
+
+// The digests of the state lines and the end line, in order.
+std::vector<std::string> Digests(const cStagerunRun& run) {
+  std::vector<std::string> digests;
+  for (const Json& line : run.Lines()) {
+    if (line["kind"] != "request") digests.push_back(line["digest"]);
+  }
+  return digests;
+}
+
+TEST_F(StagerunTest, EveryScriptedRunPlaysBackFromItsReplayWithTheSameDigests) {
+  for (const cKeysRun& c : kKeysRuns) {
+    SCOPED_TRACE(c.script);
+    std::vector<std::string> args = KeysRunArgs(Project(), c);
+    args.insert(args.end(), {"--save-replay", "run.rpl4"});
+    const cStagerunRun recorded = Run(args);
+    ASSERT_EQ(recorded.exitCode, 0) << recorded.err;
+    // The replay ends where the recording did, so it is not started again.
+    const int frames = recorded.Kind("end").front()["frame"];
+    const cStagerunRun played = Run({Project(), "-", "--replay", "run.rpl4", "--frames", std::to_string(frames),
+                                     "--every", "60"});
+    ASSERT_EQ(played.exitCode, 0) << played.err;
+    const std::vector<std::string> digests = Digests(recorded);
+    EXPECT_GT(digests.size(), 2u);
+    EXPECT_EQ(Digests(played), digests);
+    EXPECT_EQ(played.Kind("end").front()["reason"], c.reason);
+  }
+}
+
 }  // namespace
