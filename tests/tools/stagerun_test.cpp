@@ -337,7 +337,10 @@ struct cKeysRun {
 };
 constexpr cKeysRun kKeysRuns[] = {
     {"w01-1.keys", "w01-1", "clear", 570},
+    {"w02-1.keys", "w02-1", "clear", 588},
+    {"w03-1.keys", "w03-1", "clear", 699},
     {"w04-1.keys", "w04-1", "clear", 466},
+    {"c01-1.keys", "c01-1", "clear", 367},
     {"w01-1-fall.keys", "w01-1", "death", 340},
 };
 
