@@ -341,6 +341,8 @@ constexpr cKeysRun kKeysRuns[] = {
     {"w03-1.keys", "w03-1", "clear", 699},
     {"w04-1.keys", "w04-1", "clear", 466},
     {"c01-1.keys", "c01-1", "clear", 367},
+    {"c02-1.keys", "c02-1", "clear", 383},
+    {"c03-1.keys", "c03-1", "clear", 355},
     {"w01-1-fall.keys", "w01-1", "death", 340},
 };
 
@@ -381,10 +383,23 @@ TEST_F(StagerunTest, EveryScriptedRunPlaysBackFromItsReplayWithTheSameDigests) {
     const cStagerunRun played = Run({Project(), "-", "--replay", "run.rpl4", "--frames", std::to_string(frames),
                                      "--every", "60"});
     ASSERT_EQ(played.exitCode, 0) << played.err;
-    const std::vector<std::string> digests = Digests(recorded);
-    EXPECT_GT(digests.size(), 2u);
-    EXPECT_EQ(Digests(played), digests);
-    EXPECT_EQ(played.Kind("end").front()["reason"], c.reason);
+    std::vector<std::string> digests = Digests(recorded);
+    std::vector<std::string> playedDigests = Digests(played);
+    ASSERT_GT(digests.size(), 2u);
+    ASSERT_EQ(playedDigests.size(), digests.size());
+    const bool death = std::string(c.reason) == "death";
+    if (death) {
+      // A replay's attempt that ends in a death plays again: the stage is
+      // built anew in that frame, so its last state line and end line hold
+      // the fresh stage. Everything before them matches.
+      EXPECT_EQ(playedDigests.back(), playedDigests.front());
+      digests.resize(digests.size() - 2);
+      playedDigests.resize(playedDigests.size() - 2);
+    }
+    EXPECT_EQ(playedDigests, digests);
+    const Json end = played.Kind("end").front();
+    EXPECT_EQ(end["reason"], death ? "replay_end" : c.reason);
+    if (!death) EXPECT_EQ(end["frame"], frames);
   }
 }
 
