@@ -343,6 +343,7 @@ constexpr cKeysRun kKeysRuns[] = {
     {"c01-1.keys", "c01-1", "clear", 367},
     {"c02-1.keys", "c02-1", "clear", 383},
     {"c03-1.keys", "c03-1", "clear", 355},
+    {"c04-1.keys", "c04-1", "clear", 2470},
     {"w01-1-fall.keys", "w01-1", "death", 340},
 };
 
