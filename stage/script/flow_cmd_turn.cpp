@@ -85,6 +85,14 @@ int32_t FlowCmd_ChangeDirection(cCharaBase* lpChara, cFlowCmdState* lpState) {
 
 int32_t FlowCmd_Jump(cCharaBase* lpChara, cFlowCmdState* lpState) {
   if (lpChara == nullptr || lpState == nullptr) return 0;
+  // Each run of the command may jump again: a run that ended in the air (its
+  // length is the rise time) must not leave the jumped flag and the waited
+  // count behind, or the next run would end at once without a jump.
+  if (lpState->m_bInit == 0) {
+    lpState->m_nWork1 = 0;
+    lpState->m_nWork2 = 0;
+    lpState->m_bInit = 1;
+  }
   flow_cmd_turn::ClearHold(*lpChara);
   // The chara's class decides how it jumps (an ordinary chara, the hero).
   lpChara->StepJump(*lpState);

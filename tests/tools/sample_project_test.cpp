@@ -333,7 +333,7 @@ TEST_F(SampleProject, StagesLoadWithTheStageLoaderWithAHeroEnemiesItemsAndAGoal)
   AllowStageLoads();
 
   const std::vector<cSampleStage> built = BuildSampleStages(BuildSamplePalette());
-  ASSERT_EQ(built.size(), 7u);
+  ASSERT_EQ(built.size(), 9u);
   for (std::size_t i = 0; i < built.size(); ++i) {
     const std::string name = StageName(built[i].strPath);
     SCOPED_TRACE(name);

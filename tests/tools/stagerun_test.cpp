@@ -21,6 +21,7 @@
 #include "support/temp_dir.h"
 #include "tools/stagerun_fixture.h"
 #include "tools/tool_project.h"
+#include "tools/sample/data/sample_palette.h"
 #include "tools/sample/data/sample_stages.h"
 #include "tools/sample/sample_project.h"
 
@@ -208,32 +209,30 @@ TEST_F(StagerunTest, BuildingOnlyWritesTheBuildStateAndLeavesTheProjectAlone) {
 
 namespace {
 
-// Charas and items of a text map, as the sample's legend places them.
-std::pair<std::size_t, std::size_t> MapCounts(const std::vector<std::string>& map) {
+// The charas besides the hero and the loose items a built stage places (an
+// item a chara carries shows only when the chara drops it).
+std::pair<std::size_t, std::size_t> PlacedCounts(const cStageData& stage) {
   std::size_t charas = 0;
-  std::size_t items = 0;
-  for (const std::string& row : map) {
-    charas += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) {
-      return c == 'w' || c == 'h' || c == 's';
-    }));
-    items += static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) {
-      return c == 'o' || c == 'v' || c == '1' || c == 'G';
-    }));
+  std::size_t carried = 0;
+  for (const cCharaDef& chara : stage.m_PlacedCharas) {
+    if (chara.m_nControl != cCharaDef::kControlComputer) continue;
+    ++charas;
+    carried += chara.m_nCarriedItem >= 0 ? 1 : 0;
   }
-  return {charas, items};
+  return {charas, stage.m_PlacedItems.size() - carried};
 }
 
 TEST_F(StagerunTest, EverySampleStagePlacesItsMapAndStandsSixHundredIdleFrames) {
-  const char* const files[] = {"w01-1", "w02-1", "w03-1", "c01-1", "c02-1", "c03-1", "f01-1"};
-  for (std::size_t i = 0; i < std::size(files); ++i) {
-    SCOPED_TRACE(files[i]);
-    const std::string stage = std::string("data\\stg4\\") + files[i] + ".stg4";
+  const std::vector<cSampleStage> stages = BuildSampleStages(BuildSamplePalette());
+  for (std::size_t i = 0; i < stages.size(); ++i) {
+    const std::string stage = stages[i].strPath.substr(0, stages[i].strPath.rfind('_'));
+    SCOPED_TRACE(stage);
     const cStagerunRun run = Run({Project(), stage, "--frames", "600"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::vector<Json> states = run.Kind("state");
     ASSERT_EQ(states.size(), 2u);
     const std::vector<std::string>& map = SampleStageMap(i);
-    const auto [charas, items] = MapCounts(map);
+    const auto [charas, items] = PlacedCounts(stages[i].stage);
     EXPECT_EQ(states.front()["heroes"].size(), 1u);
     EXPECT_EQ(states.front()["charas"].size(), charas);
     EXPECT_EQ(states.front()["items"].size(), items);
@@ -262,6 +261,84 @@ TEST_F(StagerunTest, AnIdleChallengeRunsOutOfTimeAndEndsWithTheDeathPresentation
   }
   EXPECT_EQ(deaths, 1);
   EXPECT_EQ(deathEnds, 1);
+}
+
+// The keys scripts kept with the sample (tools/sample/keys): each plays its
+// stage to the end written beside it, so a change of the simulation that
+// breaks the game shows here.
+struct cKeysRun {
+  const char* script;  // file in the keys folder
+  const char* stage;
+  const char* reason;
+  int frame;
+};
+constexpr cKeysRun kKeysRuns[] = {
+    {"w01-1.keys", "w01-1", "clear", 570},
+    {"w02-1.keys", "w02-1", "clear", 588},
+    {"w03-1.keys", "w03-1", "clear", 699},
+    {"w04-1.keys", "w04-1", "clear", 466},
+    {"c01-1.keys", "c01-1", "clear", 367},
+    {"c02-1.keys", "c02-1", "clear", 383},
+    {"c03-1.keys", "c03-1", "clear", 355},
+    {"c04-1.keys", "c04-1", "clear", 2470},
+    {"w01-1-fall.keys", "w01-1", "death", 340},
+};
+
+std::vector<std::string> KeysRunArgs(const std::string& project, const cKeysRun& run) {
+  return {project, std::string("data\\stg4\\") + run.stage + ".stg4", "--keys",
+          std::string(SAMPLE_KEYS_DIR) + "/" + run.script, "--frames", "9000", "--every", "60"};
+}
+
+TEST_F(StagerunTest, EveryKeysScriptEndsItsStageAsWritten) {
+  for (const cKeysRun& c : kKeysRuns) {
+    SCOPED_TRACE(c.script);
+    const cStagerunRun run = Run(KeysRunArgs(Project(), c));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Json end = run.Kind("end").front();
+    EXPECT_EQ(end["reason"], c.reason);
+    EXPECT_EQ(end["frame"], c.frame);
+  }
+}
+
+// The digests of the state lines and the end line, in order.
+std::vector<std::string> StateDigestsOf(const cStagerunRun& run) {
+  std::vector<std::string> digests;
+  for (const Json& line : run.Lines()) {
+    if (line["kind"] != "request") digests.push_back(line["digest"]);
+  }
+  return digests;
+}
+
+TEST_F(StagerunTest, EveryScriptedRunPlaysBackFromItsReplayWithTheSameDigests) {
+  for (const cKeysRun& c : kKeysRuns) {
+    SCOPED_TRACE(c.script);
+    std::vector<std::string> args = KeysRunArgs(Project(), c);
+    args.insert(args.end(), {"--save-replay", "run.rpl4"});
+    const cStagerunRun recorded = Run(args);
+    ASSERT_EQ(recorded.exitCode, 0) << recorded.err;
+    // The replay ends where the recording did, so it is not started again.
+    const int frames = recorded.Kind("end").front()["frame"];
+    const cStagerunRun played = Run({Project(), "-", "--replay", "run.rpl4", "--frames", std::to_string(frames),
+                                     "--every", "60"});
+    ASSERT_EQ(played.exitCode, 0) << played.err;
+    std::vector<std::string> digests = StateDigestsOf(recorded);
+    std::vector<std::string> playedDigests = StateDigestsOf(played);
+    ASSERT_GT(digests.size(), 2u);
+    ASSERT_EQ(playedDigests.size(), digests.size());
+    const bool death = std::string(c.reason) == "death";
+    if (death) {
+      // A replay's attempt that ends in a death plays again: the stage is
+      // built anew in that frame, so its last state line and end line hold
+      // the fresh stage. Everything before them matches.
+      EXPECT_EQ(playedDigests.back(), playedDigests.front());
+      digests.resize(digests.size() - 2);
+      playedDigests.resize(playedDigests.size() - 2);
+    }
+    EXPECT_EQ(playedDigests, digests);
+    const Json end = played.Kind("end").front();
+    EXPECT_EQ(end["reason"], death ? "replay_end" : c.reason);
+    if (!death) EXPECT_EQ(end["frame"], frames);
+  }
 }
 
 }  // namespace

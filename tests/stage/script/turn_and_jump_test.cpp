@@ -108,4 +108,34 @@ TEST_F(TurnAndJumpTest, JumpHandsTheCallToTheCharasOwnJump) {
   EXPECT_EQ(state_.m_nCount, 1);
 }
 
+TEST_F(TurnAndJumpTest, ANewRunOfAJumpJumpsAgainThoughTheLastRunEndedInTheAir) {
+  // The command lasts the rise time, so a run ends before the chara lands.
+  struct Case {
+    const char* name;
+    bool newRun;
+    double vy;
+  } const cases[] = {
+      {"the next run takes off", true, -7},
+      {"the same run, landed, does not", false, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    cChara& chara = Mover(70 + static_cast<int32_t>(&c - cases), 0, 0);
+    chara.m_bInAir = 0;
+    cmd_ = Cmd(kFlowCmdJump);
+    state_ = cFlowCmdState();
+    state_.m_lpCmd = &cmd_;
+    state_.m_dSpeed = -7;
+    Call(chara);
+    ASSERT_EQ(chara.m_dVY, -7);
+    // Landed again, as the movement step leaves it.
+    chara.m_dVY = 0;
+    chara.m_bInAir = 0;
+    chara.m_bJumpRising = chara.m_bJumpHit = 0;
+    if (c.newRun) state_.Reset();
+    Call(chara);
+    EXPECT_EQ(chara.m_dVY, c.vy);
+  }
+}
+
 }  // namespace turn_and_jump_test

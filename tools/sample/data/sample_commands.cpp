@@ -75,8 +75,8 @@ cFlowCmd MoveCmd(int8_t kind, int8_t direction, int16_t speed, int16_t tenths) {
   return command;
 }
 
-cFlowCmd JumpCmd(int32_t heightHbl, int16_t sound) {
-  cFlowCmd command = CommandOf(kCmdSetFlow, kFlowCmdJump, {0, 0, heightHbl, 0, 0});
+cFlowCmd JumpCmd(int32_t heightHbl, int16_t sound, eJumpHeight mode) {
+  cFlowCmd command = CommandOf(kCmdSetFlow, kFlowCmdJump, {mode, 0, heightHbl, 0, 0});
   command.m_nSound = sound;
   return command;
 }
@@ -183,3 +183,4 @@ cFlow TriggeredFlow(int8_t trigger, std::initializer_list<cFlowCmd> commands) {
   return flow;
 }
 
+cFlowCmd BgmCmd(int32_t bgm) { return CommandOf(kCmdSetFlow, kFlowCmdBgm, {bgm, 1}); }

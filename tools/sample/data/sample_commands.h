@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "records/script/cmd_kind_table.h"
+#include "records/script/condition.h"
 #include "records/script/direction_codes.h"
 #include "records/script/flow.h"
 #include "records/script/flow_cmd.h"
@@ -20,8 +21,12 @@ cFlowCmd WaitCmd(int16_t tenths);
 // A movement of kind (直線移動, 地上折り返し移動 ...) by direction at speed
 // (tenths of a dot per frame) for tenths of a second.
 cFlowCmd MoveCmd(int8_t kind, int8_t direction, int16_t speed, int16_t tenths);
-// "ジャンプ" of heightHbl half blocks.
-cFlowCmd JumpCmd(int32_t heightHbl, int16_t sound);
+// "ジャンプ" of heightHbl half blocks: of fixed height, or for a keyed flow
+// of the hero, as high as the flow's last key is held (released, the rise is
+// cut short; landing with it released ends the command, so the flow may
+// start again at the next press).
+enum eJumpHeight : int32_t { kJumpFixed = 0, kJumpByKey = 1 };
+cFlowCmd JumpCmd(int32_t heightHbl, int16_t sound, eJumpHeight mode = kJumpFixed);
 // "ショット": one straight shot to the front.
 struct cShotDesc {
   int16_t nGraphic;  // row of the shot sheet
@@ -78,3 +83,6 @@ cFlow TriggeredFlow(int8_t trigger, std::initializer_list<cFlowCmd> commands);
 // A flow started by a sequence of key slots pressed one after another, each
 // within slack frames of the one before.
 cFlow KeySequenceFlow(std::initializer_list<cFlowCmd> commands, std::initializer_list<int32_t> steps, int8_t slack);
+
+// "BGMの再生" of a Bgm database entry, repeated.
+cFlowCmd BgmCmd(int32_t bgm);

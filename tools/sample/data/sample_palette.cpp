@@ -2,6 +2,7 @@
 
 #include "records/database/database.h"
 #include "tools/sample/data/sample_commands.h"
+#include "tools/sample/data/sample_conditions.h"
 #include "tools/sample/data/sample_database.h"
 #include "tools/sample/sample_catalog.h"
 
@@ -45,15 +46,17 @@ cCharaDef CharaOf(int16_t graphic, const CharaDesc& desc) {
   return chara;
 }
 
-// The hero walks with the arrow keys, jumps with button 1 and throws a star
-// with button 2.
+// The hero walks with the arrow keys, jumps with button 1 (higher the longer
+// it is held) and throws a star with button 2. A jump of fixed height in a
+// keyed flow would count its key as held for good: the command would never
+// end and the hero would jump only once.
 cCharaDef Hero() {
   cCharaDef hero = CharaOf(kCharaHero, {"ピコ", cCharaDef::kControlPlayer, kGroupHero, kAnimeSetHero, 3, 1, 0});
   hero.m_nSight = 0;
   hero.m_Flows = {
       FlowOf({MoveCmd(kFlowCmdLinearMove, kDirLeft, 30, 1)}, {kKeyLeft}),
       FlowOf({MoveCmd(kFlowCmdLinearMove, kDirRight, 30, 1)}, {kKeyRight}),
-      FlowOf({JumpCmd(7, kSoundJump)}, {kKeyButton1}, false),
+      FlowOf({JumpCmd(7, kSoundJump, kJumpByKey)}, {kKeyButton1}, false),
       FlowOf({ShotCmd({kShotHero, 60, 14, 1, kGroupHero, kSoundShot}), WaitCmd(3)}, {kKeyButton1 + 1}, false),
   };
   return hero;
@@ -78,6 +81,58 @@ cCharaDef Shooter() {
   cCharaDef shooter = CharaOf(kCharaShooter, {"ドン", cCharaDef::kControlComputer, kGroupEnemy, kAnimeSetStill, 2, 1, 200});
   shooter.m_Flows = {FlowOf({WaitCmd(20), ShotCmd({kShotEnemy, 25, 20, 1, kGroupEnemy, kSoundShot})})};
   return shooter;
+}
+
+// A solid chara on the hero's side: it neither hurts nor is hurt, and the
+// hero's shots pass it.
+cCharaDef SolidChara(int16_t graphic, const char* name) {
+  cCharaDef solid = CharaOf(graphic, {name, cCharaDef::kControlComputer, kGroupHero, kAnimeSetStill, 1, 0, 0});
+  solid.m_bBlockChara = 1;
+  solid.m_nInvincible = 2;
+  solid.m_nDeathEffect = 0;
+  return solid;
+}
+
+// Flies three seconds right, three seconds left, whatever the view: the
+// hero rides it over what it cannot cross on foot.
+cCharaDef Lift() {
+  cCharaDef lift = SolidChara(kCharaLift, "リフト");
+  lift.m_nFly = 1;
+  lift.m_nActiveRange = 3;
+  lift.m_Flows = {FlowOf({MoveCmd(kFlowCmdLinearMove, kDirRight, 10, 30), MoveCmd(kFlowCmdLinearMove, kDirLeft, 10, 30)})};
+  return lift;
+}
+
+// Falls to the ground and stays: a step up to ledges too high to jump to.
+cCharaDef Crate() { return SolidChara(kCharaCrate, "木箱"); }
+
+// Wakes when it comes into view; walks and shoots while it has more than half
+// its HP, then hops and shoots faster; a hit makes it flinch. Before the stage
+// starts it calls its own music.
+cCharaDef Boss() {
+  constexpr int32_t kBossHp = 6;
+  cCharaDef boss = CharaOf(kCharaBoss, {"ドンドン大王", cCharaDef::kControlComputer, kGroupEnemy, kAnimeSetWalker, kBossHp, 1, 5000});
+  cFlow calm = FlowOf({MoveCmd(kFlowCmdGroundMove, kDirFront, 15, 15),
+                       ShotCmd({kShotEnemy, 30, 20, 1, kGroupEnemy, kSoundShot}), WaitCmd(10)});
+  calm.m_Conditions = {StatusCondition(kSubjectSelf, static_cast<int8_t>(kStatusHp), kCompareGreater, kBossHp / 2)};
+  cFlow angry = FlowOf({JumpCmd(4, kSoundNone), ShotCmd({kShotEnemy, 45, 24, 1, kGroupEnemy, kSoundShot}), WaitCmd(5)});
+  angry.m_Conditions = {StatusCondition(kSubjectSelf, static_cast<int8_t>(kStatusHp), kCompareAtMost, kBossHp / 2)};
+  // Only parallel commands run before the stage starts.
+  cFlowCmd music = BgmCmd(kBgmChallenge);
+  music.m_bParallel = 1;
+  boss.m_Flows = {calm, angry, TriggeredFlow(kTriggerDamaged, {JumpCmd(2, kSoundDamage)}),
+                  TriggeredFlow(kTriggerBeforeStart, {music})};
+  return boss;
+}
+
+// The hero carrying a light for dark stages; pressing down then up within a
+// few frames springs a jump twice as high.
+cCharaDef LanternHero() {
+  cCharaDef hero = Hero();
+  hero.m_nSightShape = 1;
+  hero.m_nSight = 8;
+  hero.m_Flows.push_back(KeySequenceFlow({JumpCmd(14, kSoundJump, kJumpByKey)}, {kKeyDown, kKeyUp}, 8));
+  return hero;
 }
 
 struct BlockDesc {
@@ -149,5 +204,17 @@ cCommonPalette BuildSamplePalette() {
   palette.m_ItemPalette.push_back(
       ItemOf(kItemOneUp, "1UPキノコ", kSoundOneUp, 1, AddStatusItemCmd(kObjectSystem, kSystemLives, 1)));
   palette.m_ItemPalette.push_back(ItemOf(kItemGoal, "ゴールの旗", kSoundGoal, 0, StageClearItemCmd()));
+
+  palette.m_CharaPalette.push_back(Lift());
+  palette.m_CharaPalette.push_back(Crate());
+  palette.m_CharaPalette.push_back(Boss());
+  palette.m_CharaPalette.push_back(LanternHero());
+  cItemDef fountain = ItemOf(kItemFountain, "回復の泉", kSoundHeal, 0, AddStatusItemCmd(kObjectSelf, kStatusHp, 1));
+  fountain.m_nTakeKind = kItemTakeAlways;
+  palette.m_ItemPalette.push_back(fountain);
+  cItemDef sign = ItemOf(kItemSign, "看板", kSoundNone, 0, {});
+  sign.m_Commands.clear();
+  sign.m_nTakeKind = kItemTakeNever;
+  palette.m_ItemPalette.push_back(sign);
   return palette;
 }

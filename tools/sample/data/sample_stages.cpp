@@ -1,6 +1,6 @@
 #include "tools/sample/data/sample_stages.h"
 
-#include <array>
+#include <vector>
 
 #include "tools/sample/data/sample_palette.h"
 #include "tools/sample/data/sample_world_map.h"
@@ -23,7 +23,13 @@ constexpr Legend kLegend[] = {
     {'~', ePlace::Block, kBlockCloud},     {'P', ePlace::Chara, kCharaHero},      {'w', ePlace::Chara, kCharaWalker},
     {'h', ePlace::Chara, kCharaHopper},    {'s', ePlace::Chara, kCharaShooter},   {'o', ePlace::Item, kItemCoin},
     {'v', ePlace::Item, kItemHeart},       {'1', ePlace::Item, kItemOneUp},       {'G', ePlace::Item, kItemGoal},
+    {'L', ePlace::Chara, kCharaLanternHero}, {'=', ePlace::Chara, kCharaLift},   {'x', ePlace::Chara, kCharaCrate},
+    {'K', ePlace::Chara, kCharaBoss},      {'f', ePlace::Item, kItemFountain},   {'i', ePlace::Item, kItemSign},
 };
+
+bool IsHero(const Legend& legend) {
+  return legend.place == ePlace::Chara && (legend.part == kCharaHero || legend.part == kCharaLanternHero);
+}
 
 const Legend* Find(char c) {
   for (const Legend& legend : kLegend) {
@@ -34,18 +40,25 @@ const Legend* Find(char c) {
 
 enum class eMode { Story, Challenge, Free };
 
+// What a stage sets beyond its mode's defaults.
+struct StageRules {
+  int32_t autoScrollSpeed = 0;  // tenths of a dot per frame to the right; 0 none
+  bool gauges = false;          // status gauges shown (a boss's HP)
+};
+
 struct StageDesc {
   const char* path;
   const char* title;
   eMode mode;
   int32_t bgm;
   std::vector<std::string> map;
+  StageRules rules = {};
 };
 
 // 15 rows each (one screen high); the hero needs at most three blocks of gap
-// and three of height to cross.
-const std::array<StageDesc, 7>& Descs() {
-  static const std::array<StageDesc, 7> kDescs = {{
+// and three of height to cross, or a ride on a solid chara.
+const std::vector<StageDesc>& Descs() {
+  static const std::vector<StageDesc> kDescs = {
       {"data\\stg4\\w01-1.stg4_000", "はじまりの草原", eMode::Story, kBgmStage,
        {
            "                                                            ",
@@ -57,9 +70,9 @@ const std::array<StageDesc, 7>& Descs() {
            "                                                            ",
            "                            o                               ",
            "           o o             BBB                              ",
-           "          BBBBB                     1           o o         ",
-           "                                  BBBBB        BBBBB        ",
-           "  P            \"      w        \"        w    \"          G   ",
+           "          BBBBB                     1       o o             ",
+           "                                  BBBBB    BBBBB            ",
+           "  P  i         \"      w        \"        w    \"          G   ",
            "########################   ########################  #######",
            "########################   ########################  #######",
            "########################   ########################  #######",
@@ -71,13 +84,13 @@ const std::array<StageDesc, 7>& Descs() {
            "B                                                          B",
            "B                                                          B",
            "B                    o o o                                 B",
-           "B                   BBBBBBB            ?    ?              B",
-           "B                                                          B",
-           "B         o                      v                         B",
-           "B        BBB                   BBBBB                 BBBB  B",
+           "B                   BBBBBBB      v     ?    ?              B",
+           "B                              BBBBB                       B",
+           "B         o                                                B",
+           "B        BBB                                         BBBB  B",
            "B                                          o o o           B",
            "B                  h               s      >>>>>>    w      B",
-           "B P       w                 BB   BBBB                   G  B",
+           "B L       w                      BBBB                   G  B",
            "BBBBBBBBBBBBBBBBBBBBBB^^^BBBBB^^^BBBBBBBBBBBBBBBBBBBBBBBBBBB",
            "BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB",
            "BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB",
@@ -86,18 +99,18 @@ const std::array<StageDesc, 7>& Descs() {
        {
            "                                                            ",
            "                                                            ",
-           "                                         o o                ",
-           "                       o o o            ~~~~~               ",
+           "                                                            ",
+           "                       o o o                                ",
            "                      ~~~~~~~                               ",
            "                                                    BBBBBBBB",
-           "               o                   1                B      B",
-           "              ~~~               ~~~~~         o     B      B",
-           "                                             IIII   B      B",
-           "         S                 h                        B      B",
-           "      o                  IIIIII       s                    B",
-           "  P         w                        BBBB     w         G  B",
-           "#######   #######   #######  ####  #######  ##########  ####",
-           "#######^^^#######^^^#######^^####^^#######^^##########^^####",
+           "               o                                    B      B",
+           "              ~~~                           1       B      B",
+           "                                           BB       B      B",
+           "         S                                 BB              B",
+           "      o                   o o o  h         BB              B",
+           "  P         w                             xBB  w        G  B",
+           "#######   #######=       #########################  ########",
+           "#######^^^#######^^^^^^^^#########################^^########",
            "############################################################",
        }},
       {"data\\stg4\\c01-1.stg4_000", "チャレンジ1", eMode::Challenge, kBgmChallenge,
@@ -172,7 +185,45 @@ const std::array<StageDesc, 7>& Descs() {
            "########################################",
            "########################################",
        }},
-  }};
+      {"data\\stg4\\w04-1.stg4_000", "お城の王座", eMode::Story, kBgmStage,
+       {
+           "BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB",
+           "B                                      B",
+           "B                                      B",
+           "B                                      B",
+           "B                                      B",
+           "B                                      B",
+           "B                                      B",
+           "B                                      B",
+           "B                                      B",
+           "B      BBB        BBB        BBB       B",
+           "B                                      B",
+           "B P  f       i                K    G   B",
+           "BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB",
+           "BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB",
+           "BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB",
+       },
+       {.gauges = true}},
+      {"data\\stg4\\c04-1.stg4_000", "チャレンジ4", eMode::Challenge, kBgmChallenge,
+       {
+           "                                                                                                    ",
+           "                                                                                                    ",
+           "                                                                                                    ",
+           "                                                                                                    ",
+           "                                                                                                    ",
+           "                                                                                                    ",
+           "                                    o o o                           o o o                           ",
+           "                                   BBBBBBB                         ~~~~~~~                          ",
+           "                                                                                                    ",
+           "                   o o                        o                                     1               ",
+           "                  BBBBB                      BBB          S                        BBB              ",
+           "  P                                        h             s                                       G  ",
+           "##########################   #########   ##########   #########   ###########   ##########   #######",
+           "##########################^^^#########^^^##########^^^#########^^^###########^^^##########^^^#######",
+           "####################################################################################################",
+       },
+       {.autoScrollSpeed = 10}},
+  };
   return kDescs;
 }
 
@@ -203,6 +254,19 @@ void Place(cStageData& stage, const cCommonPalette& palette, const Legend& legen
   }
 }
 
+// A boss holds the stage's goal and drops it when beaten: the stage clears
+// only past the boss.
+void GiveGoalToBoss(cStageData& stage) {
+  int32_t goal = -1;
+  for (int32_t i = 0; i < stage.m_PlacedItems.VectorSize(); ++i) {
+    if (stage.m_PlacedItems.CheckedVectorAt(i).m_nGraphic == kItemGoal) goal = i;
+  }
+  if (goal < 0) return;
+  for (cCharaDef& chara : stage.m_PlacedCharas) {
+    if (chara.m_nGraphic == kCharaBoss) chara.m_nCarriedItem = goal;
+  }
+}
+
 cStageData BuildStage(const StageDesc& desc, const cCommonPalette& palette) {
   cStageData stage;
   stage.m_strText = desc.title;
@@ -222,6 +286,11 @@ cStageData BuildStage(const StageDesc& desc, const cCommonPalette& palette) {
     stage.m_nTimeLimit = 120;
     stage.m_nTimeWarning = 20;
   }
+  if (desc.rules.autoScrollSpeed != 0) {
+    stage.m_bAutoScrollX = 1;
+    stage.m_nAutoScrollSpeedX = desc.rules.autoScrollSpeed;
+  }
+  stage.m_nSceneSetting = desc.rules.gauges ? 1 : 0;
   cBackLayer sky;
   sky.m_strImage = kStageBackFile;
   sky.m_dSpeedX = 0.25;
@@ -235,11 +304,11 @@ cStageData BuildStage(const StageDesc& desc, const cCommonPalette& palette) {
       for (int32_t x = 0; x < static_cast<int32_t>(row.size()); ++x) {
         const Legend* legend = Find(row[static_cast<std::size_t>(x)]);
         if (legend == nullptr) continue;
-        const bool hero = legend->place == ePlace::Chara && legend->part == kCharaHero;
-        if (hero == (pass == 0)) Place(stage, palette, *legend, x, y);
+        if (IsHero(*legend) == (pass == 0)) Place(stage, palette, *legend, x, y);
       }
     }
   }
+  GiveGoalToBoss(stage);
   return stage;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
-// The sample's stages, drawn as text maps: one character a block cell. Three
-// story stages (the world map's), three challenge stages (c01-1 to c03-1) and
-// a free-play stage; each has the hero at its left, enemies and items on the
-// way, and the goal flag whose taking clears the stage.
+// The sample's stages, drawn as text maps: one character a block cell. The
+// story stages (the world map's: a meadow, a dark cave, a castle in the clouds
+// crossed on a lift and a crate, the boss's hall), the challenge stages (c01-1
+// on; all against the clock, c04-1 scrolling by itself) and a free-play stage;
+// each has the hero at its left, enemies and items on the way, and the goal
+// flag whose taking clears the stage (the boss carries it in its hall).
 
 #include <string>
 #include <vector>

@@ -78,7 +78,8 @@ cWorldMap BuildSampleWorldMap() {
       NodeOf(3, kRoadRow, "スタート", EntryOf(kWorldStageRoad, kMarkStart)),
       NodeOf(7, kRoadRow, "草原", StageEntry(0, kAfterClearNothing)),
       NodeOf(12, kRoadRow, "洞くつ", StageEntry(1, kAfterClearNothing)),
-      NodeOf(16, kRoadRow, "お城", StageEntry(2, kAfterClearTitle)),
+      NodeOf(14, kRoadRow, "雲の上", StageEntry(2, kAfterClearNothing)),
+      NodeOf(16, kRoadRow, "お城", StageEntry(3, kAfterClearTitle)),
   };
   return map;
 }

@@ -88,6 +88,33 @@ void DrawShooter(cCanvas& c, int32_t x, int32_t y, int32_t pose) {
   if (pose == kPoseJump) c.Oval(x - 2, y + 12, 6, 9, kOrange);  // the muzzle flash
 }
 
+// A plank on a rail: the poses only glint along it.
+void DrawLift(cCanvas& c, int32_t x, int32_t y, int32_t pose) {
+  c.Fill(x, y, 32, 10, kBrownDark);
+  c.Fill(x + 1, y + 1, 30, 8, kBrown);
+  c.Fill(x + 4 + pose * 6, y + 2, 4, 2, kYellow);
+  for (int32_t bolt = 0; bolt < 3; ++bolt) c.Fill(x + 4 + bolt * 11, y + 5, 2, 2, kGreyDark);
+  c.Fill(x + 14, y + 10, 4, 22, kGrey);
+}
+
+void DrawCrate(cCanvas& c, int32_t x, int32_t y, int32_t) {
+  c.Fill(x, y, 32, 32, kBrownDark);
+  c.Fill(x + 2, y + 2, 28, 28, kBrown);
+  c.Line(x + 2, y + 2, x + 29, y + 29, kBrownDark);
+  c.Line(x + 29, y + 2, x + 2, y + 29, kBrownDark);
+  c.Frame(x + 2, y + 2, 28, 28, kRampEarth + 4);
+}
+
+// The walker's king: a crowned, angry bulk filling its cell.
+void DrawBoss(cCanvas& c, int32_t x, int32_t y, int32_t pose) {
+  DrawCreature(c, x, y, {kRed, kRedDark, kBrownDark, 5}, pose);
+  const int32_t lift = pose == kPoseJump ? 3 : 0;
+  for (int32_t point = 0; point < 3; ++point) c.Fill(x + 9 + point * 6, y + 0 - lift, 3, 5, kGold);
+  c.Fill(x + 8, y + 4 - lift, 17, 3, kGold);
+  DrawEyes(c, x, y + 12 - lift, true);
+  c.Fill(x + 8, y + 21 - lift, 12, 2, kBlack);
+}
+
 void Brick(cCanvas& c, int32_t x, int32_t y) {
   c.Fill(x, y, 32, 32, kRampEarth + 4);
   for (int32_t row = 0; row < 4; ++row) {
@@ -198,6 +225,22 @@ void OneUp(cCanvas& c, int32_t x, int32_t y, int32_t frame) {
   DrawTextCentred(c, x + 16, y + 12, "1UP", kWhite, 1, kGreenDark);
 }
 
+void Fountain(cCanvas& c, int32_t x, int32_t y, int32_t frame) {
+  c.Oval(x + 2, y + 22, 28, 10, kGreyDark);
+  c.Oval(x + 4, y + 23, 24, 7, kRampWater + 8);
+  const int32_t rise = frame == 0 ? 0 : 3;
+  c.Fill(x + 15, y + 8 - rise, 2, 16 + rise, kCyan);
+  c.Oval(x + 10, y + 6 - rise, 12, 6, kCyan);
+  c.Fill(x + 12, y + 8 - rise, 2, 2, kWhite);
+}
+
+void Sign(cCanvas& c, int32_t x, int32_t y, int32_t) {
+  c.Fill(x + 14, y + 16, 4, 16, kBrownDark);
+  c.Fill(x + 3, y + 4, 26, 14, kBrownDark);
+  c.Fill(x + 4, y + 5, 24, 12, kBrown);
+  DrawTextCentred(c, x + 16, y + 7, "!", kWhite, 1, kBrownDark);
+}
+
 void GoalFlag(cCanvas& c, int32_t x, int32_t y, int32_t frame) {
   c.Fill(x + 6, y + 2, 3, 30, kGreyLight);
   c.Oval(x + 5, y + 0, 5, 5, kGold);
@@ -216,6 +259,9 @@ void DrawChara(cCanvas& canvas, int32_t x, int32_t y, int32_t chara, int32_t pos
     case kCharaWalker: DrawWalker(canvas, x, y, pose); break;
     case kCharaHopper: DrawHopper(canvas, x, y, pose); break;
     case kCharaShooter: DrawShooter(canvas, x, y, pose); break;
+    case kCharaLift: DrawLift(canvas, x, y, pose); break;
+    case kCharaCrate: DrawCrate(canvas, x, y, pose); break;
+    case kCharaBoss: DrawBoss(canvas, x, y, pose); break;
     default: return;
   }
   // The other looks recolour the plain one: invincible glows, the second
@@ -249,6 +295,8 @@ void DrawItem(cCanvas& canvas, int32_t x, int32_t y, int32_t item, int32_t frame
     case kItemHeart: Heart(canvas, x, y, frame); break;
     case kItemOneUp: OneUp(canvas, x, y, frame); break;
     case kItemGoal: GoalFlag(canvas, x, y, frame); break;
+    case kItemFountain: Fountain(canvas, x, y, frame); break;
+    case kItemSign: Sign(canvas, x, y, frame); break;
     default: break;
   }
 }
