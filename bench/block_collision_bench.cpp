@@ -39,6 +39,7 @@ class cBlockWorld {
       block.m_nHitClass = kBlockSolid;
       block.m_nExemptGroup = kNoExemptGroup;
     }
+    g_BlockGrid.RefreshCells();
     g_lpSceneStagePlay = &m_Play;
   }
   ~cBlockWorld() {

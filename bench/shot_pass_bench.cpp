@@ -118,6 +118,7 @@ void BM_ShotHitsBlock(benchmark::State& state) {
   shot.m_dX = 400;
   shot.m_dY = 400;
   for (cBlock& block : g_BlockGrid) block.m_nHitClass = 0;
+  g_BlockGrid.RefreshCells();
   for (auto _ : state) benchmark::DoNotOptimize(shot.HitsBlock());
   state.counters["cells"] = static_cast<double>(((shot.m_nWidth + 31) / 32) * ((shot.m_nHeight + 31) / 32));
   ClearCharas(play);

@@ -117,6 +117,7 @@ void BM_TouchesSolidCorner(benchmark::State& state) {
   const auto height = static_cast<int32_t>(state.range(1));
   cBenchWorld world(width, height);
   for (int32_t i = 0; i < g_BlockGrid.VectorSize(); i += 7) g_BlockGrid.CheckedVectorAt(i).m_nHitClass = 1;
+  g_BlockGrid.RefreshCells();
   std::vector<cChara> objects(256);
   for (size_t i = 0; i < objects.size(); ++i) {
     cChara& object = objects[i];

@@ -29,6 +29,7 @@ bool cBlockGrid::Build(int32_t nWidth, int32_t nHeight) {
   empty.m_bNoReplace = 0;
   try {
     assign(static_cast<std::size_t>(rows << shift), empty);
+    RefreshCells();
   } catch (const std::bad_alloc&) {
     Release();
     return false;
@@ -39,8 +40,14 @@ bool cBlockGrid::Build(int32_t nWidth, int32_t nHeight) {
   return true;
 }
 
+void cBlockGrid::RefreshCells() {
+  m_CellHits.resize(size());
+  for (int32_t cell = 0; cell < VectorSize(); ++cell) RefreshCell(cell);
+}
+
 void cBlockGrid::Release() {
   VectorReleaseAll();
+  m_CellHits.VectorReleaseAll();
   m_nColumns = 0;
   m_nRows = 0;
   m_nShift = 0;

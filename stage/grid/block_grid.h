@@ -14,11 +14,24 @@
 // Dot (px, py) of the running stage lies in column px >> 5 and row py >> 5.
 // Cells are read by index (CheckedVectorAt) on hot paths and by BlockAt where
 // the column or row may lie outside the grid.
+//
+// Collision asks a cell for its class through HitClassAt, which reads the
+// grid's cCellHit of the cell (cell_hit.h) and the block only when the block
+// has conditions. Whoever writes a cell's block afterwards calls RefreshCell
+// (RefreshCells for many) so the entry follows; builds without NDEBUG check
+// the entry against the block on every lookup.
+//
+//   cBlock& block = g_BlockGrid.CheckedVectorAt(cell);
+//   block.Def() = part;
+//   g_BlockGrid.RefreshCell(cell);
+//   g_BlockGrid.HitClassAt(cell, 0);   // block.GetHitClass(0)
 
+#include <cassert>
 #include <cstdint>
 
 #include "core/containers/checked_vector.h"
 #include "records/palette/grid_block.h"
+#include "stage/grid/cell_hit.h"
 
 // Cells at most: beyond this the stage is refused as if memory had run out.
 inline constexpr int64_t kMaxBlockGridCells = int64_t{1} << 22;
@@ -51,6 +64,30 @@ class cBlockGrid : public cVector<cBlock> {
     const int32_t cell = CellIndex(nColumn, nRow);
     return cell < 0 ? nullptr : &CheckedVectorAt(cell);
   }
+
+  // cBlock::GetHitClass of the block at a cell index, with the same effects:
+  // a block with conditions is asked itself.
+  [[gnu::always_inline]] inline int8_t HitClassAt(int32_t nCell, int8_t nKey) {
+    const cCellHit hit = m_CellHits.CheckedVectorAt(nCell);
+    assert(IsCellInStep(nCell));
+    if (hit.nClass != 0) return hit.nExempt == nKey ? 0 : hit.nClass;
+    if (hit.nExempt == kCellPassable) return 0;
+    return CheckedVectorAt(nCell).GetHitClass(nKey);
+  }
+
+  // Takes the entry of a cell again from its block, after a write.
+  void RefreshCell(int32_t nCell) { m_CellHits.CheckedVectorAt(nCell) = CellHitOf(CheckedVectorAt(nCell)); }
+  // Takes every entry again, sized to the blocks.
+  void RefreshCells();
+
+  // Whether the entry of a cell matches its block.
+  bool IsCellInStep(int32_t nCell) const {
+    return m_CellHits.size() == size() && m_CellHits.CheckedVectorAt(nCell) == CellHitOf(CheckedVectorAt(nCell));
+  }
+
+ private:
+  // One per block, in step with it.
+  cVector<cCellHit> m_CellHits;
 };
 
 // The number of binary digits of nWidth + 19 (nWidth >= 0).

@@ -45,16 +45,6 @@ cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY)
   return area;
 }
 
-int8_t CellHitClass(cBlockGrid& grid, int32_t nColumn, int32_t nRow, int8_t nKey) {
-  cBlock* block = grid.BlockAt(nColumn, nRow);
-  return block == nullptr ? 0 : block->GetHitClass(nKey);
-}
-
-int8_t CellIndexHitClass(cBlockGrid& grid, int32_t nCell, int8_t nKey) {
-  if (nCell < 0 || nCell >= grid.VectorSize()) return 0;
-  return grid.CheckedVectorAt(nCell).GetHitClass(nKey);
-}
-
 int32_t ProbeEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1,
                       int32_t y1, int32_t x2, int32_t y2) {
   using block_probes::ClampPoint;

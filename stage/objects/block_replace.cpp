@@ -25,6 +25,14 @@ cBlockDef EmptyBlock() {
   return g_CommonPalette.m_BlockPalette.empty() ? cBlockDef() : g_CommonPalette.m_BlockPalette.front();
 }
 
+// Puts a part in a cell, not yet met.
+void PutBlock(int32_t index, const cBlockDef& part) {
+  cBlock& cell = g_BlockGrid.CheckedVectorAt(index);
+  cell.Def() = part;
+  cell.m_bMet = 0;
+  g_BlockGrid.RefreshCell(index);
+}
+
 bool OverlapsCell(const cGameObject& obj, double left, double top, double right, double bottom) {
   return obj.m_dX <= right && obj.m_dRight >= left && obj.m_dY <= bottom && obj.m_dBottom >= top;
 }
@@ -49,10 +57,10 @@ void cStagePlay::ReplaceBlockAt(double px, double py, const cEdShot* lpSet, cons
   // Places the block; false when the summon's undo put the old cell back.
   auto place = [&]() {
     const cBlock saved = cell;
-    cell.Def() = *lpBlock;
-    cell.m_bMet = 0;
+    block_replace::PutBlock(index, *lpBlock);
     if (FlagObjectsInCell(index, column, row, lpSet) != 0 && undoable) {
       cell = saved;
+      g_BlockGrid.RefreshCell(index);
       return false;
     }
     return true;
@@ -62,14 +70,12 @@ void cStagePlay::ReplaceBlockAt(double px, double py, const cEdShot* lpSet, cons
       place();
       break;
     case block_replace::kErase:
-      cell.Def() = block_replace::EmptyBlock();
-      cell.m_bMet = 0;
+      block_replace::PutBlock(index, block_replace::EmptyBlock());
       break;
     case block_replace::kToggle:
       if (std::find(m_ToggledCells.begin(), m_ToggledCells.end(), index) != m_ToggledCells.end()) return;
       if (block_replace::HasBlock(*this, cell)) {
-        cell.Def() = block_replace::EmptyBlock();
-        cell.m_bMet = 0;
+        block_replace::PutBlock(index, block_replace::EmptyBlock());
         m_ToggledCells.push_back(index);
       } else if (place()) {
         m_ToggledCells.push_back(index);
@@ -107,7 +113,7 @@ int32_t cStagePlay::IsPlaceBlocked(cCharaBase& obj) {
   if (obj.m_bFlying != 0 && obj.m_nFlyBlockMode == 0) return 0;
   const int32_t cell = PickCornerCell(g_BlockGrid, obj.m_nCellLeft, obj.m_nCellTop, obj.m_nCellRight,
                                       obj.m_nCellBottom, static_cast<int8_t>(obj.m_nBlockKey));
-  if (cell >= 0 && g_BlockGrid.CheckedVectorAt(cell).GetHitClass(static_cast<int8_t>(obj.m_nBlockKey)) != 0) {
+  if (cell >= 0 && g_BlockGrid.HitClassAt(cell, static_cast<int8_t>(obj.m_nBlockKey)) != 0) {
     return 1;
   }
   return OverlapsSolidChara(obj, g_CharaList);

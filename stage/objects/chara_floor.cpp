@@ -2,6 +2,7 @@
 #include "records/settings/system_data.h"
 #include "records/stage/stage_globals.h"
 #include "stage/grid/block_grid.h"
+#include "stage/grid/block_probes.h"
 #include "stage/objects/chara_base.h"
 #include "stage/objects/stage_play.h"
 
@@ -48,10 +49,7 @@ void cCharaBase::ApplyGravity() {
 
 int32_t cCharaBase::IsOnFloor() const {
   if (m_bRiding) return 1;
-  cBlock* floor = m_nFloorBlock >= 0 && m_nFloorBlock < g_BlockGrid.VectorSize()
-                      ? &g_BlockGrid.CheckedVectorAt(m_nFloorBlock)
-                      : nullptr;
-  return floor != nullptr && floor->GetHitClass(static_cast<int8_t>(m_nBlockKey)) != 0 ? 1 : 0;
+  return CellIndexHitClass(g_BlockGrid, m_nFloorBlock, static_cast<int8_t>(m_nBlockKey)) != 0 ? 1 : 0;
 }
 
 void cCharaBase::LandOnBlock() {

@@ -1,15 +1,13 @@
 // The block test of an object's body: its four corner cells.
 #include "stage/grid/block_grid.h"
+#include "stage/grid/block_probes.h"
 #include "stage/objects/game_object.h"
 
 namespace game_object_blocks {
 
 // A corner outside the grid (an object reaching past the world's ends) holds
 // no block: it must not be read from another row or wrap into the grid.
-bool IsSolidFor(int32_t column, int32_t row, int8_t key) {
-  cBlock* block = BlockAt(column, row);
-  return block != nullptr && block->GetHitClass(key) != 0;
-}
+bool IsSolidFor(int32_t column, int32_t row, int8_t key) { return CellHitClass(g_BlockGrid, column, row, key) != 0; }
 
 bool IsInside(int32_t value, int32_t count) { return static_cast<uint32_t>(value) < static_cast<uint32_t>(count); }
 
@@ -26,10 +24,8 @@ int32_t cGameObject::TouchesSolidCorner() const {
       IsInside(m_nCellTop, grid.m_nRows) && IsInside(m_nCellBottom, grid.m_nRows)) {
     const int32_t top = m_nCellTop << grid.m_nShift;
     const int32_t bottom = m_nCellBottom << grid.m_nShift;
-    return grid.CheckedVectorAt(m_nCellLeft + top).GetHitClass(key) != 0 ||
-                   grid.CheckedVectorAt(m_nCellLeft + bottom).GetHitClass(key) != 0 ||
-                   grid.CheckedVectorAt(m_nCellRight + top).GetHitClass(key) != 0 ||
-                   grid.CheckedVectorAt(m_nCellRight + bottom).GetHitClass(key) != 0
+    return grid.HitClassAt(m_nCellLeft + top, key) != 0 || grid.HitClassAt(m_nCellLeft + bottom, key) != 0 ||
+                   grid.HitClassAt(m_nCellRight + top, key) != 0 || grid.HitClassAt(m_nCellRight + bottom, key) != 0
                ? 1
                : 0;
   }

@@ -17,8 +17,8 @@ bool IsSolidAt(cBlockGrid& grid, int64_t x, int64_t y, int8_t key) {
   const int64_t column = x >> 5;
   const int64_t row = y >> 5;
   if (column >= grid.m_nColumns || row >= grid.m_nRows) return false;
-  cBlock* block = grid.BlockAt(static_cast<int32_t>(column), static_cast<int32_t>(row));
-  return block != nullptr && block->GetHitClass(key) != 0;
+  const int32_t cell = grid.CellIndex(static_cast<int32_t>(column), static_cast<int32_t>(row));
+  return cell >= 0 && grid.HitClassAt(cell, key) != 0;
 }
 
 // The offsets a side of `size` dots is sampled at: every cell's width from

@@ -208,14 +208,15 @@ bool cStagePlay::BuildBlockGrid() {
   for (const cBlockDef& placed : g_Stage.m_PlacedBlocks) {
     const int32_t column = int32_t{placed.m_nX} + kBlockGridMargin;
     const int32_t row = int32_t{placed.m_nY} + kBlockGridMargin;
-    cBlock* cell = g_BlockGrid.BlockAt(column, row);
-    if (cell == nullptr) {
+    const int32_t cell = g_BlockGrid.CellIndex(column, row);
+    if (cell < 0) {
       // Written into the grid it would land in another row or in cell 0.
       ReportLog("SetStage: placed block (%d, %d) lies outside the %d x %d stage; skipped", placed.m_nX,
                 placed.m_nY, g_Stage.m_nWidth, g_Stage.m_nHeight);
       continue;
     }
-    cell->Def() = placed;
+    g_BlockGrid.CheckedVectorAt(cell).Def() = placed;
+    g_BlockGrid.RefreshCell(cell);
   }
   return true;
 }

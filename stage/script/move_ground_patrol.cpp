@@ -7,6 +7,7 @@
 #include "core/math/truncate.h"
 #include "records/settings/system_data.h"
 #include "stage/grid/block_grid.h"
+#include "stage/grid/block_probes.h"
 #include "stage/objects/chara_base.h"
 #include "stage/objects/flow_cmd_state.h"
 #include "stage/objects/stage_play.h"
@@ -18,8 +19,7 @@ namespace move_ground_patrol {
 constexpr double kFloorProbe = 1.1;
 
 bool IsSolidCell(int32_t column, int32_t row, int32_t key) {
-  cBlock* block = BlockAt(column, row);
-  return block != nullptr && block->GetHitClass(static_cast<int8_t>(key)) != 0;
+  return CellHitClass(g_BlockGrid, column, row, static_cast<int8_t>(key)) != 0;
 }
 
 // Back the way the pushing chara came, carried along by how far it moved

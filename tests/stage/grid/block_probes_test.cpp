@@ -25,6 +25,7 @@ class BlockProbesTest : public StageWorld {
     ASSERT_NE(block, nullptr);
     block->m_nHitClass = hit;
     block->m_nExemptGroup = 255;
+    g_BlockGrid.RefreshCell(Cell(column, row));
   }
   int32_t Cell(int32_t column, int32_t row) const { return g_BlockGrid.CellIndex(column, row); }
 
@@ -157,6 +158,7 @@ TEST_F(BlockProbesTest, CornersGoToTheFirstMostSolidAndOffGridCornersArePassable
   EXPECT_EQ(PickCornerCell(g_BlockGrid, 20, 20, 21, 21, 0), Cell(20, 20));
   // The exempt group passes.
   BlockAt(20, 20)->m_nExemptGroup = 3;
+  g_BlockGrid.RefreshCell(Cell(20, 20));
   EXPECT_EQ(PickCornerCell(g_BlockGrid, 20, 20, 21, 21, 3), Cell(21, 21));
   // An object of 320 dots or more in the margin has corners off the grid.
   const int32_t off = PickCornerCell(g_BlockGrid, -12, -12, -1, 20, 0);

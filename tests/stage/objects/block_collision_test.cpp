@@ -69,6 +69,7 @@ TEST_F(BlockCollisionTest, ADeadlyBlockKillsTheHeroAndWallsAnOrdinaryChara) {
     SCOPED_TRACE(testing::Message() << c.control << c.flying << c.flyMode);
     BuildWith({{-7, 0}});  // grid column 3, row 10: dots 96..127
     BlockAt(3, 10)->m_nHitClass = kBlockDeadly;
+    g_BlockGrid.RefreshCell(g_BlockGrid.CellIndex(3, 10));
     cChara chara;
     Place(chara, 110, 320, c.control);
     chara.m_bFlying = c.flying;

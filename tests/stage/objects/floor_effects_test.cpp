@@ -29,6 +29,7 @@ class FloorEffectsTest : public CharaWorld {
     Block().m_nGraphic = 1;
     Block().m_nHitClass = kBlockSolid;
     Block().m_nExemptGroup = kNoExemptGroup;
+    g_BlockGrid.RefreshCell(cell_);
     hero_->m_nFloorBlock = hero_->m_nLastFloorBlock = hero_->m_nPrevFloorBlock = cell_;
     services_.m_Events.clear();
   }

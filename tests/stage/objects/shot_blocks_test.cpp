@@ -24,11 +24,13 @@ class ShotBlocksTest : public ShotWorld {
     EXPECT_NE(block, nullptr);
     block->m_nHitClass = kBlockSolid;
     block->m_nExemptGroup = 255;
+    g_BlockGrid.RefreshCells();
     return *block;
   }
 
   static void ClearGrid() {
     for (cBlock& block : g_BlockGrid) block.m_nHitClass = 0;
+    g_BlockGrid.RefreshCells();
   }
 
   int32_t next_ = 1;
@@ -73,6 +75,7 @@ TEST_F(ShotBlocksTest, BlocksThatDoNotStopTheShot) {
   shot.m_Settings.m_bShotOpt9 = 0;
 
   block.m_nExemptGroup = 1;  // the shot's group
+  g_BlockGrid.RefreshCells();
   EXPECT_EQ(shot.HitsBlock(), 0);
   block.m_nExemptGroup = 255;
 
@@ -81,6 +84,7 @@ TEST_F(ShotBlocksTest, BlocksThatDoNotStopTheShot) {
   cond.m_nIndex = 1;
   cond.m_nValue = 1;
   block.m_Conditions.push_back(cond);
+  g_BlockGrid.RefreshCells();
   EXPECT_EQ(shot.HitsBlock(), 0);
 }
 
@@ -94,6 +98,7 @@ TEST_F(ShotBlocksTest, CellsOutsideTheGridAreEmptyAndNeverAliased) {
   grid.CheckedVectorAt(stride - 2).m_nHitClass = kBlockSolid;
   grid.CheckedVectorAt(stride - 1).m_nHitClass = kBlockSolid;
   for (int32_t column = 0; column < 8; ++column) MakeSolid(column, 2);
+  grid.RefreshCells();
   ASSERT_EQ(Box(0, 64, 16, 16).HitsBlock(), 1);  // the fixture's row 2 is solid
 
   const int32_t wide = 32 * (stride + 8);  // far wider than the stage

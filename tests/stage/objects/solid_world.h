@@ -88,10 +88,12 @@ class SolidWorld : public CharaWorld {
   }
 
   void SolidBlock(int32_t column, int32_t row) {
-    cBlock& block = g_BlockGrid.CheckedVectorAt(g_BlockGrid.CellIndex(column, row));
+    const int32_t cell = g_BlockGrid.CellIndex(column, row);
+    cBlock& block = g_BlockGrid.CheckedVectorAt(cell);
     block.m_nGraphic = 1;
     block.m_nHitClass = kBlockSolid;
     block.m_nExemptGroup = kNoExemptGroup;
+    g_BlockGrid.RefreshCell(cell);
   }
 
   cHero* hero_ = nullptr;

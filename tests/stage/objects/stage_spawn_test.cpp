@@ -133,7 +133,11 @@ class BlockSummonTest : public StageWorld {
   }
 
   cBlock& Cell(int32_t c, int32_t r) { return *BlockAt(c, r); }
-  void Summon(int32_t c, int32_t r) { play_.ReplaceBlockAt(c * 32.0, r * 32.0, &set_, &block_); }
+  // The cells the case wrote through Cell are taken into the grid's entries first.
+  void Summon(int32_t c, int32_t r) {
+    g_BlockGrid.RefreshCells();
+    play_.ReplaceBlockAt(c * 32.0, r * 32.0, &set_, &block_);
+  }
 
   cEdShot set_;
   cBlockDef block_;

@@ -15,6 +15,7 @@ class SolidCorner : public ObjectWorld {
   static void Solid(int32_t column, int32_t row, uint8_t exemptGroup = kNoExemptGroup) {
     Cell(column, row).m_nHitClass = kBlockSolid;
     Cell(column, row).m_nExemptGroup = exemptGroup;
+    g_BlockGrid.RefreshCell(g_BlockGrid.CellIndex(column, row));
   }
 
   // A body of w x h at (x, y) with its cells taken by the clamps' edge update.
@@ -39,6 +40,7 @@ TEST_F(SolidCorner, EachCornerCounts) {
     Solid(c.column, c.row);
     EXPECT_EQ(Body(330, 340, 40, 40).TouchesSolidCorner(), 1);
     Cell(c.column, c.row).m_nHitClass = 0;
+    g_BlockGrid.RefreshCell(g_BlockGrid.CellIndex(c.column, c.row));
   }
   Solid(12, 10);  // beside the body
   Solid(10, 9);   // above it
@@ -65,6 +67,7 @@ TEST_F(SolidCorner, CornersOutsideTheGridHoldNoBlock) {
     // The unused cells at the end of each row (stride 64, 50 columns): where
     // column -1 of the next row or column 63 of this one would be read.
     g_BlockGrid.CheckedVectorAt(63 + (row << 6)).m_nHitClass = kBlockSolid;
+    g_BlockGrid.RefreshCell(63 + (row << 6));
   }
   struct Case {
     const char* name;

@@ -14,6 +14,7 @@ class GroundPatrolTest : public MoveWorld {
   void SetUp() override {
     MoveWorld::SetUp();
     BlockAt(15, 12)->m_nHitClass = kBlockSolid;
+    g_BlockGrid.RefreshCell(g_BlockGrid.CellIndex(15, 12));
   }
 
   static void Stand(cCharaBase& chara, double x, double bottom) {

@@ -32,6 +32,7 @@ TEST_F(OwnerConditionsTest, ABlockThatHeldOnceStaysSolidOnlyWithTheOnceFlag) {
     ASSERT_NE(block, nullptr);
     block->m_Conditions.push_back(StageVarIsOne());
     block->m_bCondOnce = once;
+    g_BlockGrid.RefreshCells();
     play_.m_StageVar.CheckedVectorAt(1) = 0;
     EXPECT_EQ(block->GetHitClass(0), 0);  // passable while the list fails
     play_.m_StageVar.CheckedVectorAt(1) = 1;
@@ -63,6 +64,7 @@ TEST_F(OwnerConditionsTest, ThePresentationChecksTheBlocksTheMapWouldDraw) {
     block->m_nLayer = c.layer;
     block->m_Conditions.push_back(StageVarIsOne());
   }
+  g_BlockGrid.RefreshCells();
   play_.UpdatePresentation(0);
   for (const Case& c : cases) EXPECT_EQ(BlockAt(c.column, 15)->m_bMet, c.met) << c.column;
 }
