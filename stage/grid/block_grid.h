@@ -30,6 +30,7 @@
 #include <cstdint>
 
 #include "core/containers/checked_vector.h"
+#include "core/containers/container_index.h"
 #include "records/palette/grid_block.h"
 #include "stage/grid/cell_hit.h"
 
@@ -64,6 +65,9 @@ class cBlockGrid : public cVector<cBlock> {
     const int32_t cell = CellIndex(nColumn, nRow);
     return cell < 0 ? nullptr : &CheckedVectorAt(cell);
   }
+
+  // Whether a cell index lies in the grid (cells past the last column too).
+  bool HasCell(int32_t nCell) const { return IndexIsBelow(nCell, m_CellHits.size()); }
 
   // cBlock::GetHitClass of the block at a cell index, with the same effects:
   // a block with conditions is asked itself.

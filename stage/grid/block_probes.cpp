@@ -21,11 +21,12 @@ int32_t ClampPoint(int64_t value, int32_t nBound) {
 class cBestCell {
  public:
   void Offer(cBlockGrid& grid, int32_t nColumn, int32_t nRow, int8_t nKey, int64_t nDistance) {
-    const int8_t hit = CellHitClass(grid, nColumn, nRow, nKey);
+    const int32_t cell = grid.CellIndex(nColumn, nRow);
+    const int8_t hit = cell < 0 ? 0 : grid.HitClassAt(cell, nKey);
     if (hit > m_nBest || (hit == m_nBest && nDistance < m_nDistance)) {
       m_nBest = hit;
       m_nDistance = nDistance;
-      m_nCell = grid.CellIndex(nColumn, nRow);
+      m_nCell = cell;
     }
   }
   int32_t Cell() const { return m_nCell; }

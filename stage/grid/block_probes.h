@@ -39,14 +39,13 @@ cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY)
 
 // The hit class of cell (column, row) for group nKey; 0 off the grid.
 // Inline, with CellIndexHitClass: every probe point asks one.
-inline int8_t CellHitClass(cBlockGrid& grid, int32_t nColumn, int32_t nRow, int8_t nKey) {
+[[gnu::always_inline]] inline int8_t CellHitClass(cBlockGrid& grid, int32_t nColumn, int32_t nRow, int8_t nKey) {
   const int32_t cell = grid.CellIndex(nColumn, nRow);
   return cell < 0 ? 0 : grid.HitClassAt(cell, nKey);
 }
 // The hit class of a cell index for group nKey; 0 for -1 (no cell).
-inline int8_t CellIndexHitClass(cBlockGrid& grid, int32_t nCell, int8_t nKey) {
-  if (nCell < 0 || nCell >= grid.VectorSize()) return 0;
-  return grid.HitClassAt(nCell, nKey);
+[[gnu::always_inline]] inline int8_t CellIndexHitClass(cBlockGrid& grid, int32_t nCell, int8_t nKey) {
+  return grid.HasCell(nCell) ? grid.HitClassAt(nCell, nKey) : 0;
 }
 
 // The cell with the highest hit class along one edge (x1 = x2: a vertical
