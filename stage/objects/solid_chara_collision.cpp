@@ -239,15 +239,18 @@ void CollectLower(cCharaBase& obj, const cChara& s, const cWalkBoxes& b, cSolidW
 }
 
 void CollectWalking(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, const cWalkBoxes& b, cSolidWork& w) {
-  const double steps = g_Stage.m_dSubSteps;
-  const double vt = 2 / steps;
-  const double vs = 0.4 / steps;
+  // Every chara walks past every solid, nearly always without a touch: the
+  // body is kept in registers (the hit work writes through obj, which the
+  // compiler cannot tell apart from b), and the landing thresholds are only
+  // worked out for a solid that meets the upper half.
+  const DRECT k = b.K;
   for (const cChara* solid : play.SolidCharasOf(list)) {
     const cChara& s = *solid;
-    if (!PositionBox(s).Overlaps(b.K) || !IsSolidFor(play, s, obj)) continue;
+    if (!PositionBox(s).Overlaps(k) || !IsSolidFor(play, s, obj)) continue;
     w.bTouched = true;
     if (PositionBox(s).Overlaps(b.U)) {
-      CollectUpper(obj, s, b, w, vt, vs);
+      const double steps = g_Stage.m_dSubSteps;
+      CollectUpper(obj, s, b, w, 2 / steps, 0.4 / steps);
     } else {
       CollectLower(obj, s, b, w);
     }
