@@ -76,19 +76,10 @@ class cGameObject {
   cScreenRect m_rcScreen;
   int32_t m_bEnabled = 0;   // takes part in this sub-step
   int32_t m_bOnScreen = 0;
-  int32_t m_nFacing = 0;     // 0 left, 1 right
-  int16_t m_nIndex = 0;      // n-th member of the placement, summon or shot volley
-  int32_t m_nGraphicNo = 0;  // graphic (sheet) number
-  cAnimeSequence m_Anime;
-  int32_t m_nGraphicOffsetX = 0;  // scaled
-  int32_t m_nGraphicOffsetY = 0;
-  int32_t m_nGraphicOffsetXBase = 0;  // at scale 1
-  int32_t m_nGraphicOffsetYBase = 0;
-  int32_t m_nGraphicWBase = 0;
-  int32_t m_nGraphicHBase = 0;
-  int32_t m_nControl = 0;   // 0 player, 1 computer
-  int32_t m_nPlayer = 0;    // input index (hero), the shooter's value (shot)
-  int32_t m_nBlockKey = 0;  // the object's group: key of every block test, side of searches
+  // The body and what the clamps, the on-screen tests and the screen place
+  // read with it, next to the flags above: every object is stepped and
+  // tested many times a sub-step, and the lists hold more objects than the
+  // caches do, so each line these would spread over is one more miss.
   double m_dX = 0;
   double m_dY = 0;
   double m_dRight = 0;   // m_dX + m_nWidth - 1
@@ -97,6 +88,23 @@ class cGameObject {
   int32_t m_nCellTop = 0;
   int32_t m_nCellRight = 0;
   int32_t m_nCellBottom = 0;
+  int32_t m_nWidth = 0;         // scaled
+  int32_t m_nHeight = 0;
+  int32_t m_nGraphicOffsetX = 0;  // scaled
+  int32_t m_nGraphicOffsetY = 0;
+  int32_t m_bFlying = 0;
+  int32_t m_bFollowScroll = 0;  // moves with the auto-scroll
+  int32_t m_nFacing = 0;     // 0 left, 1 right
+  int16_t m_nIndex = 0;      // n-th member of the placement, summon or shot volley
+  int32_t m_nGraphicNo = 0;  // graphic (sheet) number
+  cAnimeSequence m_Anime;
+  int32_t m_nGraphicOffsetXBase = 0;  // at scale 1
+  int32_t m_nGraphicOffsetYBase = 0;
+  int32_t m_nGraphicWBase = 0;
+  int32_t m_nGraphicHBase = 0;
+  int32_t m_nControl = 0;   // 0 player, 1 computer
+  int32_t m_nPlayer = 0;    // input index (hero), the shooter's value (shot)
+  int32_t m_nBlockKey = 0;  // the object's group: key of every block test, side of searches
   double m_dVX = 0;
   double m_dVY = 0;
   double m_dInertiaX = 0;
@@ -104,12 +112,8 @@ class cGameObject {
   double m_dFriction = 0;
   int32_t m_bFrictionX = 0;
   int32_t m_bFrictionY = 0;
-  int32_t m_bFollowScroll = 0;  // moves with the auto-scroll
-  int32_t m_nWidth = 0;         // scaled
-  int32_t m_nHeight = 0;
   int32_t m_nWidthBase = 0;     // at scale 1
   int32_t m_nHeightBase = 0;
-  int32_t m_bFlying = 0;
   uint8_t m_nFlyBlockMode = 0;  // flying: 0 through blocks, 1 stopped, 2 dies; walking: 1
   uint8_t m_bCondMet = 0;       // the condition list has held (once switch)
 

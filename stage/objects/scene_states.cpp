@@ -2,7 +2,9 @@
 // states per sub-step, the time limit, the play time, and the presentation
 // step of every drawn frame (animations, death presentations).
 
+#include <array>
 #include <span>
+#include <vector>
 
 #include "records/save/save_data.h"
 #include "records/stage/stage_globals.h"
@@ -25,6 +27,18 @@ void StepGauges(cCharaBase& chara, int32_t bFrozen, cCharaDrawList* lpDraw) {
   if (bFrozen != 0) return;
   chara.StepGauge(chara.m_HpGauge, lpDraw);
   chara.StepGauge(chara.m_SpGauge, lpDraw);
+}
+
+void DrawShot(cShot& shot, int32_t bFrozen, cCharaDrawList* lpDraw) {
+  shot.UpdateScreenRect();
+  shot.StepDraw(bFrozen, lpDraw);
+}
+
+// The drawn shots of a frame by layer; kept from frame to frame so a frame
+// allocates nothing once the crowd has been seen.
+std::array<std::vector<cShot*>, kObjectLayers>& ShotLayers() {
+  thread_local std::array<std::vector<cShot*>, kObjectLayers> layers;
+  return layers;
 }
 
 }  // namespace scene_states
@@ -147,14 +161,24 @@ void cStagePlay::StepDrawnShots(int32_t bFrozen, cCharaDrawList* lpDraw) {
   // shot whose layer lies outside 0..7 then is not drawn), else in list
   // order. Each is drawn at its screen place of now, which the passes
   // refresh only where they read it.
-  const bool layered = g_Stage.m_bObjectLayers != 0;
-  const int32_t layers = layered ? scene_states::kObjectLayers : 1;
-  for (int32_t layer = 0; layer < layers; ++layer) {
+  if (g_Stage.m_bObjectLayers == 0) {
     for (cShot& shot : m_ShotList) {
-      if (shot.m_bOnScreen == 0 || (layered && shot.m_Settings.m_nZ != layer)) continue;
-      shot.UpdateScreenRect();
-      shot.StepDraw(bFrozen, lpDraw);
+      if (shot.m_bOnScreen != 0) scene_states::DrawShot(shot, bFrozen, lpDraw);
     }
+    return;
+  }
+  // One walk of the long list sorts the drawn shots into their layers, list
+  // order kept within each; drawing a shot changes nothing of another, so
+  // this is the order of one walk per layer.
+  std::array<std::vector<cShot*>, scene_states::kObjectLayers>& layers = scene_states::ShotLayers();
+  for (std::vector<cShot*>& layer : layers) layer.clear();
+  for (cShot& shot : m_ShotList) {
+    const int32_t z = shot.m_Settings.m_nZ;
+    if (shot.m_bOnScreen == 0 || z < 0 || z >= scene_states::kObjectLayers) continue;
+    layers[static_cast<std::size_t>(z)].push_back(&shot);
+  }
+  for (const std::vector<cShot*>& layer : layers) {
+    for (cShot* shot : layer) scene_states::DrawShot(*shot, bFrozen, lpDraw);
   }
 }
 

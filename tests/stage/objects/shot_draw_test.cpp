@@ -169,14 +169,15 @@ TEST_F(ShotDrawTest, VisitsTheDrawnShotsInDrawingOrder) {
   struct Placed {
     int32_t id, z, onScreen, hidden;
   } const placed[] = {
-      {1, 3, 1, 0}, {2, 1, 1, 1}, {3, 1, 1, 0}, {4, 0, 0, 0}, {5, 5, 1, 0}, {6, 0, 1, 0}, {7, 9, 1, 0},
+      {1, 3, 1, 0}, {2, 1, 1, 1}, {3, 1, 1, 0}, {4, 0, 0, 0}, {5, 5, 1, 0},
+      {6, 0, 1, 0}, {7, 9, 1, 0}, {8, -1, 1, 0}, {9, 7, 1, 0}, {10, 0, 1, 0},
   };
   struct Case {
     int32_t layered;
     std::vector<int32_t> order;
   } const cases[] = {
-      {0, {1, 3, 5, 6, 7}},
-      {1, {6, 3, 1, 5}},  // a shot of layer 9 belongs to no layer drawn
+      {0, {1, 3, 5, 6, 7, 8, 9, 10}},
+      {1, {6, 10, 3, 1, 5, 9}},  // a shot of layer 9 or -1 belongs to no layer drawn
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "layered " << c.layered);
