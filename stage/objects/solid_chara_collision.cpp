@@ -246,7 +246,7 @@ void CollectWalking(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, cons
   const DRECT k = b.K;
   for (const cChara* solid : play.SolidCharasOf(list)) {
     const cChara& s = *solid;
-    if (!PositionBox(s).Overlaps(k) || !IsSolidFor(play, s, obj)) continue;
+    if (!solid_chara_rules::PositionBoxMeets(s, k) || !IsSolidFor(play, s, obj)) continue;
     w.bTouched = true;
     if (PositionBox(s).Overlaps(b.U)) {
       const double steps = g_Stage.m_dSubSteps;

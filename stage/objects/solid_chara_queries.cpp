@@ -43,13 +43,12 @@ int32_t cStagePlay::OverlapsSolidRectExcept(const cCharaBase& obj, cList<cChara>
 }
 
 int32_t cStagePlay::IsOnRiddenChara(cCharaBase& obj) {
-  const DRECT box = solid_chara_queries::RideBox(obj);
-  for (const cChara* solid : SolidCharasOf(g_CharaList)) {
-    const cChara& s = *solid;
-    if (s.m_nId != obj.m_nRiddenId || !solid_chara_queries::IsSolidFor(*this, s, obj)) continue;
-    if (solid_chara_rules::PositionBox(s).Overlaps(box)) return 1;
-  }
-  return 0;
+  // Of the listed charas bearing the ridden id, only the one the id table
+  // names is live, so it is the only one that can count: no walk of the
+  // solids is needed.
+  const cChara* s = FindListedChara(obj.m_nRiddenId);
+  if (s == nullptr || !solid_chara_queries::IsSolidFor(*this, *s, obj)) return 0;
+  return solid_chara_rules::PositionBox(*s).Overlaps(solid_chara_queries::RideBox(obj)) ? 1 : 0;
 }
 
 cChara* cStagePlay::FindSolidCharaBelow(cCharaBase& obj) {

@@ -21,6 +21,14 @@ inline bool PassesSolids(const cCharaBase& obj) { return obj.m_bFlying != 0 && o
 inline DRECT PositionBox(const cGameObject& o) { return DRECT{o.m_dX, o.m_dY, o.m_dRight, o.m_dBottom}; }
 inline DRECT SavedBox(const cCharaBase& c) { return DRECT{c.m_dSavedX, c.m_dSavedY, c.m_dSavedRight, c.m_dSavedBottom}; }
 
+// PositionBox(s).Overlaps(box) as one branch: the walks test every solid,
+// and whether one lies left or right of the box flips from solid to solid,
+// which a branch per edge keeps mispredicting.
+inline bool PositionBoxMeets(const cGameObject& s, const DRECT& box) {
+  return static_cast<int>(s.m_dX <= box.right) & static_cast<int>(s.m_dRight >= box.left) &
+         static_cast<int>(s.m_dY <= box.bottom) & static_cast<int>(s.m_dBottom >= box.top);
+}
+
 inline bool Contains(const DRECT& box, double x, double y) {
   return box.left <= x && x <= box.right && box.top <= y && y <= box.bottom;
 }

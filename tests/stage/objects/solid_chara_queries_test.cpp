@@ -6,6 +6,8 @@
 #include <functional>
 
 #include "solid_world.h"
+#include "stage/objects/object_lists.h"
+#include "stage/objects/object_walk.h"
 
 class SolidCharaQueriesTest : public SolidWorld {};
 
@@ -55,6 +57,46 @@ TEST_F(SolidCharaQueriesTest, TheRiddenCharaAndTheNextOneBelowWithinFiveDots) {
   Put(rider, 620, 563);
   EXPECT_EQ(play_.IsOnRiddenChara(rider), 0);
   EXPECT_EQ(play_.FindSolidCharaBelow(rider), nullptr);
+}
+
+// Only the live solid the ridden id names carries the rider: not another
+// solid under it, not the hero, not one erased while a walk keeps it listed.
+TEST_F(SolidCharaQueriesTest, OnlyTheLiveSolidTheRiddenIdNamesCarries) {
+  struct Case {
+    const char* name;
+    std::function<void(cChara& ridden, cChara& rider)> change;
+    int32_t expect;
+  };
+  const Case cases[] = {
+      {"on it", [](cChara&, cChara&) {}, 1},
+      {"the one under it too", [](cChara&, cChara& rider) { rider.m_nRiddenId = 5; }, 1},
+      {"a solid elsewhere", [](cChara&, cChara& rider) { rider.m_nRiddenId = 8; }, 0},
+      {"the hero's id", [this](cChara&, cChara& rider) {
+         Put(*hero_, 600, 600);
+         rider.m_nRiddenId = hero_->m_nId;
+       }, 0},
+      {"no id", [](cChara&, cChara& rider) { rider.m_nRiddenId = kNoLink; }, 0},
+      {"not solid", [](cChara& ridden, cChara&) { ridden.m_Def.m_bBlockChara = 0; }, 0},
+      {"disabled", [](cChara& ridden, cChara&) { ridden.m_bEnabled = 0; }, 0},
+      {"dead", [](cChara& ridden, cChara&) { ridden.m_bDead = 1; }, 0},
+      {"erased", [this](cChara& ridden, cChara&) { play_.EraseStageChara(ridden); }, 0},
+      {"a solid riding itself", [](cChara&, cChara& rider) {
+         rider.m_Def.m_bBlockChara = 1;
+         rider.m_nRiddenId = rider.m_nId;
+       }, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ClearCharas(play_);
+    Body(5, 560, 600, 100, 32, true);  // under the rider as well
+    Body(8, 800, 600, 32, 32, true);
+    cChara& ridden = Body(7, 600, 600, 32, 32, true);
+    cChara& rider = Body(6, 600, 568, 32, 32, false);
+    rider.m_nRiddenId = 7;
+    cCharaWalk walk(play_);
+    c.change(ridden, rider);
+    EXPECT_EQ(play_.IsOnRiddenChara(rider), c.expect);
+  }
 }
 
 TEST_F(SolidCharaQueriesTest, EveryCornerMustLieInSomeSolid) {
