@@ -3,6 +3,7 @@
 #include "core/math/truncate.h"
 #include "records/stage/stage_globals.h"
 #include "stage/objects/chara_flow_calls.h"
+#include "stage/objects/scene_scroll.h"
 #include "stage/objects/state_visitor.h"
 
 namespace chara {
@@ -97,6 +98,12 @@ int32_t ActGroupOf(const cCharaDef& def, std::size_t flagCount) {
   return group >= 0 && group < kActGroupCount && static_cast<std::size_t>(group) < flagCount ? group : -1;
 }
 
+// The step's clamp has held the body inside the whole extent; clamping it
+// again moves only a body longer than the extent (each clamp throws it to the
+// other end) and would write back what is there for any other, at two
+// clamps of every chara on every sub-step.
+bool ReclampMoves(int32_t length, const cScroll& axis) { return length > axis.Total(); }
+
 }  // namespace chara
 
 int32_t cChara::UpdateInRange(std::span<uint8_t> groupFlags) {
@@ -160,7 +167,7 @@ int32_t cChara::MoveX() {
     m_dVX += m_dInertiaX;
   }
   const int32_t code = StepX(2);
-  ClampX();
+  if (chara::ReclampMoves(m_nWidth, SceneScrollX())) ClampX();
   return code == kEdgePushedBack ? 4 : code;
 }
 
@@ -171,7 +178,7 @@ int32_t cChara::MoveY() {
     m_dVY += m_dInertiaY;
   }
   const int32_t code = StepY(2);
-  ClampY();
+  if (chara::ReclampMoves(m_nHeight, SceneScrollY())) ClampY();
   if (m_bFlying) return code == kEdgePushedBack || code == kEdgePushedBackBottom ? 8 : code;
   return code == kEdgeBottomMargin || code == kEdgePushedBackBottom ? 7 : code;
 }

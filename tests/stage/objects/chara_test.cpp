@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <random>
 
 #include "chara_world.h"
 #include "records/stage/stage_globals.h"
@@ -161,6 +162,74 @@ TEST_F(CharaTest, MoveCodesAtTheWorldEnds) {
     chara.m_dVX = c.vx;
     chara.m_dVY = c.vy;
     EXPECT_EQ(c.vertical ? chara.MoveY() : chara.MoveX(), c.code);
+  }
+}
+
+// A move ends where the step and a second clamp of the whole extent leave
+// the chara, bodies longer than the world (thrown from end to end) and taller
+// than the margin (never pushed back) included, on either axis.
+TEST_F(CharaTest, MoveEndsWhereTheStepAndASecondClampLeaveIt) {
+  struct Reference {
+    cChara chara;
+    int32_t code;
+  };
+  auto reference = [](cChara chara, bool vertical) {
+    int32_t code = 0;
+    if (vertical) {
+      chara.ApplyPushY();
+      code = chara.StepY(2);
+      chara.ClampYMode(2);
+    } else {
+      code = chara.StepX(2);
+      chara.ClampXMode(2);
+    }
+    return Reference{chara, code};
+  };
+  std::mt19937 random(20261211);
+  auto between = [&](int32_t low, int32_t high) { return std::uniform_int_distribution<int32_t>(low, high)(random); };
+  const int32_t totalX = play_.m_ScrollX.Total();
+  const int32_t totalY = play_.m_ScrollY.Total();
+  for (int32_t round = 0; round < 4000; ++round) {
+    cCharaDef def;
+    def.m_nFly = static_cast<int8_t>(between(0, 1));
+    cChara chara = Make(def);
+    const bool vertical = between(0, 1) == 1;
+    // Lengths around the margin and the extent, positions past both ends.
+    chara.m_nWidth = between(-2, totalX + 40);
+    chara.m_nHeight = between(-2, totalY + 40);
+    chara.m_dX = between(-2 * totalX, 2 * totalX) + between(0, 3) * 0.25;
+    chara.m_dY = between(-2 * totalY, 2 * totalY) + between(0, 3) * 0.25;
+    chara.m_dVX = between(-40, 40) * 0.5;
+    chara.m_dVY = between(-40, 40) * 0.5;
+    SCOPED_TRACE(testing::Message() << "round " << round << (vertical ? " vertical" : " horizontal") << " size "
+                                    << chara.m_nWidth << " x " << chara.m_nHeight << " at " << chara.m_dX << ", "
+                                    << chara.m_dY);
+    const Reference want = reference(chara, vertical);
+    const int32_t code = vertical ? chara.MoveY() : chara.MoveX();
+    const cChara& got = chara;
+    if (vertical) {
+      const bool flying = got.m_bFlying != 0;
+      const int32_t c = want.code;
+      EXPECT_EQ(code, flying ? (c == kEdgePushedBack || c == kEdgePushedBackBottom ? 8 : c)
+                             : (c == kEdgeBottomMargin || c == kEdgePushedBackBottom ? 7 : c));
+    } else {
+      EXPECT_EQ(code, want.code == kEdgePushedBack ? 4 : want.code);
+    }
+    EXPECT_EQ(got.m_dX, want.chara.m_dX);
+    EXPECT_EQ(got.m_dY, want.chara.m_dY);
+    EXPECT_EQ(got.m_dRight, want.chara.m_dRight);
+    EXPECT_EQ(got.m_dBottom, want.chara.m_dBottom);
+    EXPECT_EQ(got.m_nCellLeft, want.chara.m_nCellLeft);
+    EXPECT_EQ(got.m_nCellTop, want.chara.m_nCellTop);
+    EXPECT_EQ(got.m_nCellRight, want.chara.m_nCellRight);
+    EXPECT_EQ(got.m_nCellBottom, want.chara.m_nCellBottom);
+    for (auto box : {&cChara::m_HitBox, &cChara::m_AttackBox}) {
+      EXPECT_EQ((got.*box).dLeft, (want.chara.*box).dLeft);
+      EXPECT_EQ((got.*box).dTop, (want.chara.*box).dTop);
+      EXPECT_EQ((got.*box).dRight, (want.chara.*box).dRight);
+      EXPECT_EQ((got.*box).dBottom, (want.chara.*box).dBottom);
+    }
+    if (HasFailure()) break;
   }
 }
 
