@@ -72,37 +72,40 @@ struct SHOTLAUNCH {
   int32_t nDir = 0;      // resolved direction code
 };
 
-class cShot : public cGameObject {
+class cShot final : public cGameObject {
  public:
-  int32_t m_nOwnerId = -1;   // the chara that fired it (the sword follows it)
+  // First, next to the end of the base part: what the contact pass reads of
+  // every shot (the attack box and the pending mark) and the state every
+  // pass steps, so that the walks over all the shots touch few cache lines.
+  int32_t m_bVanishPending = 0;  // removed at the end of the contact pass
   int32_t m_bShot = 0;       // 1 projectile, 0 sword
-  int32_t m_nRangeLeft = 0;  // passes left until the range is reached
-  int32_t m_nLifeLeft = 0;   // passes left of the lifetime
-  int32_t m_nTrajPasses = 0; // passes counted by the trajectory (sword: of its step)
-  int32_t m_nSwordStep = 0;
-  double m_dAccel = 0;       // per pass, 0 when off
-  double m_dTrajSpeed = 0;   // per pass, when the trajectory re-aims or homes
-  double m_dTrajVX = 0;      // the trajectory's own velocity
-  double m_dTrajVY = 0;
-  int32_t m_bAccel = 0;
-  int32_t m_nTrajStart = 0;  // pass of the trajectory's turn
-  int32_t m_nTrajEnd = 0;    // pass at which homing ends
-  int32_t m_bTrajDone = 0;
-  double m_dWavePhase = 0;
-  double m_dWaveSpare = 0;   // zeroed when the wave starts
-  double m_dWaveSin = 0;     // unit vector across the direction of travel
-  double m_dWaveCos = 0;
   double m_dAtkLeft = 0;     // the attack box in stage dots, edges included
   double m_dAtkTop = 0;
   double m_dAtkRight = 0;
   double m_dAtkBottom = 0;
+  int32_t m_nRangeLeft = 0;  // passes left until the range is reached
+  int32_t m_nLifeLeft = 0;   // passes left of the lifetime
+  double m_dTrajVX = 0;      // the trajectory's own velocity
+  double m_dTrajVY = 0;
+  int32_t m_nTrajPasses = 0; // passes counted by the trajectory (sword: of its step)
+  int32_t m_bTrajDone = 0;
+  int32_t m_bAccel = 0;
   SHOTBOX m_rcAtk;           // scaled
+  int32_t m_nOwnerId = -1;   // the chara that fired it (the sword follows it)
+  int32_t m_nSwordStep = 0;
+  double m_dAccel = 0;       // per pass, 0 when off
+  double m_dTrajSpeed = 0;   // per pass, when the trajectory re-aims or homes
+  int32_t m_nTrajStart = 0;  // pass of the trajectory's turn
+  int32_t m_nTrajEnd = 0;    // pass at which homing ends
+  double m_dWavePhase = 0;
+  double m_dWaveSpare = 0;   // zeroed when the wave starts
+  double m_dWaveSin = 0;     // unit vector across the direction of travel
+  double m_dWaveCos = 0;
   SHOTBOX m_rcAtkBase;       // unscaled
   cVector<int32_t> m_HitList;  // ids of the charas already hit (each once)
   cEdShot m_Settings;
   int32_t m_lpTarget = -1;   // the shooter's target (trajectories 3 and 6), -1 none
   int32_t m_lpShooter = -1;  // the chara that fired it, -1 once it died or went
-  int32_t m_bVanishPending = 0;  // removed at the end of the contact pass
   int32_t m_bHitTrigger = 0;     // a hit fires trigger 20 on the shooter
   uint8_t m_byHitFlowId = 0;     // with this flow id
   int32_t m_nWaveAmplitude = 0;  // the wave's amplitude in dots

@@ -55,6 +55,13 @@ bool ShotsMeetCharasNow(const cStagePlay& play) {
 bool Clashes(const cShot& shot) { return shot.m_Settings.m_bShotOpt12 != 0; }
 int32_t ClashStrength(const cShot& shot) { return shot.m_Settings.m_nVanishValue; }
 
+bool AnyShotAfter(cVector<cList<int32_t>>& layers, int32_t faction) {
+  for (int32_t j = faction + 1; j < kObjGroupCount; ++j) {
+    if (!layers.CheckedVectorAt(j).empty()) return true;
+  }
+  return false;
+}
+
 }  // namespace shot_contacts
 
 int32_t cStagePlay::ResolveShotContacts() {
@@ -142,6 +149,9 @@ int32_t cStagePlay::ResolveShotHit(cShot& shot, cCharaBase& chara, bool* pUsedUp
 
 void cStagePlay::ResolveShotClashes() {
   for (int32_t i = 0; i < kObjGroupCount; ++i) {
+    // The later factions only lose shots while this one is walked: with
+    // none left there, its shots meet nothing and need no walk.
+    if (!shot_contacts::AnyShotAfter(m_ShotLayers, i)) break;
     cList<int32_t>& first = m_ShotLayers.CheckedVectorAt(i);
     for (auto pIt = first.begin(); pIt != first.end();) {
       const int32_t pId = *pIt++;

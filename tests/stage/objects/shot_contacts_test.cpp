@@ -250,6 +250,26 @@ TEST_F(ShotContactsTest, ClashesRemoveTheWeakerShot) {
   EXPECT_FALSE(Exists(102));
 }
 
+TEST_F(ShotContactsTest, ShotsClashWhateverFactionsTheyFlyIn) {
+  // Some factions empty, the pair at either end or side by side at the end.
+  const int32_t pairs[][2] = {{0, 7}, {5, 7}, {6, 7}, {0, 1}, {2, 6}};
+  int32_t id = 10;
+  for (const auto& pair : pairs) {
+    SCOPED_TRACE(testing::Message() << pair[0] << " against " << pair[1]);
+    cShot& p = Shot(id, pair[0], 600, 600, 0);
+    cShot& q = Shot(id + 1, pair[1], 605, 605, 0);
+    p.m_Settings.m_bShotOpt12 = 1;
+    p.m_Settings.m_nVanishValue = 5;
+    q.m_Settings.m_bShotOpt12 = 1;
+    q.m_Settings.m_nVanishValue = 3;
+    Resolve();
+    EXPECT_TRUE(Exists(id));
+    EXPECT_FALSE(Exists(id + 1));
+    play_.RemoveShotById(id);
+    id += 2;
+  }
+}
+
 TEST_F(ShotContactsTest, ShotsMarkedDuringThePassGoAtItsEnd) {
   cShot& shot = Shot(1, 1, 100, 100, 0);
   shot.m_bVanishPending = 1;
