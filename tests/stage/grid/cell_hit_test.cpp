@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <random>
 
+#include "core/math/truncate.h"
 #include "records/palette/grid_block.h"
 #include "records/script/condition.h"
 #include "records/script/ed_shot.h"
@@ -59,9 +60,11 @@ class CellHitTest : public StageWorld {
   }
 
   // A summon of a random part by a random mode, at a random dot of the grid
-  // or just past it; every fourth one on the hero, whose undo switches may
-  // put the old cell back.
-  void RandomSummon() {
+  // or just past it; every fourth one on the hero's cell, whose undo
+  // switches may put the old cell back. The summoned cell is checked at
+  // once, before a later summon can write it again. True when the hero was
+  // in the way with its undo switch set.
+  bool RandomSummon() {
     cEdShot set;
     set.m_nBlockMode = static_cast<int8_t>(Below(4));
     set.m_bShotOpt14 = static_cast<int8_t>(Below(2));
@@ -70,42 +73,49 @@ class CellHitTest : public StageWorld {
     double x = Below(g_BlockGrid.m_nColumns * 32 + 64) - 32;
     double y = Below(g_BlockGrid.m_nRows * 32 + 64) - 32;
     if (Below(4) == 0) {
-      x = Hero().m_dX;
-      y = Hero().m_dY;
+      x = (TruncToInt(Hero().m_dX) >> 5) * 32.0;
+      y = (TruncToInt(Hero().m_dY) >> 5) * 32.0;
     }
+    Hero().m_nPostureFrames = 0;
     play_.ReplaceBlockAt(x, y, &set, &part);
+    const int32_t cell = g_BlockGrid.CellIndex(TruncToInt(x + 16.5) >> 5, TruncToInt(y + 16.5) >> 5);
+    if (cell >= 0) ExpectCellMatchesBlock(g_BlockGrid, cell);
+    return Hero().m_nPostureFrames == 2 && set.m_bShotOpt14 != 0;
   }
 
   // Every cell: the lookup gives what the block gives, and leaves the
   // block's once-only mark as the block's own test does.
-  static void ExpectGridMatchesBlocks(cBlockGrid& grid) {
-    for (int32_t cell = 0; cell < grid.VectorSize(); ++cell) {
-      for (int8_t key : kKeys) {
-        cBlock expected = grid.CheckedVectorAt(cell);
-        const int8_t want = expected.GetHitClass(key);
-        ASSERT_EQ(grid.HitClassAt(cell, key), want) << "cell " << cell << " key " << int{key};
-        ASSERT_EQ(grid.CheckedVectorAt(cell).m_bMet, expected.m_bMet) << "cell " << cell;
-      }
+  static void ExpectCellMatchesBlock(cBlockGrid& grid, int32_t cell) {
+    for (int8_t key : kKeys) {
+      cBlock expected = grid.CheckedVectorAt(cell);
+      const int8_t want = expected.GetHitClass(key);
+      ASSERT_EQ(grid.HitClassAt(cell, key), want) << "cell " << cell << " key " << int{key};
+      ASSERT_EQ(grid.CheckedVectorAt(cell).m_bMet, expected.m_bMet) << "cell " << cell;
     }
+  }
+  static void ExpectGridMatchesBlocks(cBlockGrid& grid) {
+    for (int32_t cell = 0; cell < grid.VectorSize(); ++cell) ExpectCellMatchesBlock(grid, cell);
   }
 
   std::mt19937 rng_{20261211};
 };
 
 TEST_F(CellHitTest, LookupsMatchTheBlocksThroughBuildsAndSummons) {
+  int32_t undone = 0;
   for (int32_t stage = 0; stage < 12; ++stage) {
     SCOPED_TRACE(testing::Message() << "stage " << stage);
     BuildRandomStage();
     for (int32_t round = 0; round < 6; ++round) {
       SCOPED_TRACE(testing::Message() << "round " << round);
       play_.m_StageVar.CheckedVectorAt(1) = Below(2);
-      for (int32_t i = Below(60); i > 0; --i) RandomSummon();
+      for (int32_t i = Below(60); i > 0; --i) undone += RandomSummon() ? 1 : 0;
       ExpectGridMatchesBlocks(g_BlockGrid);
     }
     // A copy of the grid answers for its own blocks.
     cBlockGrid copy = g_BlockGrid;
     ExpectGridMatchesBlocks(copy);
   }
+  EXPECT_GT(undone, 0);  // the summon's undo ran
 }
 
 TEST_F(CellHitTest, EntriesAreTwoBytesAndKeepEveryStoredByte) {
