@@ -4,6 +4,7 @@
 // (m_bVanishPending); the pass removes marked shots itself.
 
 #include <algorithm>
+#include <cassert>
 
 #include "records/settings/system_data.h"
 #include "records/stage/stage_globals.h"
@@ -80,10 +81,25 @@ int32_t cStagePlay::ResolveShotContacts() {
       }
     }
   }
+  RemoveMarkedShots();
+  return 0;
+}
+
+void cStagePlay::MarkShotForRemoval(cShot& shot) {
+  shot.m_bVanishPending = 1;
+  m_bShotsMarked = 1;
+}
+
+void cStagePlay::RemoveMarkedShots() {
+  if (m_bShotsMarked == 0) {
+    assert(std::none_of(m_ShotList.begin(), m_ShotList.end(),
+                        [](const cShot& shot) { return shot.m_bVanishPending != 0; }));
+    return;
+  }
+  m_bShotsMarked = 0;
   for (auto it = m_ShotList.begin(); it != m_ShotList.end();) {
     it = it->m_bVanishPending != 0 ? RemoveShotNode(it) : std::next(it);
   }
-  return 0;
 }
 
 int32_t cStagePlay::ResolveShotAgainstGroup(int32_t shotId, cList<int32_t>& group) {

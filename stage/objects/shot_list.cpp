@@ -21,6 +21,7 @@ cShot& AddShot(cStagePlay& play, const cShot& shot) {
   cShot& added = CopyShotNode(play.m_ShotList, shot);
   play.m_ShotIds.Put(added.m_nId, &added);
   shot_list::FactionList(play, added).push_back(added.m_nId);
+  if (added.m_bVanishPending != 0) play.m_bShotsMarked = 1;
   return added;
 }
 

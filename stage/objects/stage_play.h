@@ -133,6 +133,10 @@ class cStagePlay {
   // The contact pass runs: a command that removes a shot only marks it, and
   // the pass removes it.
   int32_t m_bContactPass = 0;
+  // Some shot may be marked for removal since the pass last swept them; the
+  // sweep walks every shot, so it runs only then. A cache of the shots' marks
+  // (set by MarkShotForRemoval and AddShot), hence not in the digest.
+  int32_t m_bShotsMarked = 0;
   int32_t m_bQuit = 0;               // the window asked to close while a wait ran
   int32_t m_bBuilt = 0;              // the last SetStage built a stage (else PhasePlay is inert)
   int32_t m_nPlayEnd = 0;            // the ePlayEnd of the frame being stepped
@@ -195,6 +199,10 @@ class cStagePlay {
   cList<cShot>::iterator RemoveShotNode(cList<cShot>::iterator it);
   // The shot of that serial the same way, if it is still there.
   void RemoveShotById(int32_t id);
+  // Left in the list for the contact pass to remove at its end.
+  void MarkShotForRemoval(cShot& shot);
+  // The end of the contact pass: the marked shots go.
+  void RemoveMarkedShots();
 
   // Scene operations the play step calls.
   void UpdateObjectStates();

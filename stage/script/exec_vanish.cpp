@@ -35,7 +35,7 @@ void RemoveShot(cStagePlay& play, int32_t shotId) {
   // The contact pass is walking the shot list (a hit's flow vanished it):
   // the shot is only marked, and the pass removes it once past it.
   if (play.m_bContactPass != 0) {
-    it->m_bVanishPending = 1;
+    play.MarkShotForRemoval(*it);
     return;
   }
   play.RemoveShotNode(it);

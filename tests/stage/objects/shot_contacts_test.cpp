@@ -271,8 +271,7 @@ TEST_F(ShotContactsTest, ShotsClashWhateverFactionsTheyFlyIn) {
 }
 
 TEST_F(ShotContactsTest, ShotsMarkedDuringThePassGoAtItsEnd) {
-  cShot& shot = Shot(1, 1, 100, 100, 0);
-  shot.m_bVanishPending = 1;
+  play_.MarkShotForRemoval(Shot(1, 1, 100, 100, 0));
   Member(5, 2, 100, 100);
   Resolve();
   EXPECT_FALSE(Exists(1));

@@ -150,6 +150,38 @@ TEST_F(VanishTest, DuringTheContactPassShotsAreOnlyMarked) {
   EXPECT_EQ(grouped.m_bVanishPending, 1);
 }
 
+// Every way a command removes shots during the contact pass only marks
+// them; the sweep at the pass's end must then find and remove each one.
+TEST_F(VanishTest, ShotsMarkedDuringThePassGoAtTheSweepByEveryWay) {
+  struct Case {
+    std::vector<int32_t> params;
+    std::vector<int32_t> shotsLeft;  // 100 the runner's, 101 the child's
+  } cases[] = {
+      {{1, 0, 1}, {}},     // the shots of faction 0
+      {{3, 0, 0}, {101}},  // its own
+      {{4, 0, 0}, {}},     // the tree's and its own
+      {{5, 0, 0}, {100}},  // the tree's
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.params[0]);
+    ClearShots(play_);
+    ClearCharas(play_);
+    play_.RemoveMarkedShots();
+    cChara& runner = Live(4, 2, 1);
+    cChara& child = Live(5, 2, 0);
+    Summoned(child, runner);
+    OwnShot(100, runner);
+    OwnShot(101, child);
+    play_.m_bContactPass = 1;
+    Vanish(runner, c.params);
+    play_.m_bContactPass = 0;
+    EXPECT_EQ(ShotIds(), (std::vector<int32_t>{100, 101}));
+    play_.RemoveMarkedShots();
+    EXPECT_EQ(ShotIds(), c.shotsLeft);
+    EXPECT_EQ(play_.m_ShotLayers.CheckedVectorAt(0).size(), c.shotsLeft.size());
+  }
+}
+
 TEST_F(VanishTest, DescendantsStopAThousandLevelsDown) {
   std::vector<cChara*> chain;
   for (int32_t i = 0; i <= 1002; ++i) {
