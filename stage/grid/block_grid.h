@@ -79,13 +79,6 @@ class cBlockGrid : public cVector<cBlock> {
     return CheckedVectorAt(nCell).GetHitClass(nKey);
   }
 
-  // Whether HitClassAt of a cell asks its block, whose conditions may draw
-  // randoms or mark themselves met: every such lookup has effects.
-  bool AsksBlock(int32_t nCell) const {
-    const cCellHit hit = m_CellHits.CheckedVectorAt(nCell);
-    return hit.nClass == 0 && hit.nExempt != kCellPassable;
-  }
-
   // Takes the entry of a cell again from its block, after a write.
   void RefreshCell(int32_t nCell) { m_CellHits.CheckedVectorAt(nCell) = CellHitOf(CheckedVectorAt(nCell)); }
   // Takes every entry again, sized to the blocks.

@@ -12,7 +12,9 @@ int32_t ClampBound(int64_t nReach, int32_t nExtent) {
   return static_cast<int32_t>(std::clamp<int64_t>(nReach, 32, upper));
 }
 
-int32_t ClampPoint(int32_t value, int32_t nBound) { return std::clamp<int32_t>(value, 0, nBound - 1); }
+int32_t ClampPoint(int64_t value, int32_t nBound) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, 0, int64_t{nBound} - 1));
+}
 
 // Walks the points one after another; a later point wins only with a higher
 // class, or with the same class and a smaller distance to the middle.
@@ -28,33 +30,12 @@ class cBestCell {
     }
   }
   int32_t Cell() const { return m_nCell; }
-  // No point was offered while the class is below 0.
-  int8_t Class() const { return m_nBest; }
 
  private:
-  int8_t m_nBest = -1;
+  int32_t m_nBest = -1;
   int64_t m_nDistance = 0;
   int32_t m_nCell = 0;
 };
-
-// Points along one axis from nFirst, each nStep - 1 past the one before and
-// kept within [0, nBound - 1]; nPoints of them, stopping early once they
-// stand still, since every further one repeats the same cell. The step is
-// first kept within the bound: a point plus the step then fits 32 bits and
-// clamps to the same place as with the full step.
-template <typename Visit>
-[[gnu::always_inline]] inline void WalkPoints(int32_t nFirst, int32_t nStep, int32_t nBound, int32_t nScale,
-                                              Visit visit) {
-  const int32_t step = static_cast<int32_t>(std::clamp<int64_t>(int64_t{nStep} - 1, -int64_t{nBound}, nBound));
-  const int64_t points = int64_t{nScale} + 1;
-  int32_t at = nFirst;
-  for (int64_t i = 0; i < points; ++i) {
-    visit(at);
-    const int32_t next = ClampPoint(at + step, nBound);
-    if (next == at) break;
-    at = next;
-  }
-}
 
 }  // namespace block_probes
 
@@ -65,33 +46,40 @@ cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY)
   return area;
 }
 
-cEdgeProbe ProbeEdge(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1, int32_t y1,
-                     int32_t x2, int32_t y2) {
+int32_t ProbeEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1,
+                      int32_t y1, int32_t x2, int32_t y2) {
   using block_probes::ClampPoint;
   x1 = ClampPoint(x1, area.nBoundX);
   x2 = ClampPoint(x2, area.nBoundX);
   y1 = ClampPoint(y1, area.nBoundY);
   y2 = ClampPoint(y2, area.nBoundY);
+  const int64_t points = int64_t{body.nScale} + 1;
   block_probes::cBestCell best;
   if (x1 == x2) {
     const int32_t column = x1 >> 5;
-    block_probes::WalkPoints(y1, body.nHeightBase, area.nBoundY, body.nScale,
-                             [&](int32_t y) { best.Offer(grid, column, y >> 5, body.nKey, 0); });
-  } else if (y1 == y2) {
+    int32_t y = y1;
+    for (int64_t i = 0; i < points; ++i) {
+      best.Offer(grid, column, y >> 5, body.nKey, 0);
+      const int32_t next = ClampPoint(int64_t{y} + body.nHeightBase - 1, area.nBoundY);
+      // Once the points stand still every further one repeats the same cell.
+      if (next == y) break;
+      y = next;
+    }
+    return best.Cell();
+  }
+  if (y1 == y2) {
     const int32_t row = y1 >> 5;
     const int32_t mid = (x1 + x2) >> 1;
-    block_probes::WalkPoints(x1, body.nWidthBase, area.nBoundX, body.nScale,
-                             [&](int32_t x) { best.Offer(grid, x >> 5, row, body.nKey, std::abs(x - mid)); });
+    int32_t x = x1;
+    for (int64_t i = 0; i < points; ++i) {
+      best.Offer(grid, x >> 5, row, body.nKey, std::llabs(int64_t{x} - mid));
+      const int32_t next = ClampPoint(int64_t{x} + body.nWidthBase - 1, area.nBoundX);
+      if (next == x) break;
+      x = next;
+    }
+    return best.Cell();
   }
-  // Without a point the answer is cell 0, whose class is not known yet.
-  if (best.Class() < 0) return {0, 0, true};
-  const int32_t cell = best.Cell();
-  return {cell, best.Class(), cell >= 0 && grid.AsksBlock(cell)};
-}
-
-int32_t ProbeEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1,
-                      int32_t y1, int32_t x2, int32_t y2) {
-  return ProbeEdge(grid, area, body, x1, y1, x2, y2).nCell;
+  return 0;
 }
 
 int32_t PickFloorCell(cBlockGrid& grid, const cProbeArea& area, int8_t nKey, int32_t nScale,

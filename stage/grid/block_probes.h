@@ -48,20 +48,6 @@ cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY)
   return grid.HasCell(nCell) ? grid.HitClassAt(nCell, nKey) : 0;
 }
 
-// What an edge probe found: the winning cell and its class for the body's
-// group. bAskAgain: the class came from the cell's conditions (or no cell was
-// probed), so a caller that needs it asks the cell again, repeating the
-// evaluation as a second lookup would.
-struct cEdgeProbe {
-  int32_t nCell = 0;
-  int8_t nClass = 0;
-  bool bAskAgain = false;
-};
-
-// ProbeEdgeCell with the class of the cell it found.
-cEdgeProbe ProbeEdge(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1, int32_t y1,
-                     int32_t x2, int32_t y2);
-
 // The cell with the highest hit class along one edge (x1 = x2: a vertical
 // edge walked down from y1; y1 = y2: a horizontal edge walked right from x1,
 // ties going to the point nearest the middle). The points lie the size at

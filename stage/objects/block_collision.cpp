@@ -43,11 +43,8 @@ struct cEdgeHit {
 };
 
 cEdgeHit ProbeSide(const cStagePlay& play, cCharaBase& obj, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  const cEdgeProbe edge = ProbeEdge(g_BlockGrid, AreaOf(play), BodyOf(obj), x1, y1, x2, y2);
-  // A cell with conditions is asked twice, as the probe and then the class
-  // lookup always did: each evaluation may draw randoms.
-  if (edge.bAskAgain) return {edge.nCell, CellIndexHitClass(g_BlockGrid, edge.nCell, Key(obj))};
-  return {edge.nCell, edge.nClass};
+  const int32_t cell = ProbeEdgeCell(g_BlockGrid, AreaOf(play), BodyOf(obj), x1, y1, x2, y2);
+  return {cell, CellIndexHitClass(g_BlockGrid, cell, Key(obj))};
 }
 
 cEdgeHit ProbeBottom(const cStagePlay& play, cCharaBase& obj) {
