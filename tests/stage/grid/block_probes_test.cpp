@@ -2,9 +2,13 @@
 
 #include <climits>
 #include <cmath>
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <random>
 #include <vector>
 
+#include "records/script/condition.h"
 #include "stage/grid/block_grid.h"
 #include "stage/grid/block_probes.h"
 #include "support/stage_world.h"
@@ -164,4 +168,79 @@ TEST_F(BlockProbesTest, CornersGoToTheFirstMostSolidAndOffGridCornersArePassable
   const int32_t off = PickCornerCell(g_BlockGrid, -12, -12, -1, 20, 0);
   EXPECT_EQ(CellIndexHitClass(g_BlockGrid, off, 0), 0);
   EXPECT_EQ(PickCornerCell(g_BlockGrid, -12, -12, 50, 50, 0), -1);
+}
+
+namespace block_probes_test {
+
+// The edge walk written out plainly: every point visited, 64-bit sums.
+int32_t ReferenceEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1, int32_t y1,
+                          int32_t x2, int32_t y2) {
+  const auto clamp = [](int64_t v, int32_t bound) { return std::clamp<int64_t>(v, 0, bound - 1); };
+  const int64_t ax = clamp(x1, area.nBoundX), bx = clamp(x2, area.nBoundX);
+  const int64_t ay = clamp(y1, area.nBoundY), by = clamp(y2, area.nBoundY);
+  int32_t best = -1, cell = 0;
+  int64_t distance = 0;
+  const auto offer = [&](int64_t x, int64_t y, int64_t d) {
+    const int32_t at = grid.CellIndex(static_cast<int32_t>(x >> 5), static_cast<int32_t>(y >> 5));
+    const int32_t hit = CellHitClass(grid, static_cast<int32_t>(x >> 5), static_cast<int32_t>(y >> 5), body.nKey);
+    if (hit > best || (hit == best && d < distance)) best = hit, distance = d, cell = at;
+  };
+  for (int64_t i = 0, x = ax, y = ay; i <= int64_t{body.nScale}; ++i) {
+    if (ax == bx) {
+      offer(ax, y, 0);
+      y = clamp(y + body.nHeightBase - 1, area.nBoundY);
+    } else if (ay == by) {
+      offer(x, ay, std::llabs(x - ((ax + bx) >> 1)));
+      x = clamp(x + body.nWidthBase - 1, area.nBoundX);
+    }
+  }
+  return cell;
+}
+
+}  // namespace block_probes_test
+
+// Random grids of plain, exempt and conditional cells, random areas, bodies
+// and points in and beyond the bounds: the probe finds the cell the plain
+// walk finds, sizes that would overflow 32-bit sums included.
+TEST_F(BlockProbesTest, EdgeProbeMatchesAPlainWalk) {
+  std::mt19937 rng(20261211);
+  const auto below = [&](int64_t n) { return std::uniform_int_distribution<int64_t>(0, n - 1)(rng); };
+  const int32_t odd_sizes[] = {0, -5, INT32_MAX, INT32_MIN, 1000};
+  const int32_t far_points[] = {INT32_MIN, -1, INT32_MAX};
+  for (int32_t stage = 0; stage < 20; ++stage) {
+    BuildEmpty(static_cast<int32_t>(1 + below(30)), static_cast<int32_t>(1 + below(20)));
+    play_.m_StageVar.CheckedVectorAt(1) = static_cast<int32_t>(below(2));
+    for (int32_t cell = 0; cell < g_BlockGrid.VectorSize(); ++cell) {
+      cBlock& block = g_BlockGrid.CheckedVectorAt(cell);
+      block.m_nHitClass = static_cast<int8_t>(below(5) == 0 ? below(256) - 128 : below(3));
+      block.m_nExemptGroup = static_cast<uint8_t>(below(3) == 0 ? below(4) : 255);
+      if (below(6) == 0) {
+        cCondition cond;
+        cond.m_nKind = kCondStageVar;
+        cond.m_nIndex = 1;
+        cond.m_nValue = 1;
+        block.m_Conditions.push_back(cond);
+      }
+    }
+    g_BlockGrid.RefreshCells();
+    const int32_t extentX = g_BlockGrid.m_nColumns * 32, extentY = g_BlockGrid.m_nRows * 32;
+    for (int32_t probe = 0; probe < 3000; ++probe) {
+      const cProbeArea area = ProbeAreaOf(g_BlockGrid, below(extentX + 100), below(extentY + 100));
+      const auto size = [&] { return below(20) == 0 ? odd_sizes[below(5)] : static_cast<int32_t>(1 + below(96)); };
+      const cProbeBody body{static_cast<int8_t>(below(4)), static_cast<int32_t>(below(6)) - 1, size(), size()};
+      const auto point = [&](int32_t bound) {
+        return below(20) == 0 ? far_points[below(3)] : static_cast<int32_t>(below(bound + 400) - 200);
+      };
+      int32_t x1 = point(area.nBoundX), y1 = point(area.nBoundY), x2 = point(area.nBoundX), y2 = point(area.nBoundY);
+      const int64_t shape = below(5);
+      if (shape < 2) x2 = x1;
+      if (shape >= 2 && shape < 4) y2 = y1;
+      if (shape == 1) y2 = y1 + body.nHeightBase;
+      SCOPED_TRACE(testing::Message() << "stage " << stage << " probe " << probe << " (" << x1 << "," << y1 << ")-("
+                                      << x2 << "," << y2 << ") scale " << body.nScale << " size " << body.nWidthBase
+                                      << "x" << body.nHeightBase);
+      const int32_t want = block_probes_test::ReferenceEdgeCell(g_BlockGrid, area, body, x1, y1, x2, y2);
+      ASSERT_EQ(ProbeEdgeCell(g_BlockGrid, area, body, x1, y1, x2, y2), want);
+    }
+  }
 }
