@@ -20,7 +20,6 @@ namespace scene_states {
 constexpr int32_t kMaxPlayTime = 599999;  // 1/100 s: 99 minutes 59.99 seconds
 constexpr int32_t kMaxRemainTime = 999;
 constexpr uint32_t kFramesPerTimeUnit = 60;
-constexpr int32_t kObjectLayers = 8;  // the stage's drawing layers of objects
 
 // The HP and SP gauges count their shown frames while drawn, not while frozen.
 void StepGauges(cCharaBase& chara, int32_t bFrozen, cCharaDrawList* lpDraw) {
@@ -32,13 +31,6 @@ void StepGauges(cCharaBase& chara, int32_t bFrozen, cCharaDrawList* lpDraw) {
 void DrawShot(cShot& shot, int32_t bFrozen, cCharaDrawList* lpDraw) {
   shot.UpdateScreenRect();
   shot.StepDraw(bFrozen, lpDraw);
-}
-
-// The drawn shots of a frame by layer; kept from frame to frame so a frame
-// allocates nothing once the crowd has been seen.
-std::array<std::vector<cShot*>, kObjectLayers>& ShotLayers() {
-  thread_local std::array<std::vector<cShot*>, kObjectLayers> layers;
-  return layers;
 }
 
 }  // namespace scene_states
@@ -170,11 +162,11 @@ void cStagePlay::StepDrawnShots(int32_t bFrozen, cCharaDrawList* lpDraw) {
   // One walk of the long list sorts the drawn shots into their layers, list
   // order kept within each; drawing a shot changes nothing of another, so
   // this is the order of one walk per layer.
-  std::array<std::vector<cShot*>, scene_states::kObjectLayers>& layers = scene_states::ShotLayers();
+  std::array<std::vector<cShot*>, kObjectDrawLayers>& layers = m_DrawnShotLayers;
   for (std::vector<cShot*>& layer : layers) layer.clear();
   for (cShot& shot : m_ShotList) {
     const int32_t z = shot.m_Settings.m_nZ;
-    if (shot.m_bOnScreen == 0 || z < 0 || z >= scene_states::kObjectLayers) continue;
+    if (shot.m_bOnScreen == 0 || z < 0 || z >= kObjectDrawLayers) continue;
     layers[static_cast<std::size_t>(z)].push_back(&shot);
   }
   for (const std::vector<cShot*>& layer : layers) {

@@ -29,6 +29,7 @@
 // Everything the simulation asks of sound, screen, window and clock goes
 // through Services(); stage/ itself never includes SDL or platform/.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -78,6 +79,9 @@ inline constexpr int32_t kObjectEraseAreas = 3;
 // table is indexed by that number and entry 0 is never named.
 inline constexpr int32_t kStageVarCount = 1001;
 
+// The stage's drawing layers of objects.
+inline constexpr int32_t kObjectDrawLayers = 8;
+
 class cStagePlay {
  public:
   cStagePlay();
@@ -119,6 +123,11 @@ class cStagePlay {
   // serial. Contacts walk the groups in these orders.
   cVector<cList<int32_t>> m_ObjGroup;
   cVector<cList<int32_t>> m_ShotLayers;
+  // Scratch of the layered shot drawing: the drawn shots of each layer,
+  // kept from frame to frame so a frame allocates nothing once the crowd
+  // has been seen. Pointers into m_ShotList, emptied before every use; no
+  // state of the play.
+  std::array<std::vector<cShot*>, kObjectDrawLayers> m_DrawnShotLayers;
   cVector<int32_t> m_SubStepMask;    // per sub-step: 1 = shots meet charas in it
   cVector<int32_t> m_ToggledCells;   // cells a toggling block summon changed; outlives restarts
   cVector<uint8_t> m_ActGroups;      // kActGroupCount activation-group flags of this sub-step
