@@ -76,7 +76,9 @@ TEST_F(EffectsPageTest, TheNextFrameChangesOnlyTheMovingCells) {
     int32_t moved = 0;
     for (int32_t cell = 0; cell < kEffectCellCount; ++cell) {
       const bool changed = CellStep(now, next, cell, 0) != 0;
-      if (IsStillEffectCell(cell)) EXPECT_FALSE(changed) << cell;
+      if (IsStillEffectCell(cell)) {
+        EXPECT_FALSE(changed) << cell;
+      }
       moved += changed ? 1 : 0;
     }
     EXPECT_GE(moved, 12);

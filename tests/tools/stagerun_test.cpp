@@ -337,7 +337,9 @@ TEST_F(StagerunTest, EveryScriptedRunPlaysBackFromItsReplayWithTheSameDigests) {
     EXPECT_EQ(playedDigests, digests);
     const Json end = played.Kind("end").front();
     EXPECT_EQ(end["reason"], death ? "replay_end" : c.reason);
-    if (!death) EXPECT_EQ(end["frame"], frames);
+    if (!death) {
+      EXPECT_EQ(end["frame"], frames);
+    }
   }
 }
 
