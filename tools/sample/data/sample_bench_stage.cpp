@@ -105,13 +105,6 @@ cCharaDef HopperAt(int32_t x, int32_t y) {
   return hopper;
 }
 
-void PlaceBlock(cStageData& stage, const cCommonPalette& palette, int16_t part, int32_t x, int32_t y) {
-  cBlockDef block = palette.m_BlockPalette.CheckedVectorAt(part);
-  block.m_nX = static_cast<int16_t>(x);
-  block.m_nY = static_cast<int16_t>(y);
-  stage.m_PlacedBlocks.push_back(block);
-}
-
 bool IsLedgeColumn(int32_t x) { return x >= kLedgeFirstColumn && x % kLedgePeriod < kLedgeRun; }
 
 void PlaceBlocks(cStageData& stage, const cCommonPalette& palette) {

@@ -1,6 +1,7 @@
 #include "tools/sample/data/sample_palette.h"
 
 #include "records/database/database.h"
+#include "records/stage/stage_data.h"
 #include "tools/sample/data/sample_commands.h"
 #include "tools/sample/data/sample_conditions.h"
 #include "tools/sample/data/sample_database.h"
@@ -217,4 +218,11 @@ cCommonPalette BuildSamplePalette() {
   sign.m_nTakeKind = kItemTakeNever;
   palette.m_ItemPalette.push_back(sign);
   return palette;
+}
+
+void PlaceBlock(cStageData& stage, const cCommonPalette& palette, int16_t part, int32_t x, int32_t y) {
+  cBlockDef block = palette.m_BlockPalette.CheckedVectorAt(part);
+  block.m_nX = static_cast<int16_t>(x);
+  block.m_nY = static_cast<int16_t>(y);
+  stage.m_PlacedBlocks.push_back(block);
 }

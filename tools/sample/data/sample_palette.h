@@ -9,6 +9,8 @@
 
 #include "records/palette/common_palette.h"
 
+class cStageData;
+
 // Chara parts; the number is also the row of the part in Character1.bmp
 // (the lantern hero wears the hero's row).
 enum eSampleChara : int16_t {
@@ -53,3 +55,6 @@ inline constexpr int8_t kGroupHero = 0;
 inline constexpr int8_t kGroupEnemy = 1;
 
 cCommonPalette BuildSamplePalette();
+
+// Places a copy of block part `part` of the palette at (x, y) of the stage.
+void PlaceBlock(cStageData& stage, const cCommonPalette& palette, int16_t part, int32_t x, int32_t y);

@@ -368,13 +368,6 @@ cCharaDef ShowcaseHero(const cCommonPalette& palette) {
   return hero;
 }
 
-void PlaceBlock(cStageData& stage, const cCommonPalette& palette, int16_t part, int32_t x, int32_t y) {
-  cBlockDef block = palette.m_BlockPalette.CheckedVectorAt(part);
-  block.m_nX = static_cast<int16_t>(x);
-  block.m_nY = static_cast<int16_t>(y);
-  stage.m_PlacedBlocks.push_back(block);
-}
-
 void PlaceBlocks(cStageData& stage, const cCommonPalette& palette) {
   for (int32_t y = kGroundRow; y < kHeight; ++y) {
     for (int32_t x = 0; x < kWidth; ++x) PlaceBlock(stage, palette, kBlockGround, x, y);
