@@ -8,17 +8,26 @@
 namespace shot_blocks {
 
 constexpr int32_t kCellDots = 32;
+constexpr int64_t kOutside = -1;
 
-// A dot outside the grid holds no block: a shot reaching past the world's
-// ends must not read another row's cells or cells before the grid. Dots are
-// 64-bit so that a far position plus an offset cannot wrap.
-bool IsSolidAt(cBlockGrid& grid, int64_t x, int64_t y, int8_t key) {
-  if (x < 0 || y < 0) return false;
-  const int64_t column = x >> 5;
-  const int64_t row = y >> 5;
-  if (column >= grid.m_nColumns || row >= grid.m_nRows) return false;
+// The grid column (or row) of a dot, kOutside for a dot outside the grid: a
+// shot reaching past the world's ends must not read another row's cells or
+// cells before the grid. Dots are 64-bit so that a far position plus an
+// offset cannot wrap.
+[[gnu::always_inline]] inline int64_t CellOf(int64_t dot, int32_t cells) {
+  if (dot < 0 || (dot >> 5) >= cells) return kOutside;
+  return dot >> 5;
+}
+
+// Inlined into the shot pass, which asks every shot each sub-step.
+[[gnu::always_inline]] inline bool IsSolidCell(cBlockGrid& grid, int64_t column, int64_t row, int8_t key) {
+  if (column == kOutside || row == kOutside) return false;
   const int32_t cell = grid.CellIndex(static_cast<int32_t>(column), static_cast<int32_t>(row));
   return cell >= 0 && grid.HitClassAt(cell, key) != 0;
+}
+
+[[gnu::always_inline]] inline bool IsSolidAt(cBlockGrid& grid, int64_t x, int64_t y, int8_t key) {
+  return IsSolidCell(grid, CellOf(x, grid.m_nColumns), CellOf(y, grid.m_nRows), key);
 }
 
 // The offsets a side of `size` dots is sampled at: every cell's width from
@@ -34,7 +43,7 @@ bool AnySample(int32_t size, Fn&& fn) {
 }  // namespace shot_blocks
 
 int32_t cShot::HitsBlock() const {
-  using shot_blocks::IsSolidAt;
+  using shot_blocks::IsSolidCell;
   if (m_Settings.m_bShotOpt9 != 0) return 0;
   cBlockGrid& grid = g_BlockGrid;
   const auto key = static_cast<int8_t>(m_nBlockKey);
@@ -42,15 +51,22 @@ int32_t cShot::HitsBlock() const {
   const int64_t y = TruncToInt(m_dY);
   if (m_nWidth > shot_blocks::kCellDots) {
     return shot_blocks::AnySample(m_nWidth, [&](int32_t dx) {
-             return shot_blocks::AnySample(m_nHeight, [&](int32_t dy) { return IsSolidAt(grid, x + dx, y + dy, key); });
+             return shot_blocks::AnySample(m_nHeight, [&](int32_t dy) {
+               return shot_blocks::IsSolidAt(grid, x + dx, y + dy, key);
+             });
            })
                ? 1
                : 0;
   }
-  const int64_t right = x + m_nWidth - 1;
-  const int64_t bottom = y + m_nHeight - 1;
-  return IsSolidAt(grid, x, y, key) || IsSolidAt(grid, x, bottom, key) || IsSolidAt(grid, right, y, key) ||
-                 IsSolidAt(grid, right, bottom, key)
+  // Each corner asks its own cell, in this order, even where two corners
+  // share one: a block with conditions is asked itself and may note that a
+  // once-only condition held, so a second asking can answer otherwise.
+  const int64_t left = shot_blocks::CellOf(x, grid.m_nColumns);
+  const int64_t right = shot_blocks::CellOf(x + m_nWidth - 1, grid.m_nColumns);
+  const int64_t top = shot_blocks::CellOf(y, grid.m_nRows);
+  const int64_t bottom = shot_blocks::CellOf(y + m_nHeight - 1, grid.m_nRows);
+  return IsSolidCell(grid, left, top, key) || IsSolidCell(grid, left, bottom, key) ||
+                 IsSolidCell(grid, right, top, key) || IsSolidCell(grid, right, bottom, key)
              ? 1
              : 0;
 }

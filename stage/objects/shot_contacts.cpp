@@ -106,7 +106,9 @@ int32_t cStagePlay::ResolveShotAgainstGroup(int32_t shotId, cList<int32_t>& grou
   bool usedUp = false;
   for (const int32_t charaId : group) {
     cShot* shot = FindShotById(shotId);
-    if (shot == nullptr || shot->m_bVanishPending != 0 || !shot_contacts::OnScreenRule(*shot)) return 0;
+    // The on-screen flag first: most shots are off the screen, and it shares
+    // its cache line with the body the other passes read.
+    if (shot == nullptr || !shot_contacts::OnScreenRule(*shot) || shot->m_bVanishPending != 0) return 0;
     cCharaBase* chara = FindCharaById(charaId);
     if (chara == nullptr || !shot_contacts::CanBeShot(*chara)) continue;
     if (!shot_contacts::BoxOf(chara->m_AttackBox).Overlaps(shot->AttackRect())) continue;
