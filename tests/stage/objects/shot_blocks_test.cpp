@@ -88,6 +88,31 @@ TEST_F(ShotBlocksTest, BlocksThatDoNotStopTheShot) {
   EXPECT_EQ(shot.HitsBlock(), 0);
 }
 
+TEST_F(ShotBlocksTest, CornersSharingAConditionalBlockEachAskIt) {
+  // 16 x 16 at (480, 480): all four corners lie in cell (15, 15). A block with
+  // conditions answers for itself on every asking, and a random operand draws
+  // each time; asking the shared cell once would leave the stage's generator
+  // behind where replays expect it.
+  ClearGrid();
+  cBlock& block = MakeSolid(15, 15);
+  cCondition cond;  // stage variable 1 equals a random number from 1000 to 1000: never
+  cond.m_nKind = kCondStatus;
+  cond.m_nLeftType = 1;
+  cond.m_nLeftScope = 1;
+  cond.m_nIndex = 1;
+  cond.m_nCompare = kCompareEqual;
+  cond.m_nRightType = kRightRandom;
+  cond.m_nRandomMin = 1000;
+  cond.m_nRandomMax = 1000;
+  block.m_Conditions.push_back(cond);
+  g_BlockGrid.RefreshCells();
+
+  cRandom expected = play_.m_Random;
+  for (int32_t corner = 0; corner < 4; ++corner) expected.Rand();
+  EXPECT_EQ(Box(480, 480, 16, 16).HitsBlock(), 0);
+  EXPECT_EQ(play_.m_Random.m_nState, expected.m_nState);
+}
+
 TEST_F(ShotBlocksTest, CellsOutsideTheGridAreEmptyAndNeverAliased) {
   ClearGrid();
   cBlockGrid& grid = g_BlockGrid;
