@@ -101,8 +101,8 @@ void CollectEdges(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, int32_
   for (const cChara* solid : play.SolidCharasOf(list)) {
     const cChara& s = *solid;
     // The box first: most solids are far away, and both tests only read.
+    if (!solid_chara_rules::PositionBoxMeets(s, k) || !IsSolidFor(play, s, obj)) continue;
     const DRECT sb = PositionBox(s);
-    if (!sb.Overlaps(k) || !IsSolidFor(play, s, obj)) continue;
     w.bTouched = true;
     bool vertical = axis == 1;
     if (axis == 0) {
@@ -238,6 +238,21 @@ void CollectLower(cCharaBase& obj, const cChara& s, const cWalkBoxes& b, cSolidW
   }
 }
 
+// A solid whose box meets the body. Out of line, so that the walk keeps
+// none of the solid's edges across the test for this rare case (it spilled
+// them on every solid).
+[[gnu::noinline]] void CollectMet(cStagePlay& play, cCharaBase& obj, const cChara& s, const cWalkBoxes& b,
+                                  cSolidWork& w) {
+  if (!IsSolidFor(play, s, obj)) return;
+  w.bTouched = true;
+  if (PositionBox(s).Overlaps(b.U)) {
+    const double steps = g_Stage.m_dSubSteps;
+    CollectUpper(obj, s, b, w, 2 / steps, 0.4 / steps);
+  } else {
+    CollectLower(obj, s, b, w);
+  }
+}
+
 void CollectWalking(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, const cWalkBoxes& b, cSolidWork& w) {
   // Every chara walks past every solid, nearly always without a touch: the
   // body is kept in registers (the hit work writes through obj, which the
@@ -245,15 +260,7 @@ void CollectWalking(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, cons
   // worked out for a solid that meets the upper half.
   const DRECT k = b.K;
   for (const cChara* solid : play.SolidCharasOf(list)) {
-    const cChara& s = *solid;
-    if (!solid_chara_rules::PositionBoxMeets(s, k) || !IsSolidFor(play, s, obj)) continue;
-    w.bTouched = true;
-    if (PositionBox(s).Overlaps(b.U)) {
-      const double steps = g_Stage.m_dSubSteps;
-      CollectUpper(obj, s, b, w, 2 / steps, 0.4 / steps);
-    } else {
-      CollectLower(obj, s, b, w);
-    }
+    if (solid_chara_rules::PositionBoxMeets(*solid, k)) CollectMet(play, obj, *solid, b, w);
   }
 }
 

@@ -3,6 +3,10 @@
 // object, and the boxes they are tested with (position boxes, edges
 // included).
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "stage/objects/chara.h"
 #include "stage/objects/drect.h"
 #include "stage/objects/object_walk.h"
@@ -23,10 +27,20 @@ inline DRECT SavedBox(const cCharaBase& c) { return DRECT{c.m_dSavedX, c.m_dSave
 
 // PositionBox(s).Overlaps(box) as one branch: the walks test every solid,
 // and whether one lies left or right of the box flips from solid to solid,
-// which a branch per edge keeps mispredicting.
+// which a branch per edge keeps mispredicting. Two packed comparisons do the
+// four: scalar ones queue on the one port that compares doubles. A NaN edge
+// fails either way.
 inline bool PositionBoxMeets(const cGameObject& s, const DRECT& box) {
+#if defined(__SSE2__)
+  const __m128d starts = _mm_set_pd(s.m_dY, s.m_dX);
+  const __m128d ends = _mm_set_pd(s.m_dBottom, s.m_dRight);
+  const __m128d met = _mm_and_pd(_mm_cmple_pd(starts, _mm_set_pd(box.bottom, box.right)),
+                                 _mm_cmpge_pd(ends, _mm_set_pd(box.top, box.left)));
+  return _mm_movemask_pd(met) == 3;
+#else
   return static_cast<int>(s.m_dX <= box.right) & static_cast<int>(s.m_dRight >= box.left) &
          static_cast<int>(s.m_dY <= box.bottom) & static_cast<int>(s.m_dBottom >= box.top);
+#endif
 }
 
 inline bool Contains(const DRECT& box, double x, double y) {
