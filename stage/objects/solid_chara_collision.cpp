@@ -94,21 +94,28 @@ void TakeEdges(cCharaBase& obj, const cChara& s, const DRECT& sb, const DRECT& k
   }
 }
 
+// A solid whose box meets k. Out of line, so that the walk keeps none of the
+// solid's edges across the test for this rare case (it spilled them on every
+// solid).
+[[gnu::noinline]] void CollectEdgesOf(cStagePlay& play, cCharaBase& obj, const cChara& s, const DRECT& k, int32_t axis,
+                                      cSolidWork& w) {
+  if (!IsSolidFor(play, s, obj)) return;
+  const DRECT sb = PositionBox(s);
+  w.bTouched = true;
+  bool vertical = axis == 1;
+  if (axis == 0) {
+    vertical = Overlap(k.left, k.right, sb.left, sb.right) > Overlap(k.top, k.bottom, sb.top, sb.bottom);
+  }
+  TakeEdges(obj, s, sb, k, vertical, w);
+}
+
 // axis 0: the side each solid meets the most (its narrower overlap); 1 only
 // the top and bottom; 2 only the sides.
 void CollectEdges(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, int32_t axis, cSolidWork& w) {
   const DRECT k = PositionBox(obj);
   for (const cChara* solid : play.SolidCharasOf(list)) {
-    const cChara& s = *solid;
     // The box first: most solids are far away, and both tests only read.
-    if (!solid_chara_rules::PositionBoxMeets(s, k) || !IsSolidFor(play, s, obj)) continue;
-    const DRECT sb = PositionBox(s);
-    w.bTouched = true;
-    bool vertical = axis == 1;
-    if (axis == 0) {
-      vertical = Overlap(k.left, k.right, sb.left, sb.right) > Overlap(k.top, k.bottom, sb.top, sb.bottom);
-    }
-    TakeEdges(obj, s, sb, k, vertical, w);
+    if (solid_chara_rules::PositionBoxMeets(*solid, k)) CollectEdgesOf(play, obj, *solid, k, axis, w);
   }
 }
 
@@ -238,9 +245,7 @@ void CollectLower(cCharaBase& obj, const cChara& s, const cWalkBoxes& b, cSolidW
   }
 }
 
-// A solid whose box meets the body. Out of line, so that the walk keeps
-// none of the solid's edges across the test for this rare case (it spilled
-// them on every solid).
+// A solid whose box meets the body; out of line as CollectEdgesOf is.
 [[gnu::noinline]] void CollectMet(cStagePlay& play, cCharaBase& obj, const cChara& s, const cWalkBoxes& b,
                                   cSolidWork& w) {
   if (!IsSolidFor(play, s, obj)) return;
