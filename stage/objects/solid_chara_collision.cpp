@@ -113,10 +113,9 @@ void TakeEdges(cCharaBase& obj, const cChara& s, const DRECT& sb, const DRECT& k
 // the top and bottom; 2 only the sides.
 void CollectEdges(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, int32_t axis, cSolidWork& w) {
   const DRECT k = PositionBox(obj);
-  for (const cChara* solid : play.SolidCharasOf(list)) {
-    // The box first: most solids are far away, and both tests only read.
-    if (solid_chara_rules::PositionBoxMeets(*solid, k)) CollectEdgesOf(play, obj, *solid, k, axis, w);
-  }
+  // The box first: most solids are far away, and both tests only read.
+  solid_chara_rules::ForEachMeeting(play.SolidCharasOf(list), k,
+                                    [&](const cChara& s) { CollectEdgesOf(play, obj, s, k, axis, w); });
 }
 
 // A flying object is pushed only by a solid that comes at it (or stands
@@ -264,9 +263,8 @@ void CollectWalking(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, cons
   // compiler cannot tell apart from b), and the landing thresholds are only
   // worked out for a solid that meets the upper half.
   const DRECT k = b.K;
-  for (const cChara* solid : play.SolidCharasOf(list)) {
-    if (solid_chara_rules::PositionBoxMeets(*solid, k)) CollectMet(play, obj, *solid, b, w);
-  }
+  solid_chara_rules::ForEachMeeting(play.SolidCharasOf(list), k,
+                                    [&](const cChara& s) { CollectMet(play, obj, s, b, w); });
 }
 
 // Pressed down by a solid above: the jump ends and the object moves with it.

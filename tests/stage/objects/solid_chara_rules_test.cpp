@@ -8,11 +8,13 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <vector>
 
 #include "stage/objects/solid_chara_rules.h"
 
 namespace solid_chara_rules_test {
 
+using solid_chara_rules::ForEachMeeting;
 using solid_chara_rules::PositionBox;
 using solid_chara_rules::PositionBoxMeets;
 
@@ -80,6 +82,35 @@ TEST(SolidCharaRulesTest, PositionBoxMeetsAgreesWithTheOverlapOnRandomBoxes) {
     const DRECT body = box();
     Place(s, solid);
     ASSERT_EQ(PositionBoxMeets(s, body), solid.Overlaps(body)) << "case " << i;
+  }
+}
+
+// The walk that tests solids two at a time meets the solids the plain walk
+// meets, in the same order, whatever the count (odd counts leave one over).
+TEST(SolidCharaRulesTest, ForEachMeetingMeetsWhatThePlainWalkMeetsInOrder) {
+  std::mt19937 random(20261212);
+  std::uniform_int_distribution<int32_t> place(0, 40);  // 8-dot steps: shared edges are common
+  std::uniform_int_distribution<int32_t> size(0, 8);
+  auto box = [&] {
+    const double x = place(random) * 8.0;
+    const double y = place(random) * 8.0;
+    return DRECT{x, y, x + size(random) * 8.0 - 1, y + size(random) * 8.0 - 1};
+  };
+  for (std::size_t count = 0; count <= 9; ++count) {
+    std::vector<cChara> store(count);
+    std::vector<cChara*> solids;
+    for (cChara& s : store) solids.push_back(&s);
+    for (int32_t round = 0; round < 500; ++round) {
+      for (cChara& s : store) Place(s, box());
+      const DRECT body = box();
+      std::vector<const cChara*> plain;
+      for (const cChara* s : solids) {
+        if (PositionBox(*s).Overlaps(body)) plain.push_back(s);
+      }
+      std::vector<const cChara*> paired;
+      ForEachMeeting(solids, body, [&](const cChara& s) { paired.push_back(&s); });
+      ASSERT_EQ(paired, plain) << count << " solids, round " << round;
+    }
   }
 }
 
