@@ -94,22 +94,28 @@ void TakeEdges(cCharaBase& obj, const cChara& s, const DRECT& sb, const DRECT& k
   }
 }
 
+// A solid whose box meets k. Out of line, so that the walk keeps none of the
+// solid's edges across the test for this rare case (it spilled them on every
+// solid).
+[[gnu::noinline]] void CollectEdgesOf(cStagePlay& play, cCharaBase& obj, const cChara& s, const DRECT& k, int32_t axis,
+                                      cSolidWork& w) {
+  if (!IsSolidFor(play, s, obj)) return;
+  const DRECT sb = PositionBox(s);
+  w.bTouched = true;
+  bool vertical = axis == 1;
+  if (axis == 0) {
+    vertical = Overlap(k.left, k.right, sb.left, sb.right) > Overlap(k.top, k.bottom, sb.top, sb.bottom);
+  }
+  TakeEdges(obj, s, sb, k, vertical, w);
+}
+
 // axis 0: the side each solid meets the most (its narrower overlap); 1 only
 // the top and bottom; 2 only the sides.
 void CollectEdges(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, int32_t axis, cSolidWork& w) {
   const DRECT k = PositionBox(obj);
-  for (const cChara* solid : play.SolidCharasOf(list)) {
-    const cChara& s = *solid;
-    // The box first: most solids are far away, and both tests only read.
-    const DRECT sb = PositionBox(s);
-    if (!sb.Overlaps(k) || !IsSolidFor(play, s, obj)) continue;
-    w.bTouched = true;
-    bool vertical = axis == 1;
-    if (axis == 0) {
-      vertical = Overlap(k.left, k.right, sb.left, sb.right) > Overlap(k.top, k.bottom, sb.top, sb.bottom);
-    }
-    TakeEdges(obj, s, sb, k, vertical, w);
-  }
+  // The box first: most solids are far away, and both tests only read.
+  solid_chara_rules::ForEachMeeting(play.SolidCharasOf(list), k,
+                                    [&](const cChara& s) { CollectEdgesOf(play, obj, s, k, axis, w); });
 }
 
 // A flying object is pushed only by a solid that comes at it (or stands
@@ -238,23 +244,27 @@ void CollectLower(cCharaBase& obj, const cChara& s, const cWalkBoxes& b, cSolidW
   }
 }
 
+// A solid whose box meets the body; out of line as CollectEdgesOf is.
+[[gnu::noinline]] void CollectMet(cStagePlay& play, cCharaBase& obj, const cChara& s, const cWalkBoxes& b,
+                                  cSolidWork& w) {
+  if (!IsSolidFor(play, s, obj)) return;
+  w.bTouched = true;
+  if (PositionBox(s).Overlaps(b.U)) {
+    const double steps = g_Stage.m_dSubSteps;
+    CollectUpper(obj, s, b, w, 2 / steps, 0.4 / steps);
+  } else {
+    CollectLower(obj, s, b, w);
+  }
+}
+
 void CollectWalking(cStagePlay& play, cCharaBase& obj, cList<cChara>& list, const cWalkBoxes& b, cSolidWork& w) {
   // Every chara walks past every solid, nearly always without a touch: the
   // body is kept in registers (the hit work writes through obj, which the
   // compiler cannot tell apart from b), and the landing thresholds are only
   // worked out for a solid that meets the upper half.
   const DRECT k = b.K;
-  for (const cChara* solid : play.SolidCharasOf(list)) {
-    const cChara& s = *solid;
-    if (!solid_chara_rules::PositionBoxMeets(s, k) || !IsSolidFor(play, s, obj)) continue;
-    w.bTouched = true;
-    if (PositionBox(s).Overlaps(b.U)) {
-      const double steps = g_Stage.m_dSubSteps;
-      CollectUpper(obj, s, b, w, 2 / steps, 0.4 / steps);
-    } else {
-      CollectLower(obj, s, b, w);
-    }
-  }
+  solid_chara_rules::ForEachMeeting(play.SolidCharasOf(list), k,
+                                    [&](const cChara& s) { CollectMet(play, obj, s, b, w); });
 }
 
 // Pressed down by a solid above: the jump ends and the object moves with it.
