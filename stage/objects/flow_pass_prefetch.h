@@ -38,7 +38,8 @@ constexpr int32_t kMaxStates = 4;
   __builtin_prefetch(p + size - 1);
 }
 
-// The lines the pass tests before anything else, and the flow list's.
+// The lines the pass tests before anything else, and the flow list's. The
+// list node keeps its two links just before the chara: the walk reads them.
 [[gnu::always_inline]] inline void PrefetchChara(const cChara& chara) {
   __builtin_prefetch(reinterpret_cast<const char*>(&chara) - 2 * sizeof(void*));
   __builtin_prefetch(&chara.m_nId);
