@@ -107,6 +107,8 @@ void cCharaBase::Reset(const cCharaDef* lpDef, double homeX, double homeY, int16
 
   if (lpDef != nullptr) {
     m_Def = *lpDef;
+    // The flows may now hold other triggers behind the same addresses.
+    m_nFlowTriggers = kFlowTriggersUnknown;
     m_nHp = m_Def.m_nMaxHp;
     m_nSp = m_Def.m_nMaxSp;
   }

@@ -46,6 +46,13 @@ struct cCharaDrawList;
 // Target slots 0..3; the flow flag numbers 1..26 (entry 0 unused).
 inline constexpr int32_t kCharaTargetSlots = 4;
 inline constexpr int32_t kFlowFlagCount = 27;
+// The bit of a flow trigger in cCharaBase::m_nFlowTriggers: one per trigger
+// below 31, the top bit for every other value a flow byte can hold.
+inline constexpr uint32_t FlowTriggerBit(int32_t trigger) {
+  return trigger >= 0 && trigger < 31 ? 1u << trigger : 1u << 31;
+}
+// Every bit: nothing may be skipped.
+inline constexpr uint32_t kFlowTriggersUnknown = ~0u;
 // Chara variables 1..8 (entry 0 unused).
 inline constexpr int32_t kCharaVarCount = 9;
 // No chara, shot or block.
@@ -62,7 +69,15 @@ class cCharaBase : public cGameObject {
   int8_t m_nParentFlowId = 0;         // flow id given to the parent's triggers 18 and 19
   cCharaDef m_Def;                    // this chara's own copy of its definition
   int32_t m_nFlowSerial = 0;          // serial of the next flow instance
+  // The triggers m_Flows carry (FlowTriggerBit of each), so a trigger none of
+  // them carries costs no walk over the flows; kFlowTriggersUnknown until a
+  // relink has seen every instance point into m_Def. Not part of the state:
+  // it follows from the definition.
+  uint32_t m_nFlowTriggers = kFlowTriggersUnknown;
   cVector<cFlowInstance> m_Flows;     // entry i runs flow i of m_Def
+  // m_Flows[0].m_lpFlow as the last relink left it, so the check for a moved
+  // definition reads no instance.
+  const cFlow* m_lpFlowsLinkedTo = nullptr;
   cVector<uint8_t> m_FlowFlagBusy;    // a 常時 flow of this flag number runs
   cVector<uint8_t> m_FlowFlagRelease; // flag numbers released at the next pass
   cVector<uint8_t> m_FlowFlagFrame;   // flag numbers whose flow started this frame
@@ -185,6 +200,10 @@ class cCharaBase : public cGameObject {
   void RelinkFlows();
   // Relinks when the chara was copied or moved since (its m_Def moved).
   void EnsureFlowLinks();
+  // Whether m_nFlowTriggers and the instances' m_nTrigger can be trusted.
+  bool FlowTriggersKnown() const { return m_nFlowTriggers != kFlowTriggersUnknown; }
+  // Whether a flow may carry trigger (always true while unknown).
+  bool MayCarryTrigger(int32_t trigger) const { return (m_nFlowTriggers & FlowTriggerBit(trigger)) != 0; }
   // The key test of a flow before it starts (stage/script/key_conditions.cpp).
   int32_t CheckKeyConditions(cFlowInstance& instance);
   // At the start of every frame: no flow tried or started in it yet.

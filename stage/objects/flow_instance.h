@@ -61,6 +61,11 @@ class cFlowInstance {
   int32_t m_bStartedThisFrame = 0;
   int32_t m_bMessageChain = 0;      // the last finished command was a key-wait message
   int32_t m_bCutShort = 0;          // a flow operation acted on it: the pass ends
+  // Flow().m_nTrigger, kept beside the start flags so a trigger walk passes
+  // over other triggers' flows without reaching into the definition. Set
+  // with m_lpFlow; trusted only while the owner's flow trigger set is known
+  // (cCharaBase::FlowTriggersKnown), and not part of the state.
+  int32_t m_nTrigger = 0;
   cList<cVector<int32_t>> m_Links;  // variable links queued by アレンジ commands
   uint8_t m_bCondMet = 0;           // its once-only condition list has held
   cVector<ANIMESTART> m_AnimeStarts;

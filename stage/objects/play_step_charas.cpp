@@ -4,6 +4,7 @@
 
 #include "records/settings/system_data.h"
 #include "records/stage/stage_globals.h"
+#include "stage/objects/flow_pass_prefetch.h"
 #include "stage/objects/object_lists.h"
 #include "stage/objects/object_walk.h"
 #include "stage/objects/play_step_rules.h"
@@ -85,7 +86,9 @@ bool cStagePlay::StepSolidCharas() {
 
 bool cStagePlay::StepCharas() {
   cCharaWalk walk(*this);
-  for (cChara& chara : g_CharaList) {
+  for (auto it = g_CharaList.begin(); it != g_CharaList.end(); ++it) {
+    PrefetchFlowPassAhead(it, g_CharaList.end());
+    cChara& chara = *it;
     if (!IsLive(*this, chara) || play_step::IsSolid(chara) || !play_step::Runs(chara)) continue;
     chara.FireTrigger(play_step::kAlwaysTrigger);
     if (!IsLive(*this, chara)) continue;

@@ -1,6 +1,7 @@
 // A chara's flow list as running instances: set up (replace or insert),
 // removal, relinking, and each command state's starting values.
 
+#include <cassert>
 #include <cstdint>
 
 #include "records/script/cmd_kind_table.h"
@@ -82,6 +83,7 @@ void BuildInstance(cCharaBase& chara, cFlow& flow, cFlowInstance& instance, int3
   instance.m_nSerial = chara.m_nFlowSerial;
   chara.m_nFlowSerial = WrapAdd(chara.m_nFlowSerial, 1);
   instance.m_lpFlow = &flow;
+  instance.m_nTrigger = flow.m_nTrigger;
   instance.m_KeyConds.clear();
   for (const cKeyCond& key : flow.m_KeyConds) instance.m_KeyConds.push_back(&key);
   instance.m_States.assign(flow.m_Commands.size(), cFlowCmdState());
@@ -125,11 +127,14 @@ void cCharaBase::SetFlows(cVector<cFlow>& flows, int32_t insert, int32_t index) 
 
 void cCharaBase::RelinkFlows() {
   const int32_t count = m_Flows.VectorSize() < m_Def.m_Flows.VectorSize() ? m_Flows.VectorSize() : m_Def.m_Flows.VectorSize();
+  uint32_t triggers = 0;
   for (int32_t i = 0; i < count; ++i) {
     cFlowInstance& instance = m_Flows.CheckedVectorAt(i);
     cFlow& flow = m_Def.m_Flows.CheckedVectorAt(i);
     instance.m_nIndex = i;
     instance.m_lpFlow = &flow;
+    instance.m_nTrigger = flow.m_nTrigger;
+    triggers |= FlowTriggerBit(flow.m_nTrigger);
     instance.m_KeyConds.resize(flow.m_KeyConds.size());
     for (int32_t k = 0; k < flow.m_KeyConds.VectorSize(); ++k) {
       instance.m_KeyConds.CheckedVectorAt(k) = &flow.m_KeyConds.CheckedVectorAt(k);
@@ -138,11 +143,19 @@ void cCharaBase::RelinkFlows() {
                                                                                           : flow.m_Commands.VectorSize();
     for (int32_t c = 0; c < states; ++c) instance.m_States.CheckedVectorAt(c).m_lpCmd = &flow.m_Commands.CheckedVectorAt(c);
   }
+  // Instances past the definition keep whatever they pointed at: their
+  // triggers cannot be known.
+  m_nFlowTriggers = count == m_Flows.VectorSize() ? triggers : kFlowTriggersUnknown;
+  m_lpFlowsLinkedTo = m_Flows.empty() ? nullptr : m_Flows.CheckedVectorAt(0).m_lpFlow;
 }
 
 void cCharaBase::EnsureFlowLinks() {
   if (m_Flows.empty() || m_Def.m_Flows.empty()) return;
-  if (m_Flows.CheckedVectorAt(0).m_lpFlow != &m_Def.m_Flows.CheckedVectorAt(0)) RelinkFlows();
+  // Every write of the first instance's link ends in RelinkFlows, which
+  // keeps m_lpFlowsLinkedTo equal to it; reading the copy spares a cache miss
+  // per chara and trigger.
+  assert(m_lpFlowsLinkedTo == m_Flows.CheckedVectorAt(0).m_lpFlow);
+  if (m_lpFlowsLinkedTo != &m_Def.m_Flows.CheckedVectorAt(0)) RelinkFlows();
 }
 
 void cCharaBase::DeleteFlowAt(int32_t index) {

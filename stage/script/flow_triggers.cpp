@@ -2,6 +2,7 @@
 // starting twice in a frame.
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 
 #include "core/input/input_state.h"
@@ -44,11 +45,17 @@ bool TriedAlready(cFlowInstance& instance, bool early) {
   return false;
 }
 
+// The instance's own copy when the chara's trigger set is known: the
+// definition is not touched for flows of other triggers or ones that run.
+int32_t TriggerOf(const cCharaBase& chara, const cFlowInstance& instance) {
+  return chara.FlowTriggersKnown() ? instance.m_nTrigger : instance.Flow().m_nTrigger;
+}
+
 bool MayStart(const cCharaBase& chara, cFlowInstance& instance, int32_t trigger, int32_t flowId) {
-  const cFlow& flow = instance.Flow();
-  if (flow.m_nTrigger != trigger) return false;
+  if (TriggerOf(chara, instance) != trigger) return false;
   if (TriedAlready(instance, true)) return false;
   if (instance.m_bRunning || instance.m_bPaused || instance.m_bStoppedForever || instance.m_bStartedThisFrame) return false;
+  const cFlow& flow = instance.Flow();
   if (trigger == kTriggerAlways &&
       (FlagSet(chara.m_FlowFlagBusy, flow.m_nFlagNo) || FlagSet(chara.m_FlowFlagFrame, flow.m_nFlagNo))) {
     return false;
@@ -78,6 +85,19 @@ bool ConditionsHoldWithCause(cCharaBase& chara, cFlowInstance& instance, int32_t
   return false;
 }
 
+// The trigger set and the instances' copies say what the definition says;
+// a build with checks tests that on every walk, so a path that changes the
+// flows without relinking shows in the test runs.
+[[maybe_unused]] bool TriggerCopiesHold(const cCharaBase& chara) {
+  if (!chara.FlowTriggersKnown()) return true;
+  uint32_t triggers = 0;
+  for (const cFlowInstance& instance : chara.m_Flows) {
+    if (instance.m_nTrigger != instance.Flow().m_nTrigger) return false;
+    triggers |= FlowTriggerBit(instance.m_nTrigger);
+  }
+  return triggers == chara.m_nFlowTriggers;
+}
+
 const cInput* StartInput(const cCharaBase& chara) {
   if (g_InputList.empty()) return nullptr;
   const int32_t player = chara.m_nControl == 0 ? chara.m_Def.m_nPlayerNo : 0;
@@ -94,6 +114,14 @@ int32_t CheckFlowConditions(cStagePlay& play, cFlowInstance& instance, cCharaBas
 }
 
 void StartFlowsNow(cCharaBase& chara, int32_t trigger, int32_t otherId, int32_t flowId) {
+  // Relinked first even when nothing starts: the flow pass reads the links
+  // without relinking.
+  chara.EnsureFlowLinks();
+  assert(flow_triggers::TriggerCopiesHold(chara));
+  // A flow of another trigger neither starts nor marks itself tried, and the
+  // hand-over below puts back all it changes: without a flow of this trigger
+  // the walk would change nothing.
+  if (!chara.MayCarryTrigger(trigger)) return;
   cStagePlay* play = g_lpSceneStagePlay;
   // A trigger fired from inside a running command leaves that command its flow.
   cFlowHandoverScope handover(play);
@@ -102,7 +130,6 @@ void StartFlowsNow(cCharaBase& chara, int32_t trigger, int32_t otherId, int32_t 
     play->m_nFlowIndex = -1;
     play->m_nFlowCmdIndex = -1;
   }
-  chara.EnsureFlowLinks();
   for (int32_t i = 0; i < chara.m_Flows.VectorSize(); ++i) {
     cFlowInstance& instance = chara.m_Flows.CheckedVectorAt(i);
     if (!flow_triggers::MayStart(chara, instance, trigger, flowId)) continue;

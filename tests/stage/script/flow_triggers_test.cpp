@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "core/input/input_state.h"
@@ -127,6 +129,100 @@ TEST_F(FlowTriggersTest, TheFlowsConditionsHoldOnceForGoodWithTheOnceFlag) {
   play_.m_StageVar.CheckedVectorAt(1) = 0;
   EXPECT_EQ(CheckFlowConditions(play_, instance, chara), 1);
   EXPECT_EQ(instance.m_bCondMet, 1);
+}
+
+// A trigger walk passes over a chara whose flows carry no flow of the
+// trigger, and over other triggers' flows, by what the chara remembers of
+// its flows' triggers; whatever changed the flow list, every flow of the
+// trigger must still start and no other.
+TEST_F(FlowTriggersTest, EveryFlowOfTheTriggerStartsAfterTheFlowListChanged) {
+  const auto withId = [](int8_t trigger, int8_t id) {
+    cFlow flow = Flow(trigger, {Cmd(kFlowCmdWait)});
+    flow.m_nFlowId = id;
+    return flow;
+  };
+  const auto flows = [](std::initializer_list<cFlow> list) {
+    cVector<cFlow> out;
+    for (const cFlow& flow : list) out.push_back(flow);
+    return out;
+  };
+  // The change made to a chara of flows {always, died, touched a block}; the
+  // chara to test afterwards (a copy is another chara).
+  struct Case {
+    const char* name;
+    std::function<cChara&(cChara&, cChara&)> change;
+  };
+  const Case cases[] = {
+      {"replaced", [&](cChara& c, cChara&) -> cChara& {
+         cVector<cFlow> list = flows({withId(kTriggerBlockLeft, 3), withId(40, 3)});
+         c.SetFlows(list, 0, -1);
+         return c;
+       }},
+      {"inserted in front", [&](cChara& c, cChara&) -> cChara& {
+         cVector<cFlow> list = flows({withId(kTriggerBlockLeft, 3)});
+         c.SetFlows(list, 1, 0);
+         return c;
+       }},
+      {"inserted between", [&](cChara& c, cChara&) -> cChara& {
+         cVector<cFlow> list = flows({withId(-5, 3), withId(kTriggerDied, 3)});
+         c.SetFlows(list, 1, 1);
+         return c;
+       }},
+      {"appended", [&](cChara& c, cChara&) -> cChara& {
+         cVector<cFlow> list = flows({withId(kTriggerByOperation, 3)});
+         c.SetFlows(list, 1, -1);
+         return c;
+       }},
+      {"the first deleted", [](cChara& c, cChara&) -> cChara& {
+         c.DeleteFlowAt(0);
+         return c;
+       }},
+      {"deleted by id", [](cChara& c, cChara&) -> cChara& {
+         c.DeleteFlowsById(1);
+         return c;
+       }},
+      {"all deleted, then one set", [&](cChara& c, cChara&) -> cChara& {
+         c.DeleteFlowsById(0);
+         cVector<cFlow> list = flows({withId(kTriggerDied, 3)});
+         c.SetFlows(list, 1, -1);
+         return c;
+       }},
+      {"copied with its flows", [](cChara& c, cChara& other) -> cChara& {
+         other.CopyFrom(c);
+         return other;
+       }},
+      {"copied plainly", [](cChara& c, cChara& other) -> cChara& {
+         other = c;
+         return other;
+       }},
+      {"a definition of as many flows taken over", [&](cChara& c, cChara&) -> cChara& {
+         cCharaDef def = c.m_Def;
+         def.m_Flows.CheckedVectorAt(0).m_nTrigger = kTriggerDamaged;
+         def.m_Flows.CheckedVectorAt(2).m_nTrigger = kTriggerAlways;
+         c.Reset(&def, 0, 0, 0);
+         return c;
+       }},
+  };
+  const int32_t triggers[] = {kTriggerAlways, kTriggerDamaged, kTriggerDied, kTriggerTouchBlock, kTriggerBlockLeft,
+                              kTriggerByOperation, 40, -5};
+  int32_t id = 10;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    cChara& original =
+        WithFlows(id++, {withId(kTriggerAlways, 1), withId(kTriggerDied, 2), withId(kTriggerTouchBlock, 1)});
+    cChara& other = AddTestChara(id++);
+    cChara& chara = c.change(original, other);
+    for (int32_t trigger : triggers) {
+      SCOPED_TRACE(trigger);
+      for (cFlowInstance& instance : chara.m_Flows) instance.Stop(chara);
+      chara.ResetFlowFrameFlags();
+      StartFlowsNow(chara, trigger, kNoLink, 0);
+      ASSERT_EQ(chara.m_Flows.size(), chara.m_Def.m_Flows.size());
+      for (int32_t i = 0; i < chara.m_Flows.VectorSize(); ++i) {
+        EXPECT_EQ(Running(chara, i), chara.m_Def.m_Flows.CheckedVectorAt(i).m_nTrigger == trigger) << "flow " << i;
+      }
+    }
+  }
 }
 
 class KeyConditionsTest : public FlowWorld {
