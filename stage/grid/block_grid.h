@@ -79,6 +79,14 @@ class cBlockGrid : public cVector<cBlock> {
     return CheckedVectorAt(nCell).GetHitClass(nKey);
   }
 
+  // Whether a cell index lies in the grid and holds a block with conditions,
+  // whose class only asking the block tells.
+  bool IsConditionalCell(int32_t nCell) const {
+    if (!HasCell(nCell)) return false;
+    const cCellHit hit = m_CellHits.CheckedVectorAt(nCell);
+    return hit.nClass == 0 && hit.nExempt == kCellConditional;
+  }
+
   // Takes the entry of a cell again from its block, after a write.
   void RefreshCell(int32_t nCell) { m_CellHits.CheckedVectorAt(nCell) = CellHitOf(CheckedVectorAt(nCell)); }
   // Takes every entry again, sized to the blocks.

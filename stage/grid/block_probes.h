@@ -14,7 +14,9 @@
 //       // the cell of (131, 200) or of (131, 231), the upper on a tie
 //   PickCornerCell(g_BlockGrid, 3, 6, 4, 7, 0);                  // four corners
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 #include "stage/grid/block_grid.h"
 
@@ -22,6 +24,12 @@
 struct cProbeArea {
   int32_t nBoundX = 32;
   int32_t nBoundY = 32;
+};
+
+// A cell of an edge and its hit class.
+struct cEdgeCell {
+  int32_t nCell = 0;
+  int8_t nClass = 0;
 };
 
 // What the probes need of an object: its group (the block key), its scale
@@ -48,12 +56,83 @@ cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY)
   return grid.HasCell(nCell) ? grid.HitClassAt(nCell, nKey) : 0;
 }
 
+namespace block_probes {
+
+inline int32_t ClampPoint(int64_t value, int32_t nBound) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, 0, int64_t{nBound} - 1));
+}
+
+// Walks the points one after another; a later point wins only with a higher
+// class, or with the same class and a smaller distance to the middle. It
+// remembers whether the winner's class may be reused: a block with conditions
+// must be asked again, as each asking may draw random numbers.
+class cBestCell {
+ public:
+  [[gnu::always_inline]] void Offer(cBlockGrid& grid, int32_t nColumn, int32_t nRow, int8_t nKey,
+                                    int64_t nDistance) {
+    const int32_t cell = grid.CellIndex(nColumn, nRow);
+    const int8_t hit = cell < 0 ? 0 : grid.HitClassAt(cell, nKey);
+    if (hit > m_nBest || (hit == m_nBest && nDistance < m_nDistance)) {
+      m_nBest = hit;
+      m_nDistance = nDistance;
+      m_nCell = cell;
+    }
+  }
+  int32_t Cell() const { return m_nCell; }
+  // The cell and CellIndexHitClass of it, asked once more only when the
+  // answer of the walk cannot stand for it.
+  [[gnu::always_inline]] cEdgeCell Result(cBlockGrid& grid, int8_t nKey) const {
+    if (m_nBest >= 0 && !grid.IsConditionalCell(m_nCell)) return {m_nCell, static_cast<int8_t>(m_nBest)};
+    return {m_nCell, CellIndexHitClass(grid, m_nCell, nKey)};
+  }
+
+ private:
+  int32_t m_nBest = -1;
+  int64_t m_nDistance = 0;
+  int32_t m_nCell = 0;
+};
+
+}  // namespace block_probes
+
 // The cell with the highest hit class along one edge (x1 = x2: a vertical
 // edge walked down from y1; y1 = y2: a horizontal edge walked right from x1,
 // ties going to the point nearest the middle). The points lie the size at
 // scale 1 minus one apart, scale + 1 of them. 0 for any other pair of points.
 int32_t ProbeEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1,
                       int32_t y1, int32_t x2, int32_t y2);
+
+// ProbeEdgeCell and CellIndexHitClass of the cell it finds, with the same
+// lookups of blocks with conditions in the same order. Collision probes every
+// side of every chara on every sub-step, nearly all at scale 1: two points,
+// walked here inline; other scales take ProbeEdgeCell.
+[[gnu::always_inline]] inline cEdgeCell ProbeEdge(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body,
+                                                  int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  if (body.nScale != 1) {
+    const int32_t cell = ProbeEdgeCell(grid, area, body, x1, y1, x2, y2);
+    return {cell, CellIndexHitClass(grid, cell, body.nKey)};
+  }
+  using block_probes::ClampPoint;
+  x1 = ClampPoint(x1, area.nBoundX);
+  x2 = ClampPoint(x2, area.nBoundX);
+  y1 = ClampPoint(y1, area.nBoundY);
+  y2 = ClampPoint(y2, area.nBoundY);
+  block_probes::cBestCell best;
+  if (x1 == x2) {
+    const int32_t column = x1 >> 5;
+    best.Offer(grid, column, y1 >> 5, body.nKey, 0);
+    const int32_t next = ClampPoint(int64_t{y1} + body.nHeightBase - 1, area.nBoundY);
+    if (next != y1) best.Offer(grid, column, next >> 5, body.nKey, 0);
+  } else if (y1 == y2) {
+    const int32_t row = y1 >> 5;
+    const int32_t mid = (x1 + x2) >> 1;
+    best.Offer(grid, x1 >> 5, row, body.nKey, std::llabs(int64_t{x1} - mid));
+    const int32_t next = ClampPoint(int64_t{x1} + body.nWidthBase - 1, area.nBoundX);
+    if (next != x1) best.Offer(grid, next >> 5, row, body.nKey, std::llabs(int64_t{next} - mid));
+  } else {
+    return {0, CellIndexHitClass(grid, 0, body.nKey)};
+  }
+  return best.Result(grid, body.nKey);
+}
 
 // The floor cell under a body from dX to dRight whose bottom edge is dBottom:
 // scale + 1 points (scale + 2 when odd, so there is a middle one), the most

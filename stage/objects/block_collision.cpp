@@ -37,14 +37,10 @@ int32_t FloorCellFor(const cStagePlay& play, cCharaBase& obj, int32_t probed) {
 }
 
 // The cell of a vertical or horizontal edge and its class for obj.
-struct cEdgeHit {
-  int32_t nCell;
-  int8_t nClass;
-};
+using cEdgeHit = cEdgeCell;
 
 cEdgeHit ProbeSide(const cStagePlay& play, cCharaBase& obj, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  const int32_t cell = ProbeEdgeCell(g_BlockGrid, AreaOf(play), BodyOf(obj), x1, y1, x2, y2);
-  return {cell, CellIndexHitClass(g_BlockGrid, cell, Key(obj))};
+  return ProbeEdge(g_BlockGrid, AreaOf(play), BodyOf(obj), x1, y1, x2, y2);
 }
 
 cEdgeHit ProbeBottom(const cStagePlay& play, cCharaBase& obj) {
