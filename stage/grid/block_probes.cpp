@@ -5,22 +5,6 @@
 
 #include "core/math/truncate.h"
 
-namespace block_probes {
-
-int32_t ClampBound(int64_t nReach, int32_t nExtent) {
-  const int64_t upper = std::max<int64_t>(32, nExtent);
-  return static_cast<int32_t>(std::clamp<int64_t>(nReach, 32, upper));
-}
-
-}  // namespace block_probes
-
-cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY) {
-  cProbeArea area;
-  area.nBoundX = block_probes::ClampBound(nReachX, grid.m_nColumns * 32);
-  area.nBoundY = block_probes::ClampBound(nReachY, grid.m_nRows * 32);
-  return area;
-}
-
 int32_t ProbeEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1,
                       int32_t y1, int32_t x2, int32_t y2) {
   using block_probes::ClampPoint;

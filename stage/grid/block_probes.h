@@ -41,9 +41,21 @@ struct cProbeBody {
   int32_t nHeightBase = 0;
 };
 
+namespace block_probes {
+
+inline int32_t ClampBound(int64_t nReach, int32_t nExtent) {
+  const int64_t upper = std::max<int64_t>(32, nExtent);
+  return static_cast<int32_t>(std::clamp<int64_t>(nReach, 32, upper));
+}
+
+}  // namespace block_probes
+
 // Bounds from the stored probe reaches (scroll extra + 640), each kept within
-// [32, the grid's extent in dots] so no point reaches past the grid.
-cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY);
+// [32, the grid's extent in dots] so no point reaches past the grid. Inline:
+// every side test of every chara takes them.
+inline cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY) {
+  return {block_probes::ClampBound(nReachX, grid.m_nColumns * 32), block_probes::ClampBound(nReachY, grid.m_nRows * 32)};
+}
 
 // The hit class of cell (column, row) for group nKey; 0 off the grid.
 // Inline, with CellIndexHitClass: every probe point asks one.
@@ -70,7 +82,10 @@ class cBestCell {
  public:
   [[gnu::always_inline]] void Offer(cBlockGrid& grid, int32_t nColumn, int32_t nRow, int8_t nKey,
                                     int64_t nDistance) {
-    const int32_t cell = grid.CellIndex(nColumn, nRow);
+    OfferCell(grid, grid.CellIndex(nColumn, nRow), nKey, nDistance);
+  }
+  // A cell index, -1 for a point off the grid.
+  [[gnu::always_inline]] void OfferCell(cBlockGrid& grid, int32_t cell, int8_t nKey, int64_t nDistance) {
     const int8_t hit = cell < 0 ? 0 : grid.HitClassAt(cell, nKey);
     if (hit > m_nBest || (hit == m_nBest && nDistance < m_nDistance)) {
       m_nBest = hit;
@@ -91,6 +106,40 @@ class cBestCell {
   int64_t m_nDistance = 0;
   int32_t m_nCell = 0;
 };
+
+// The two points of a scale-1 edge as cells (-1 off the grid) with their
+// distances to the middle; bSecond is false when the second point is the
+// first again and must not be asked.
+struct cTwoPoints {
+  int32_t nCell0;
+  int32_t nCell1;
+  int64_t nDistance0;
+  int64_t nDistance1;
+  bool bSecond;
+};
+
+// cBestCell over two points. When neither cell has conditions their entries
+// answer without effects, and a second point that repeats the first changes
+// nothing, so the pick is made from the entries alone.
+[[gnu::always_inline]] inline cEdgeCell PickOfTwo(cBlockGrid& grid, const cTwoPoints& points, int8_t nKey) {
+  if (points.nCell0 >= 0 && points.nCell1 >= 0) {
+    const cCellHit first = grid.CellHitAt(points.nCell0);
+    const cCellHit second = grid.CellHitAt(points.nCell1);
+    if (AnswersAlone(first) && AnswersAlone(second)) {
+      const int8_t hit0 = PlainHitClass(first, nKey);
+      const int8_t hit1 = PlainHitClass(second, nKey);
+      // The first point wins over "nothing yet" (-1 at distance 0) with any class of 0 or more.
+      if (hit0 >= 0 && (hit1 < hit0 || (hit1 == hit0 && points.nDistance1 >= points.nDistance0))) {
+        return {points.nCell0, hit0};
+      }
+      if (hit1 >= 0) return {points.nCell1, hit1};
+    }
+  }
+  cBestCell best;
+  best.OfferCell(grid, points.nCell0, nKey, points.nDistance0);
+  if (points.bSecond) best.OfferCell(grid, points.nCell1, nKey, points.nDistance1);
+  return best.Result(grid, nKey);
+}
 
 }  // namespace block_probes
 
@@ -116,22 +165,22 @@ int32_t ProbeEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbeBody
   x2 = ClampPoint(x2, area.nBoundX);
   y1 = ClampPoint(y1, area.nBoundY);
   y2 = ClampPoint(y2, area.nBoundY);
-  block_probes::cBestCell best;
   if (x1 == x2) {
     const int32_t column = x1 >> 5;
-    best.Offer(grid, column, y1 >> 5, body.nKey, 0);
     const int32_t next = ClampPoint(int64_t{y1} + body.nHeightBase - 1, area.nBoundY);
-    if (next != y1) best.Offer(grid, column, next >> 5, body.nKey, 0);
-  } else if (y1 == y2) {
+    return block_probes::PickOfTwo(
+        grid, {grid.CellIndex(column, y1 >> 5), grid.CellIndex(column, next >> 5), 0, 0, next != y1}, body.nKey);
+  }
+  if (y1 == y2) {
     const int32_t row = y1 >> 5;
     const int32_t mid = (x1 + x2) >> 1;
-    best.Offer(grid, x1 >> 5, row, body.nKey, std::llabs(int64_t{x1} - mid));
     const int32_t next = ClampPoint(int64_t{x1} + body.nWidthBase - 1, area.nBoundX);
-    if (next != x1) best.Offer(grid, next >> 5, row, body.nKey, std::llabs(int64_t{next} - mid));
-  } else {
-    return {0, CellIndexHitClass(grid, 0, body.nKey)};
+    return block_probes::PickOfTwo(grid,
+                                   {grid.CellIndex(x1 >> 5, row), grid.CellIndex(next >> 5, row),
+                                    std::llabs(int64_t{x1} - mid), std::llabs(int64_t{next} - mid), next != x1},
+                                   body.nKey);
   }
-  return best.Result(grid, body.nKey);
+  return {0, CellIndexHitClass(grid, 0, body.nKey)};
 }
 
 // The floor cell under a body from dX to dRight whose bottom edge is dBottom:

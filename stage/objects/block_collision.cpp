@@ -39,7 +39,9 @@ int32_t FloorCellFor(const cStagePlay& play, cCharaBase& obj, int32_t probed) {
 // The cell of a vertical or horizontal edge and its class for obj.
 using cEdgeHit = cEdgeCell;
 
-cEdgeHit ProbeSide(const cStagePlay& play, cCharaBase& obj, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+// Inline in every side test, where the shape of the edge is plain to see.
+[[gnu::always_inline]] inline cEdgeHit ProbeSide(const cStagePlay& play, cCharaBase& obj, int32_t x1, int32_t y1,
+                                                 int32_t x2, int32_t y2) {
   return ProbeEdge(g_BlockGrid, AreaOf(play), BodyOf(obj), x1, y1, x2, y2);
 }
 
