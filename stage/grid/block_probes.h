@@ -12,6 +12,7 @@
 //   cProbeBody body{0, 1, 32, 32};
 //   ProbeEdgeCell(g_BlockGrid, area, body, 131, 200, 131, 231);  // right edge
 //       // the cell of (131, 200) or of (131, 231), the upper on a tie
+//   ProbeEdge(g_BlockGrid, area, body, 131, 200, 131, 231);      // that cell and its class
 //   PickCornerCell(g_BlockGrid, 3, 6, 4, 7, 0);                  // four corners
 
 #include <algorithm>
@@ -54,7 +55,8 @@ inline int32_t ClampBound(int64_t nReach, int32_t nExtent) {
 // [32, the grid's extent in dots] so no point reaches past the grid. Inline:
 // every side test of every chara takes them.
 inline cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY) {
-  return {block_probes::ClampBound(nReachX, grid.m_nColumns * 32), block_probes::ClampBound(nReachY, grid.m_nRows * 32)};
+  using block_probes::ClampBound;
+  return {ClampBound(nReachX, grid.m_nColumns * 32), ClampBound(nReachY, grid.m_nRows * 32)};
 }
 
 // The hit class of cell (column, row) for group nKey; 0 off the grid.
@@ -128,7 +130,8 @@ struct cTwoPoints {
     if (AnswersAlone(first) && AnswersAlone(second)) {
       const int8_t hit0 = PlainHitClass(first, nKey);
       const int8_t hit1 = PlainHitClass(second, nKey);
-      // The first point wins over "nothing yet" (-1 at distance 0) with any class of 0 or more.
+      // The first point wins over "nothing yet" (-1 at distance 0) with any
+      // class of 0 or more.
       if (hit0 >= 0 && (hit1 < hit0 || (hit1 == hit0 && points.nDistance1 >= points.nDistance0))) {
         return {points.nCell0, hit0};
       }

@@ -45,12 +45,12 @@ using cEdgeHit = cEdgeCell;
   return ProbeEdge(g_BlockGrid, AreaOf(play), BodyOf(obj), x1, y1, x2, y2);
 }
 
-cEdgeHit ProbeBottom(const cStagePlay& play, cCharaBase& obj) {
+[[gnu::always_inline]] inline cEdgeHit ProbeBottom(const cStagePlay& play, cCharaBase& obj) {
   const int32_t bottom = TruncToInt(obj.m_dBottom);
   return ProbeSide(play, obj, TruncToInt(obj.m_dX), bottom, TruncToInt(obj.m_dRight), bottom);
 }
 
-cEdgeHit ProbeTop(const cStagePlay& play, cCharaBase& obj) {
+[[gnu::always_inline]] inline cEdgeHit ProbeTop(const cStagePlay& play, cCharaBase& obj) {
   const int32_t top = TruncToInt(obj.m_dY);
   return ProbeSide(play, obj, TruncToInt(obj.m_dX), top, TruncToInt(obj.m_dRight), top);
 }
