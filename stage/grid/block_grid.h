@@ -72,12 +72,20 @@ class cBlockGrid : public cVector<cBlock> {
   // cBlock::GetHitClass of the block at a cell index, with the same effects:
   // a block with conditions is asked itself.
   [[gnu::always_inline]] inline int8_t HitClassAt(int32_t nCell, int8_t nKey) {
-    const cCellHit hit = m_CellHits.CheckedVectorAt(nCell);
-    assert(IsCellInStep(nCell));
-    if (hit.nClass != 0) return hit.nExempt == nKey ? 0 : hit.nClass;
-    if (hit.nExempt == kCellPassable) return 0;
+    const cCellHit hit = CellHitAt(nCell);
+    if (AnswersAlone(hit)) return PlainHitClass(hit, nKey);
     return CheckedVectorAt(nCell).GetHitClass(nKey);
   }
+  // The entry of a cell index (HasCell). What it tells without asking the
+  // block (AnswersAlone) may be read any number of times.
+  [[gnu::always_inline]] inline cCellHit CellHitAt(int32_t nCell) const {
+    assert(IsCellInStep(nCell));
+    return m_CellHits.CheckedVectorAt(nCell);
+  }
+
+  // Whether a cell index lies in the grid and holds a block with conditions,
+  // whose class only asking the block tells.
+  bool IsConditionalCell(int32_t nCell) const { return HasCell(nCell) && !AnswersAlone(CellHitAt(nCell)); }
 
   // Takes the entry of a cell again from its block, after a write.
   void RefreshCell(int32_t nCell) { m_CellHits.CheckedVectorAt(nCell) = CellHitOf(CheckedVectorAt(nCell)); }

@@ -5,47 +5,6 @@
 
 #include "core/math/truncate.h"
 
-namespace block_probes {
-
-int32_t ClampBound(int64_t nReach, int32_t nExtent) {
-  const int64_t upper = std::max<int64_t>(32, nExtent);
-  return static_cast<int32_t>(std::clamp<int64_t>(nReach, 32, upper));
-}
-
-int32_t ClampPoint(int64_t value, int32_t nBound) {
-  return static_cast<int32_t>(std::clamp<int64_t>(value, 0, int64_t{nBound} - 1));
-}
-
-// Walks the points one after another; a later point wins only with a higher
-// class, or with the same class and a smaller distance to the middle.
-class cBestCell {
- public:
-  void Offer(cBlockGrid& grid, int32_t nColumn, int32_t nRow, int8_t nKey, int64_t nDistance) {
-    const int32_t cell = grid.CellIndex(nColumn, nRow);
-    const int8_t hit = cell < 0 ? 0 : grid.HitClassAt(cell, nKey);
-    if (hit > m_nBest || (hit == m_nBest && nDistance < m_nDistance)) {
-      m_nBest = hit;
-      m_nDistance = nDistance;
-      m_nCell = cell;
-    }
-  }
-  int32_t Cell() const { return m_nCell; }
-
- private:
-  int32_t m_nBest = -1;
-  int64_t m_nDistance = 0;
-  int32_t m_nCell = 0;
-};
-
-}  // namespace block_probes
-
-cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY) {
-  cProbeArea area;
-  area.nBoundX = block_probes::ClampBound(nReachX, grid.m_nColumns * 32);
-  area.nBoundY = block_probes::ClampBound(nReachY, grid.m_nRows * 32);
-  return area;
-}
-
 int32_t ProbeEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1,
                       int32_t y1, int32_t x2, int32_t y2) {
   using block_probes::ClampPoint;

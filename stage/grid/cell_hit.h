@@ -30,6 +30,12 @@ struct cCellHit {
 inline constexpr int8_t kCellPassable = 0;
 inline constexpr int8_t kCellConditional = 1;
 
+// Whether an entry tells its class alone: any but a block with conditions.
+inline bool AnswersAlone(cCellHit hit) { return hit.nClass != 0 || hit.nExempt == kCellPassable; }
+
+// The class an entry that answers alone tells group nKey.
+inline int8_t PlainHitClass(cCellHit hit, int8_t nKey) { return hit.nExempt == nKey ? 0 : hit.nClass; }
+
 inline cCellHit CellHitOf(const cBlock& block) {
   if (!block.m_Conditions.empty()) return {0, kCellConditional};
   if (block.m_nHitClass == 0) return {0, kCellPassable};

@@ -37,22 +37,20 @@ int32_t FloorCellFor(const cStagePlay& play, cCharaBase& obj, int32_t probed) {
 }
 
 // The cell of a vertical or horizontal edge and its class for obj.
-struct cEdgeHit {
-  int32_t nCell;
-  int8_t nClass;
-};
+using cEdgeHit = cEdgeCell;
 
-cEdgeHit ProbeSide(const cStagePlay& play, cCharaBase& obj, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  const int32_t cell = ProbeEdgeCell(g_BlockGrid, AreaOf(play), BodyOf(obj), x1, y1, x2, y2);
-  return {cell, CellIndexHitClass(g_BlockGrid, cell, Key(obj))};
+// Inline in every side test, where the shape of the edge is plain to see.
+[[gnu::always_inline]] inline cEdgeHit ProbeSide(const cStagePlay& play, cCharaBase& obj, int32_t x1, int32_t y1,
+                                                 int32_t x2, int32_t y2) {
+  return ProbeEdge(g_BlockGrid, AreaOf(play), BodyOf(obj), x1, y1, x2, y2);
 }
 
-cEdgeHit ProbeBottom(const cStagePlay& play, cCharaBase& obj) {
+[[gnu::always_inline]] inline cEdgeHit ProbeBottom(const cStagePlay& play, cCharaBase& obj) {
   const int32_t bottom = TruncToInt(obj.m_dBottom);
   return ProbeSide(play, obj, TruncToInt(obj.m_dX), bottom, TruncToInt(obj.m_dRight), bottom);
 }
 
-cEdgeHit ProbeTop(const cStagePlay& play, cCharaBase& obj) {
+[[gnu::always_inline]] inline cEdgeHit ProbeTop(const cStagePlay& play, cCharaBase& obj) {
   const int32_t top = TruncToInt(obj.m_dY);
   return ProbeSide(play, obj, TruncToInt(obj.m_dX), top, TruncToInt(obj.m_dRight), top);
 }

@@ -3,6 +3,7 @@
 #include "core/math/truncate.h"
 #include "records/stage/stage_globals.h"
 #include "stage/objects/chara_flow_calls.h"
+#include "stage/objects/game_object_clamp.h"
 #include "stage/objects/scene_scroll.h"
 #include "stage/objects/state_visitor.h"
 
@@ -156,8 +157,8 @@ void cChara::UpdateBoxY() {
 
 cItem* cChara::GetCarriedItem() { return m_Item.m_bCarried ? &m_Item : nullptr; }
 
-int32_t cChara::ClampX() { return ClampXMode(2); }
-int32_t cChara::ClampY() { return ClampYMode(2); }
+int32_t cChara::ClampX() { return ClampXOf(*this, 2); }
+int32_t cChara::ClampY() { return ClampYOf(*this, 2); }
 
 int32_t cChara::MoveX() {
   if (m_dPushVX != 0) {
@@ -166,7 +167,7 @@ int32_t cChara::MoveX() {
     ApplyFriction(&m_dInertiaX, m_bFrictionX);
     m_dVX += m_dInertiaX;
   }
-  const int32_t code = StepX(2);
+  const int32_t code = StepXOf(*this, 2);
   if (chara::ReclampMoves(m_nWidth, SceneScrollX())) ClampX();
   return code == kEdgePushedBack ? 4 : code;
 }
@@ -177,7 +178,7 @@ int32_t cChara::MoveY() {
     ApplyFriction(&m_dInertiaY, m_bFrictionY);
     m_dVY += m_dInertiaY;
   }
-  const int32_t code = StepY(2);
+  const int32_t code = StepYOf(*this, 2);
   if (chara::ReclampMoves(m_nHeight, SceneScrollY())) ClampY();
   if (m_bFlying) return code == kEdgePushedBack || code == kEdgePushedBackBottom ? 8 : code;
   return code == kEdgeBottomMargin || code == kEdgePushedBackBottom ? 7 : code;

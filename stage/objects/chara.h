@@ -51,8 +51,9 @@ class cChara : public cCharaBase {
   void StepCarriedItemHint(cCharaDrawList* lpDraw);
 
   void OnScaleChanged(int32_t newScale) override;
-  void UpdateBoxX() override;
-  void UpdateBoxY() override;
+  // Final, so the clamps of a chara call them directly (game_object_clamp.h).
+  void UpdateBoxX() final;
+  void UpdateBoxY() final;
   cItem* GetCarriedItem() override;
   int32_t ClampX() override;
   int32_t ClampY() override;

@@ -172,7 +172,9 @@ TEST_F(BlockProbesTest, CornersGoToTheFirstMostSolidAndOffGridCornersArePassable
 
 namespace block_probes_test {
 
-// The edge walk written out plainly: every point visited, 64-bit sums.
+// The edge walk written out plainly: every point visited until the points
+// stand still (a block with conditions is asked once per point, and asking
+// may draw), 64-bit sums.
 int32_t ReferenceEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbeBody& body, int32_t x1, int32_t y1,
                           int32_t x2, int32_t y2) {
   const auto clamp = [](int64_t v, int32_t bound) { return std::clamp<int64_t>(v, 0, bound - 1); };
@@ -185,23 +187,46 @@ int32_t ReferenceEdgeCell(cBlockGrid& grid, const cProbeArea& area, const cProbe
     const int32_t hit = CellHitClass(grid, static_cast<int32_t>(x >> 5), static_cast<int32_t>(y >> 5), body.nKey);
     if (hit > best || (hit == best && d < distance)) best = hit, distance = d, cell = at;
   };
-  for (int64_t i = 0, x = ax, y = ay; i <= int64_t{body.nScale}; ++i) {
+  for (int64_t i = 0, x = ax, y = ay, last = -1; i <= int64_t{body.nScale}; ++i) {
     if (ax == bx) {
+      if (y == last) break;
       offer(ax, y, 0);
+      last = y;
       y = clamp(y + body.nHeightBase - 1, area.nBoundY);
     } else if (ay == by) {
+      if (x == last) break;
       offer(x, ay, std::llabs(x - ((ax + bx) >> 1)));
+      last = x;
       x = clamp(x + body.nWidthBase - 1, area.nBoundX);
     }
   }
   return cell;
 }
 
+// A block condition: stage variable 1 is 1, or (drawing) a number drawn from
+// 0 and 1 each time the block is asked is 1.
+cCondition BlockCondition(bool drawing) {
+  cCondition cond;
+  cond.m_nKind = drawing ? kCondStatus : kCondStageVar;
+  cond.m_nIndex = drawing ? 2 : 1;
+  cond.m_nValue = 1;
+  if (drawing) {
+    cond.m_nLeftType = 1;  // stage variable 2, which stays 0, below the draw
+    cond.m_nLeftScope = 1;
+    cond.m_nCompare = kCompareLess;
+    cond.m_nRightType = kRightRandom;
+    cond.m_nRandomMax = 1;
+  }
+  return cond;
+}
+
 }  // namespace block_probes_test
 
 // Random grids of plain, exempt and conditional cells, random areas, bodies
 // and points in and beyond the bounds: the probe finds the cell the plain
-// walk finds, sizes that would overflow 32-bit sums included.
+// walk finds, sizes that would overflow 32-bit sums included. The probe that
+// also answers the cell's class (inline for scale 1) asks the blocks with
+// conditions exactly as often as the walk and a lookup of its cell do.
 TEST_F(BlockProbesTest, EdgeProbeMatchesAPlainWalk) {
   std::mt19937 rng(20261211);
   const auto below = [&](int64_t n) { return std::uniform_int_distribution<int64_t>(0, n - 1)(rng); };
@@ -214,13 +239,7 @@ TEST_F(BlockProbesTest, EdgeProbeMatchesAPlainWalk) {
       cBlock& block = g_BlockGrid.CheckedVectorAt(cell);
       block.m_nHitClass = static_cast<int8_t>(below(5) == 0 ? below(256) - 128 : below(3));
       block.m_nExemptGroup = static_cast<uint8_t>(below(3) == 0 ? below(4) : 255);
-      if (below(6) == 0) {
-        cCondition cond;
-        cond.m_nKind = kCondStageVar;
-        cond.m_nIndex = 1;
-        cond.m_nValue = 1;
-        block.m_Conditions.push_back(cond);
-      }
+      if (below(6) == 0) block.m_Conditions.push_back(block_probes_test::BlockCondition(below(2) == 0));
     }
     g_BlockGrid.RefreshCells();
     const int32_t extentX = g_BlockGrid.m_nColumns * 32, extentY = g_BlockGrid.m_nRows * 32;
@@ -239,8 +258,21 @@ TEST_F(BlockProbesTest, EdgeProbeMatchesAPlainWalk) {
       SCOPED_TRACE(testing::Message() << "stage " << stage << " probe " << probe << " (" << x1 << "," << y1 << ")-("
                                       << x2 << "," << y2 << ") scale " << body.nScale << " size " << body.nWidthBase
                                       << "x" << body.nHeightBase);
+      // Each asking of a block with conditions may draw: every probe starts
+      // from the same draws and must leave them where the plain walk did.
+      const cRandom start = play_.m_Random;
       const int32_t want = block_probes_test::ReferenceEdgeCell(g_BlockGrid, area, body, x1, y1, x2, y2);
+      const uint32_t walked = play_.m_Random.m_nState;
+      const int8_t wantClass = CellIndexHitClass(g_BlockGrid, want, body.nKey);
+      const uint32_t asked = play_.m_Random.m_nState;
+      play_.m_Random = start;
       ASSERT_EQ(ProbeEdgeCell(g_BlockGrid, area, body, x1, y1, x2, y2), want);
+      ASSERT_EQ(play_.m_Random.m_nState, walked);
+      play_.m_Random = start;
+      const cEdgeCell edge = ProbeEdge(g_BlockGrid, area, body, x1, y1, x2, y2);
+      ASSERT_EQ(edge.nCell, want);
+      ASSERT_EQ(edge.nClass, wantClass);
+      ASSERT_EQ(play_.m_Random.m_nState, asked);
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "chara_world.h"
+#include "core/math/truncate.h"
 #include "records/stage/stage_globals.h"
 #include "stage/objects/chara.h"
 #include "support/recording_chara_flow_calls.h"
@@ -251,6 +252,42 @@ TEST_F(CharaTest, PushOverridesSpeedAndPlacementUsesTheMargin) {
   EXPECT_EQ(chara.m_HitBox.dRight, chara.m_HitBox.dLeft + 15);
   EXPECT_EQ(chara.OverlapsRect(chara.m_dRight, chara.m_dBottom, 9999, 9999), 1);
   EXPECT_EQ(chara.OverlapsRect(chara.m_dRight + 1, 0, 9999, 9999), 0);
+}
+
+// A chara's clamps are inline with its own box updates: every step and clamp
+// must still carry both boxes and the cell edges with the body.
+TEST_F(CharaTest, EveryStepAndClampCarriesTheBoxesWithTheBody) {
+  cCharaDef def;
+  cChara chara = Make(def);
+  chara.m_dX = 600.25;
+  chara.m_dY = 400.75;
+  chara.m_dVX = 3.5;
+  chara.m_dVY = -2.25;
+  chara.ClampX();
+  chara.ClampY();
+  struct Case {
+    const char* name;
+    void (*move)(cChara&);
+  } const cases[] = {
+      {"step x", [](cChara& c) { c.MoveX(); }},
+      {"step y", [](cChara& c) { c.MoveY(); }},
+      {"clamp x", [](cChara& c) { c.m_dX += 40; c.ClampX(); }},
+      {"clamp y", [](cChara& c) { c.m_dY -= 40; c.ClampY(); }},
+      {"landing", [](cChara& c) { c.m_dY += 7; c.m_dBottom += 7; c.LandOnBlock(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.move(chara);
+    const int32_t x = TruncToInt(chara.m_dX), y = TruncToInt(chara.m_dY);
+    for (const CHARABOX* box : {&chara.m_HitBox, &chara.m_AttackBox}) {
+      EXPECT_EQ(box->dLeft, x + box->nOffsetX);
+      EXPECT_EQ(box->dTop, y + box->nOffsetY);
+    }
+    EXPECT_EQ(chara.m_dRight, chara.m_dX + 23);
+    EXPECT_EQ(chara.m_dBottom, chara.m_dY + 27);
+    EXPECT_EQ(chara.m_nCellLeft, x >> 5);
+    EXPECT_EQ(chara.m_nCellBottom, TruncToInt(chara.m_dBottom) >> 5);
+  }
 }
 
 }  // namespace
