@@ -4,6 +4,7 @@
 #include "core/math/truncate.h"
 #include "records/settings/system_data.h"
 #include "records/stage/stage_globals.h"
+#include "stage/objects/game_object_clamp.h"
 #include "stage/objects/scene_scroll.h"
 #include "stage/objects/shot.h"
 #include "stage/objects/shot_trajectory.h"
@@ -75,9 +76,11 @@ int32_t cShot::MoveX() {
 
 int32_t cShot::MoveY() {
   if (m_dInertiaY != 0) m_dVY += m_dInertiaY;
+  // Through the shot's own class: its box updates are final, so the step
+  // and the clamp call them inline instead of through the virtual slots.
   if (m_dVY != 0) {
-    StepY(2);
-    ClampYMode(2);
+    StepYOf(*this, 2);
+    ClampYOf(*this, 2);
   }
   return 0;
 }
