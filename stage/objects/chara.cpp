@@ -99,12 +99,6 @@ int32_t ActGroupOf(const cCharaDef& def, std::size_t flagCount) {
   return group >= 0 && group < kActGroupCount && static_cast<std::size_t>(group) < flagCount ? group : -1;
 }
 
-// The step's clamp has held the body inside the whole extent; clamping it
-// again moves only a body longer than the extent (each clamp throws it to the
-// other end) and would write back what is there for any other, at two
-// clamps of every chara on every sub-step.
-bool ReclampMoves(int32_t length, const cScroll& axis) { return length > axis.Total(); }
-
 }  // namespace chara
 
 int32_t cChara::UpdateInRange(std::span<uint8_t> groupFlags) {
@@ -168,7 +162,7 @@ int32_t cChara::MoveX() {
     m_dVX += m_dInertiaX;
   }
   const int32_t code = StepXOf(*this, 2);
-  if (chara::ReclampMoves(m_nWidth, SceneScrollX())) ClampX();
+  if (SecondClampMoves(m_nWidth, SceneScrollX())) ClampX();
   return code == kEdgePushedBack ? 4 : code;
 }
 
@@ -179,7 +173,7 @@ int32_t cChara::MoveY() {
     m_dVY += m_dInertiaY;
   }
   const int32_t code = StepYOf(*this, 2);
-  if (chara::ReclampMoves(m_nHeight, SceneScrollY())) ClampY();
+  if (SecondClampMoves(m_nHeight, SceneScrollY())) ClampY();
   if (m_bFlying) return code == kEdgePushedBack || code == kEdgePushedBackBottom ? 8 : code;
   return code == kEdgeBottomMargin || code == kEdgePushedBackBottom ? 7 : code;
 }

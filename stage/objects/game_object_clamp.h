@@ -40,6 +40,13 @@ inline void LimitSpeed(double* v) {
 
 }  // namespace game_object_clamp
 
+// A step's clamp in mode 2 has held the body inside the whole extent (or left
+// it where no place inside exists); clamping it again moves only a body longer
+// than the extent, which each clamp throws to the other end, and writes back
+// what is there for any other. Objects that clamp twice on every sub-step
+// skip the second clamp when this says it would change nothing.
+inline bool SecondClampMoves(int32_t length, const cScroll& axis) { return length > axis.Total(); }
+
 template <class Object>
 int32_t ClampXOf(Object& object, int32_t mode) {
   const cScroll& axis = SceneScrollX();

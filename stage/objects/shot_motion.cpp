@@ -80,7 +80,7 @@ int32_t cShot::MoveY() {
   // and the clamp call them inline instead of through the virtual slots.
   if (m_dVY != 0) {
     StepYOf(*this, 2);
-    ClampYOf(*this, 2);
+    if (SecondClampMoves(m_nHeight, SceneScrollY())) ClampYOf(*this, 2);
   }
   return 0;
 }

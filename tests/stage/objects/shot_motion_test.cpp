@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
+
 #include "stage/objects/scene_scroll.h"
 #include "shot_world.h"
 
@@ -125,6 +128,40 @@ TEST_F(ShotMotionTest, ClampKeepsTheShotInsideTheStageUnlessItIsWiderThanIt) {
     EXPECT_EQ(shot.ClampX(), c.code);
     EXPECT_EQ(shot.m_dX, c.clamped);
     EXPECT_EQ(shot.m_dRight, c.clamped + shot.m_nWidth - 1);
+  }
+}
+
+// A vertical move ends where the step and a second clamp of the whole extent
+// leave the shot, with its attack box and cell rows, shots taller than the
+// margin (never pushed back) and than the world (thrown from end to end)
+// included.
+TEST_F(ShotMotionTest, VerticalMoveEndsWhereTheStepAndASecondClampLeaveIt) {
+  std::mt19937 random(20261211);
+  auto between = [&](int32_t low, int32_t high) { return std::uniform_int_distribution<int32_t>(low, high)(random); };
+  const int32_t total = play_.m_ScrollY.Total();
+  cShot base = Straight(0, 0);
+  for (int32_t round = 0; round < 2000; ++round) {
+    cShot shot = base;
+    shot.m_nHeight = between(-2, total + 40);
+    shot.m_rcAtk.nOffsetY = between(-4, 4);
+    shot.m_rcAtk.nHeight = between(1, 64);
+    shot.m_dY = between(-2 * total, 2 * total) + between(0, 3) * 0.25;
+    shot.m_dVY = between(-40, 40) * 0.5;
+    SCOPED_TRACE(testing::Message() << "round " << round << " height " << shot.m_nHeight << " at " << shot.m_dY
+                                    << " moving " << shot.m_dVY);
+    cShot want = shot;
+    if (want.m_dVY != 0) {
+      cGameObject& object = want;  // through the virtual slots, as every object clamps
+      object.StepY(2);
+      object.ClampYMode(2);
+    }
+    shot.MoveY();
+    EXPECT_EQ(shot.m_dY, want.m_dY);
+    EXPECT_EQ(shot.m_dBottom, want.m_dBottom);
+    EXPECT_EQ(shot.m_dAtkTop, want.m_dAtkTop);
+    EXPECT_EQ(shot.m_dAtkBottom, want.m_dAtkBottom);
+    EXPECT_EQ(shot.m_nCellTop, want.m_nCellTop);
+    EXPECT_EQ(shot.m_nCellBottom, want.m_nCellBottom);
   }
 }
 
