@@ -40,10 +40,50 @@ bool AnySample(int32_t size, Fn&& fn) {
   return fn(size - 1);
 }
 
+// The four corners of a narrow shot in the order they are asked: top left,
+// bottom left, top right, bottom right. A corner outside the grid has no
+// cell (kOutside).
+struct Corners {
+  int32_t cells[4];
+};
+
+// The corners from `first` on, each asked through its block where it has
+// conditions. Kept out of line: conditions are rare, and without a call the
+// plain corners keep the grid in registers.
+[[gnu::noinline]] bool AnySolidFrom(cBlockGrid& grid, const Corners& corners, int32_t first, int8_t key) {
+  for (int32_t i = first; i < 4; ++i) {
+    const int32_t cell = corners.cells[i];
+    if (cell != kOutside && grid.HitClassAt(cell, key) != 0) return true;
+  }
+  return false;
+}
+
+// The corners asked in order with the first solid one ending the test. A
+// plain entry answers alone and reading it has no effect, so only a corner
+// with conditions needs its block asked; from there on the blocks answer.
+[[gnu::always_inline]] inline bool AnySolidCorner(cBlockGrid& grid, const Corners& corners, int8_t key) {
+  for (int32_t i = 0; i < 4; ++i) {
+    const int32_t cell = corners.cells[i];
+    if (cell == kOutside) continue;
+    const cCellHit hit = grid.CellHitAt(cell);
+    if (!AnswersAlone(hit)) return AnySolidFrom(grid, corners, i, key);
+    if (PlainHitClass(hit, key) != 0) return true;
+  }
+  return false;
+}
+
+// The cell of a corner whose column and row CellOf gave: CellOf has already
+// held both inside the grid, so the index needs no second check.
+[[gnu::always_inline]] inline int32_t CornerCell(const cBlockGrid& grid, int64_t column, int64_t row) {
+  if (column == kOutside || row == kOutside) return static_cast<int32_t>(kOutside);
+  return static_cast<int32_t>(column) + (static_cast<int32_t>(row) << grid.m_nShift);
+}
+
 }  // namespace shot_blocks
 
 int32_t cShot::HitsBlock() const {
-  using shot_blocks::IsSolidCell;
+  using shot_blocks::CellOf;
+  using shot_blocks::CornerCell;
   if (m_Settings.m_bShotOpt9 != 0) return 0;
   cBlockGrid& grid = g_BlockGrid;
   const auto key = static_cast<int8_t>(m_nBlockKey);
@@ -61,12 +101,11 @@ int32_t cShot::HitsBlock() const {
   // Each corner asks its own cell, in this order, even where two corners
   // share one: a block with conditions is asked itself and may note that a
   // once-only condition held, so a second asking can answer otherwise.
-  const int64_t left = shot_blocks::CellOf(x, grid.m_nColumns);
-  const int64_t right = shot_blocks::CellOf(x + m_nWidth - 1, grid.m_nColumns);
-  const int64_t top = shot_blocks::CellOf(y, grid.m_nRows);
-  const int64_t bottom = shot_blocks::CellOf(y + m_nHeight - 1, grid.m_nRows);
-  return IsSolidCell(grid, left, top, key) || IsSolidCell(grid, left, bottom, key) ||
-                 IsSolidCell(grid, right, top, key) || IsSolidCell(grid, right, bottom, key)
-             ? 1
-             : 0;
+  const int64_t left = CellOf(x, grid.m_nColumns);
+  const int64_t right = CellOf(x + m_nWidth - 1, grid.m_nColumns);
+  const int64_t top = CellOf(y, grid.m_nRows);
+  const int64_t bottom = CellOf(y + m_nHeight - 1, grid.m_nRows);
+  const shot_blocks::Corners corners{{CornerCell(grid, left, top), CornerCell(grid, left, bottom),
+                                      CornerCell(grid, right, top), CornerCell(grid, right, bottom)}};
+  return shot_blocks::AnySolidCorner(grid, corners, key) ? 1 : 0;
 }

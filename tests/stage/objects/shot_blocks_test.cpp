@@ -33,6 +33,22 @@ class ShotBlocksTest : public ShotWorld {
     g_BlockGrid.RefreshCells();
   }
 
+  // A condition that draws one random number each time the block is asked
+  // and never holds: stage variable 1 equals a number from 1000 to 1000.
+  static void AddRandomCondition(cBlock& block) {
+    cCondition cond;
+    cond.m_nKind = kCondStatus;
+    cond.m_nLeftType = 1;
+    cond.m_nLeftScope = 1;
+    cond.m_nIndex = 1;
+    cond.m_nCompare = kCompareEqual;
+    cond.m_nRightType = kRightRandom;
+    cond.m_nRandomMin = 1000;
+    cond.m_nRandomMax = 1000;
+    block.m_Conditions.push_back(cond);
+    g_BlockGrid.RefreshCells();
+  }
+
   int32_t next_ = 1;
 };
 
@@ -95,22 +111,41 @@ TEST_F(ShotBlocksTest, CornersSharingAConditionalBlockEachAskIt) {
   // behind where replays expect it.
   ClearGrid();
   cBlock& block = MakeSolid(15, 15);
-  cCondition cond;  // stage variable 1 equals a random number from 1000 to 1000: never
-  cond.m_nKind = kCondStatus;
-  cond.m_nLeftType = 1;
-  cond.m_nLeftScope = 1;
-  cond.m_nIndex = 1;
-  cond.m_nCompare = kCompareEqual;
-  cond.m_nRightType = kRightRandom;
-  cond.m_nRandomMin = 1000;
-  cond.m_nRandomMax = 1000;
-  block.m_Conditions.push_back(cond);
-  g_BlockGrid.RefreshCells();
+  AddRandomCondition(block);
 
   cRandom expected = play_.m_Random;
   for (int32_t corner = 0; corner < 4; ++corner) expected.Rand();
   EXPECT_EQ(Box(480, 480, 16, 16).HitsBlock(), 0);
   EXPECT_EQ(play_.m_Random.m_nState, expected.m_nState);
+}
+
+TEST_F(ShotBlocksTest, AConditionalCornerIsAskedOnlyWhenTheCornersBeforeItMiss) {
+  // 16 x 16 at (504, 480) spans columns 15 and 16 of row 15: the left corners
+  // come first, then the right ones. A block with conditions in column 16
+  // draws once per asking, and only if no corner before it stopped the shot.
+  struct Case {
+    const char* name;
+    bool solidLeft;
+    int32_t hits;
+    int32_t draws;
+  } const cases[] = {
+      {"plain passable left, conditional right", false, 0, 2},
+      {"solid left stops before the conditional", true, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ClearGrid();
+    if (c.solidLeft) MakeSolid(15, 15);
+    cBlock& block = MakeSolid(16, 15);
+    block.m_Conditions.clear();
+    AddRandomCondition(block);
+
+    cRandom expected = play_.m_Random;
+    for (int32_t draw = 0; draw < c.draws; ++draw) expected.Rand();
+    EXPECT_EQ(Box(504, 480, 16, 16).HitsBlock(), c.hits);
+    EXPECT_EQ(play_.m_Random.m_nState, expected.m_nState);
+    block.m_Conditions.clear();
+  }
 }
 
 TEST_F(ShotBlocksTest, CellsOutsideTheGridAreEmptyAndNeverAliased) {
