@@ -40,6 +40,15 @@ bool AnySample(int32_t size, Fn&& fn) {
   return fn(size - 1);
 }
 
+// The test of a wide shot: every sample of its box. Kept out of line so that
+// the narrow test, which the shots of most games take, needs few registers.
+[[gnu::noinline]] bool AnySolidSample(cBlockGrid& grid, int64_t x, int64_t y, int32_t width, int32_t height,
+                                      int8_t key) {
+  return AnySample(width, [&](int32_t dx) {
+    return AnySample(height, [&](int32_t dy) { return IsSolidAt(grid, x + dx, y + dy, key); });
+  });
+}
+
 // The four corners of a narrow shot in the order they are asked: top left,
 // bottom left, top right, bottom right. A corner outside the grid has no
 // cell (kOutside).
@@ -74,9 +83,9 @@ struct Corners {
 
 // The cell of a corner whose column and row CellOf gave: CellOf has already
 // held both inside the grid, so the index needs no second check.
-[[gnu::always_inline]] inline int32_t CornerCell(const cBlockGrid& grid, int64_t column, int64_t row) {
+[[gnu::always_inline]] inline int32_t CornerCell(int32_t shift, int64_t column, int64_t row) {
   if (column == kOutside || row == kOutside) return static_cast<int32_t>(kOutside);
-  return static_cast<int32_t>(column) + (static_cast<int32_t>(row) << grid.m_nShift);
+  return static_cast<int32_t>(column) + (static_cast<int32_t>(row) << shift);
 }
 
 }  // namespace shot_blocks
@@ -89,15 +98,7 @@ int32_t cShot::HitsBlock() const {
   const auto key = static_cast<int8_t>(m_nBlockKey);
   const int64_t x = TruncToInt(m_dX);
   const int64_t y = TruncToInt(m_dY);
-  if (m_nWidth > shot_blocks::kCellDots) {
-    return shot_blocks::AnySample(m_nWidth, [&](int32_t dx) {
-             return shot_blocks::AnySample(m_nHeight, [&](int32_t dy) {
-               return shot_blocks::IsSolidAt(grid, x + dx, y + dy, key);
-             });
-           })
-               ? 1
-               : 0;
-  }
+  if (m_nWidth > shot_blocks::kCellDots) return shot_blocks::AnySolidSample(grid, x, y, m_nWidth, m_nHeight, key) ? 1 : 0;
   // Each corner asks its own cell, in this order, even where two corners
   // share one: a block with conditions is asked itself and may note that a
   // once-only condition held, so a second asking can answer otherwise.
@@ -105,7 +106,8 @@ int32_t cShot::HitsBlock() const {
   const int64_t right = CellOf(x + m_nWidth - 1, grid.m_nColumns);
   const int64_t top = CellOf(y, grid.m_nRows);
   const int64_t bottom = CellOf(y + m_nHeight - 1, grid.m_nRows);
-  const shot_blocks::Corners corners{{CornerCell(grid, left, top), CornerCell(grid, left, bottom),
-                                      CornerCell(grid, right, top), CornerCell(grid, right, bottom)}};
+  const int32_t shift = grid.m_nShift;
+  const shot_blocks::Corners corners{{CornerCell(shift, left, top), CornerCell(shift, left, bottom),
+                                      CornerCell(shift, right, top), CornerCell(shift, right, bottom)}};
   return shot_blocks::AnySolidCorner(grid, corners, key) ? 1 : 0;
 }

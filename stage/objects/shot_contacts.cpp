@@ -104,8 +104,10 @@ void cStagePlay::RemoveMarkedShots() {
 
 int32_t cStagePlay::ResolveShotAgainstGroup(int32_t shotId, cList<int32_t>& group) {
   bool usedUp = false;
+  // Only a hit runs anything that could remove the shot or move it: the shot
+  // is looked up again after each hit alone.
+  cShot* shot = FindShotById(shotId);
   for (const int32_t charaId : group) {
-    cShot* shot = FindShotById(shotId);
     // The on-screen flag first: most shots are off the screen, and it shares
     // its cache line with the body the other passes read.
     if (shot == nullptr || !shot_contacts::OnScreenRule(*shot) || shot->m_bVanishPending != 0) return 0;
@@ -115,8 +117,8 @@ int32_t cStagePlay::ResolveShotAgainstGroup(int32_t shotId, cList<int32_t>& grou
     if (shot_contacts::HasHit(*shot, charaId)) continue;
     const int32_t r = ResolveShotHit(*shot, *chara, &usedUp);
     if (r != 0) return r;
+    shot = FindShotById(shotId);
   }
-  cShot* shot = FindShotById(shotId);
   if (usedUp && shot != nullptr && shot->m_bVanishPending == 0) RemoveShotById(shotId);
   return 0;
 }
