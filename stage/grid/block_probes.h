@@ -54,7 +54,7 @@ inline int32_t ClampBound(int64_t nReach, int32_t nExtent) {
 // Bounds from the stored probe reaches (scroll extra + 640), each kept within
 // [32, the grid's extent in dots] so no point reaches past the grid. Inline:
 // every side test of every chara takes them.
-inline cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY) {
+[[gnu::always_inline]] inline cProbeArea ProbeAreaOf(const cBlockGrid& grid, int64_t nReachX, int64_t nReachY) {
   using block_probes::ClampBound;
   return {ClampBound(nReachX, grid.m_nColumns * 32), ClampBound(nReachY, grid.m_nRows * 32)};
 }

@@ -22,11 +22,11 @@ bool MayLand(const cCharaBase& obj) {
 }
 int8_t Key(const cCharaBase& obj) { return static_cast<int8_t>(obj.m_nBlockKey); }
 
-cProbeBody BodyOf(const cCharaBase& obj) {
+[[gnu::always_inline]] inline cProbeBody BodyOf(const cCharaBase& obj) {
   return cProbeBody{Key(obj), obj.m_Def.m_nGiant, obj.m_nWidthBase, obj.m_nHeightBase};
 }
 
-cProbeArea AreaOf(const cStagePlay& play) {
+[[gnu::always_inline]] inline cProbeArea AreaOf(const cStagePlay& play) {
   return ProbeAreaOf(g_BlockGrid, play.m_ScrollX.m_nProbeBound, play.m_ScrollY.m_nProbeBound);
 }
 
@@ -43,6 +43,15 @@ using cEdgeHit = cEdgeCell;
 [[gnu::always_inline]] inline cEdgeHit ProbeSide(const cStagePlay& play, cCharaBase& obj, int32_t x1, int32_t y1,
                                                  int32_t x2, int32_t y2) {
   return ProbeEdge(g_BlockGrid, AreaOf(play), BodyOf(obj), x1, y1, x2, y2);
+}
+
+// The left or right edge at x. A scale-1 edge takes its second point from
+// the height, not from the bottom, so the bottom is converted only for the
+// other scales.
+[[gnu::always_inline]] inline cEdgeHit ProbeUpright(const cStagePlay& play, cCharaBase& obj, int32_t x) {
+  const int32_t top = TruncToInt(obj.m_dY);
+  const int32_t bottom = obj.m_Def.m_nGiant == 1 ? top : TruncToInt(obj.m_dBottom);
+  return ProbeSide(play, obj, x, top, x, bottom);
 }
 
 [[gnu::always_inline]] inline cEdgeHit ProbeBottom(const cStagePlay& play, cCharaBase& obj) {
@@ -79,7 +88,7 @@ using namespace block_collision;
 int32_t cStagePlay::CollideBlockLeft(cCharaBase& obj) {
   if (PassesBlocks(obj)) return 0;
   const int32_t x = TruncToInt(obj.m_dX);
-  const int8_t hit = ProbeSide(*this, obj, x, TruncToInt(obj.m_dY), x, TruncToInt(obj.m_dBottom)).nClass;
+  const int8_t hit = ProbeUpright(*this, obj, x).nClass;
   if (hit == kBlockDeadly && IsPlayer(obj)) return kKilledByBlocks;
   if (hit != kBlockSolid && hit != kBlockDeadly) return 0;
   if (DiesOnBlocks(obj)) return kKilledByBlocks;
@@ -95,7 +104,7 @@ int32_t cStagePlay::CollideBlockLeft(cCharaBase& obj) {
 int32_t cStagePlay::CollideBlockRight(cCharaBase& obj) {
   if (PassesBlocks(obj)) return 0;
   const int32_t x = TruncToInt(obj.m_dRight);
-  const int8_t hit = ProbeSide(*this, obj, x, TruncToInt(obj.m_dY), x, TruncToInt(obj.m_dBottom)).nClass;
+  const int8_t hit = ProbeUpright(*this, obj, x).nClass;
   if (hit == kBlockDeadly && IsPlayer(obj)) return kKilledByBlocks;
   if (hit != kBlockSolid && hit != kBlockDeadly) return 0;
   if (DiesOnBlocks(obj)) return kKilledByBlocks;

@@ -273,6 +273,15 @@ TEST_F(BlockProbesTest, EdgeProbeMatchesAPlainWalk) {
       ASSERT_EQ(edge.nCell, want);
       ASSERT_EQ(edge.nClass, wantClass);
       ASSERT_EQ(play_.m_Random.m_nState, asked);
+      // The left and right side tests hand a scale-1 edge its top as both
+      // ends, its second point coming from the height alone.
+      if (x2 == x1 && body.nScale == 1) {
+        play_.m_Random = start;
+        const cEdgeCell upright = ProbeEdge(g_BlockGrid, area, body, x1, y1, x1, y1);
+        ASSERT_EQ(upright.nCell, want);
+        ASSERT_EQ(upright.nClass, wantClass);
+        ASSERT_EQ(play_.m_Random.m_nState, asked);
+      }
     }
   }
 }
