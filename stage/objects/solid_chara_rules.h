@@ -77,9 +77,17 @@ void ForEachMeeting(const std::vector<cChara*>& solids, const DRECT& box, Met me
   const std::size_t n = solids.size();
   std::size_t i = 0;
 #if defined(__SSE2__)
-  for (; i + 4 <= n; i += 4) {
-    int32_t meets = FourMeet(*s[i], *s[i + 1], *s[i + 2], *s[i + 3], box);
+  for (;;) {
+    // The search for the next four with a meeting calls nothing, so the box
+    // stays in registers across it.
+    int32_t meets = 0;
+    for (; i + 4 <= n; i += 4) {
+      meets = FourMeet(*s[i], *s[i + 1], *s[i + 2], *s[i + 3], box);
+      if (meets != 0) break;
+    }
+    if (meets == 0) break;
     for (; meets != 0; meets &= meets - 1) met(*s[i + static_cast<std::size_t>(__builtin_ctz(meets) >> 2)]);
+    i += 4;
   }
 #endif
   for (; i < n; ++i) {
