@@ -52,32 +52,47 @@ inline bool PositionBoxMeets(const cGameObject& s, const DRECT& box) {
 #endif
 }
 
-// Bit 0 when a meets box, bit 1 when b does.
-inline int32_t PositionBoxesMeet(const cGameObject& a, const cGameObject& b, const DRECT& box) {
 #if defined(__SSE2__)
-  const __m128d ma = AxesMeet(a, box);
-  const __m128d mb = AxesMeet(b, box);
-  return _mm_movemask_pd(_mm_and_pd(_mm_unpacklo_pd(ma, mb), _mm_unpackhi_pd(ma, mb)));
-#else
-  return static_cast<int32_t>(PositionBoxMeets(a, box)) | static_cast<int32_t>(PositionBoxMeets(b, box)) << 1;
-#endif
+// Bit 4k set when the k-th of four solids meets box. The masks are narrowed
+// to bytes, four to a solid (x, x, y, y), so that one byte mask and two
+// integer ands stand for the unpacking of the lanes.
+inline int32_t FourMeet(const cGameObject& a, const cGameObject& b, const cGameObject& c, const cGameObject& d,
+                        const DRECT& box) {
+  const __m128i ab = _mm_packs_epi32(_mm_castpd_si128(AxesMeet(a, box)), _mm_castpd_si128(AxesMeet(b, box)));
+  const __m128i cd = _mm_packs_epi32(_mm_castpd_si128(AxesMeet(c, box)), _mm_castpd_si128(AxesMeet(d, box)));
+  const int32_t lanes = _mm_movemask_epi8(_mm_packs_epi16(ab, cd));
+  return lanes & (lanes >> 2) & 0x1111;
 }
+#endif
 
 // met(s) for each solid whose position box meets box, in the order of
-// solids. Solids are tested two to a branch, nearly all of them missing, so
-// the second of a pair is tested before met runs for the first: met may
+// solids. Solids are tested four to a branch, nearly all of them missing, so
+// the rest of a four are tested before met runs for the first: met may
 // write the object it collects for, never a solid's position nor the list.
 template <class Met>
 void ForEachMeeting(const std::vector<cChara*>& solids, const DRECT& box, Met met) {
+  // Read once: met changes no list, and the opaque call would have the
+  // vector reloaded on every round.
+  cChara* const* const s = solids.data();
   const std::size_t n = solids.size();
   std::size_t i = 0;
-  for (; i + 1 < n; i += 2) {
-    const int32_t meets = PositionBoxesMeet(*solids[i], *solids[i + 1], box);
-    if (meets == 0) continue;
-    if ((meets & 1) != 0) met(*solids[i]);
-    if ((meets & 2) != 0) met(*solids[i + 1]);
+#if defined(__SSE2__)
+  for (;;) {
+    // The search for the next four with a meeting calls nothing, so the box
+    // stays in registers across it.
+    int32_t meets = 0;
+    for (; i + 4 <= n; i += 4) {
+      meets = FourMeet(*s[i], *s[i + 1], *s[i + 2], *s[i + 3], box);
+      if (meets != 0) break;
+    }
+    if (meets == 0) break;
+    for (; meets != 0; meets &= meets - 1) met(*s[i + static_cast<std::size_t>(__builtin_ctz(meets) >> 2)]);
+    i += 4;
   }
-  if (i < n && PositionBoxMeets(*solids[i], box)) met(*solids[i]);
+#endif
+  for (; i < n; ++i) {
+    if (PositionBoxMeets(*s[i], box)) met(*s[i]);
+  }
 }
 
 inline bool Contains(const DRECT& box, double x, double y) {
